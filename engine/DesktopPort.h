@@ -1,0 +1,161 @@
+// Everything the program asks of the desktop. The logic calls nothing else,
+// so it runs the same over Win32 and over the simulated desktop. Operations
+// keep the platform's names and argument order; a binding converts where the
+// platform wants other types (UTF-8 texts become UTF-16 for the wide API).
+#pragma once
+
+#include <cstdint>
+
+#include "engine/Types.h"
+
+namespace tremolux {
+
+// The platform's numeric constants, under names that do not collide with the
+// Win32 headers' macros in the Win32 binding.
+namespace win {
+constexpr std::uint32_t kEventAllAccess = 0x1F0003;
+constexpr std::uint32_t kErrorAlreadyExists = 183;
+constexpr std::uint32_t kSpiGetWorkArea = 0x30;
+constexpr std::int32_t kSmCxScreen = 0;
+constexpr std::int32_t kSmCyScreen = 1;
+constexpr std::int32_t kVkLButton = 0x01;
+constexpr std::int32_t kVkShift = 0x10;
+constexpr std::int32_t kVkF1 = 0x70;
+constexpr std::uint32_t kSwpNoSize = 0x0001;
+constexpr std::uint32_t kSwpNoMove = 0x0002;
+constexpr std::uint32_t kSwpNoZOrder = 0x0004;
+constexpr std::uint32_t kSwpNoActivate = 0x0010;
+constexpr std::int32_t kSwShowNormal = 1;
+constexpr std::uint32_t kWmNull = 0x0000;
+constexpr std::uint32_t kWmHotkey = 0x0312;
+constexpr std::uint32_t kMbOk = 0x0000;
+constexpr std::uint32_t kMbYesNo = 0x0004;
+constexpr std::uint32_t kMbTaskModal = 0x2000;
+constexpr std::int32_t kIdOk = 1;
+constexpr std::int32_t kIdYes = 6;
+constexpr std::int32_t kIdNo = 7;
+constexpr std::uint32_t kTpmRightAlign = 0x0008;
+constexpr std::uint32_t kNimAdd = 0;
+constexpr std::uint32_t kNimDelete = 2;
+
+// Registry
+constexpr RegistryKey kHkeyClassesRoot = 0x80000000u;
+constexpr RegistryKey kHkeyLocalMachine = 0x80000002u;
+constexpr std::uint32_t kKeyRead = 0x20019;
+constexpr std::uint32_t kKeyWrite = 0x20006;
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+constexpr std::int32_t kErrorSuccess = 0;
+constexpr std::int32_t kErrorFileNotFound = 2;
+constexpr std::int32_t kErrorAccessDenied = 5;
+constexpr std::int32_t kErrorMoreData = 234;
+}  // namespace win
+
+// The program's own windows, as the window framework knows them.
+enum class ProgramWindow { Main, Strip, Help };
+
+class DesktopPort {
+public:
+    virtual ~DesktopPort() = default;
+
+    // Single-instance token.
+    virtual KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
+                                    const char* name) = 0;
+    virtual KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) = 0;
+    virtual std::uint32_t GetLastError() = 0;
+
+    // Desktop state and input. A failed read returns false and leaves its
+    // output as it was.
+    virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
+                                       std::uint32_t winIni) = 0;
+    virtual bool GetCursorPos(Point* point) = 0;
+    virtual std::int32_t GetSystemMetrics(std::int32_t index) = 0;
+    virtual std::int16_t GetAsyncKeyState(std::int32_t virtualKey) = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+
+    // Windows of other programs.
+    virtual WindowHandle GetForegroundWindow() = 0;
+    virtual bool GetWindowRect(WindowHandle window, Rect* rect) = 0;
+    virtual bool EnableWindow(WindowHandle window, bool enable) = 0;
+    virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
+                              std::int32_t y, std::int32_t cx, std::int32_t cy,
+                              std::uint32_t flags) = 0;
+    virtual bool CloseWindow(WindowHandle window) = 0;
+    virtual bool ShowWindow(WindowHandle window, std::int32_t command) = 0;
+    virtual bool SetForegroundWindow(WindowHandle window) = 0;
+    virtual bool BringWindowToTop(WindowHandle window) = 0;
+    virtual WindowHandle SetFocus(WindowHandle window) = 0;
+    virtual WindowHandle FindWindowA(const char* className, const char* windowName) = 0;
+    virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    virtual bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+
+    // Shell automation, late-bound by name. Create returns null when the
+    // object cannot be made; Invoke on null does nothing.
+    virtual AutomationObject CreateAutomationObject(const char* progId) = 0;
+    virtual bool InvokeAutomationMethod(AutomationObject object, const char* method) = 0;
+    virtual void ReleaseAutomationObject(AutomationObject object) = 0;
+
+    // The program's own windows.
+    virtual void LoadWindow(ProgramWindow window, bool modal) = 0;
+    // Sets the visible flag; for a window loaded modally it returns when the
+    // window has been closed.
+    virtual void ShowProgramWindow(ProgramWindow window) = 0;
+    virtual WindowHandle ProgramWindowHandle(ProgramWindow window) = 0;
+    virtual void CloseMainWindow() = 0;
+    // The strip is moved and sized without activating it and without a
+    // change of its z-order.
+    virtual void SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height) = 0;
+    // SetWindowPos(strip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE).
+    virtual void SetStripTopmost() = 0;
+
+    // Tray icon and tray menu. Menu items are named by their command ids.
+    virtual bool Shell_NotifyIconA(std::uint32_t message, const char* tip) = 0;
+    virtual bool CheckMenuItem(std::uint32_t commandId, bool checked) = 0;
+    virtual bool IsMenuItemChecked(std::uint32_t commandId) = 0;
+    // Pops up the tray menu and returns the chosen command id, 0 for none.
+    virtual std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) = 0;
+
+    // Message boxes: no owner window. Texts are UTF-8.
+    virtual std::int32_t MessageBoxA(const char* text, const char* caption,
+                                     std::uint32_t type) = 0;
+
+    // Registry, with the Win32 status codes. Value data and sizes are bytes.
+    virtual std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey,
+                                       std::uint32_t desiredAccess, RegistryKey* key) = 0;
+    virtual std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey,
+                                         std::uint32_t desiredAccess, RegistryKey* key) = 0;
+    // With data null, reports type and size only. A buffer too small gives
+    // ERROR_MORE_DATA with the size needed.
+    virtual std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName,
+                                          std::uint32_t* type, std::uint8_t* data,
+                                          std::uint32_t* size) = 0;
+    virtual std::int32_t RegSetValueExA(RegistryKey key, const char* valueName,
+                                        std::uint32_t type, const std::uint8_t* data,
+                                        std::uint32_t size) = 0;
+    // Texts are UTF-8 here; the binding stores them through the wide API.
+    virtual std::int32_t RegSetValueExW(RegistryKey key, const char* valueName,
+                                        std::uint32_t type, const char* text) = 0;
+    virtual std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) = 0;
+    virtual std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) = 0;
+    virtual std::int32_t RegCloseKey(RegistryKey key) = 0;
+    // Returns the size needed, terminating zero included; 0 on failure.
+    virtual std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+                                                    std::uint32_t size) = 0;
+
+    // Full path of the running executable. Returns the length copied; a
+    // result equal to size means the buffer was too small.
+    virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
+    // The same path as UTF-8, read through the wide API.
+    virtual std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) = 0;
+
+    virtual bool SetTimer(WindowHandle window, std::uint32_t timerId,
+                          std::uint32_t milliseconds) = 0;
+    [[noreturn]] virtual void ExitProcess(std::uint32_t exitCode) = 0;
+};
+
+}  // namespace tremolux

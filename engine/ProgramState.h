@@ -1,0 +1,26 @@
+// The process-wide variables that every handler shares. One instance lives
+// from before the main window is created until the process ends.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/Types.h"
+
+namespace tremolux {
+
+struct ProgramState {
+    std::int32_t OperationMode = 0;  // 1 drag-bump (0 acts as 1), anything else slide
+    std::int32_t StripLatch = 0;     // the strip click keeps a shown desktop shown
+    std::int32_t PeekActive = 0;     // the peek's ToggleDesktop is in effect
+    Rect WorkArea;                   // only bottom is read
+
+    // LastWindowRecord: written by the window actions, replayed by restore.
+    WindowHandle PlacedWindow = kNoWindow;
+    Rect SavedRect;
+    WindowHandle MinimizedWindow = kNoWindow;
+
+    AutomationObject ShellObject = nullptr;  // filled and emptied within one toggle
+    WindowHandle TaskbarWindow = kNoWindow;  // set just before the corner request
+};
+
+}  // namespace tremolux

@@ -1,0 +1,36 @@
+// Plain values shared by the engine and every binding of the desktop port.
+#pragma once
+
+#include <cstdint>
+
+namespace tremolux {
+
+// Same member order as a Win32 RECT, so SystemParametersInfoA and
+// GetWindowRect can fill it in place.
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// A window handle as the 32-bit program sees it; 0 is no window.
+using WindowHandle = std::uint32_t;
+constexpr WindowHandle kNoWindow = 0;
+constexpr WindowHandle kTopmostWindow = 0xFFFFFFFFu;  // HWND_TOPMOST, (HWND)-1
+
+// A kernel object handle (the named event); 0 is none.
+using KernelHandle = std::uintptr_t;
+
+// An open registry key; 0 is none.
+using RegistryKey = std::uintptr_t;
+
+// A late-bound automation object; null is an empty slot.
+using AutomationObject = void*;
+
+}  // namespace tremolux

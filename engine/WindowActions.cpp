@@ -1,0 +1,88 @@
+// The four things a gesture can do to the foreground window, each recording
+// the window and its rectangle first so that restore can put it back.
+#include "engine/Engine.h"
+#include "engine/Numbers.h"
+#include "engine/Samples.h"
+#include "settings/Settings.h"
+
+namespace tremolux {
+
+namespace {
+
+// A placement's X and width as (halves of W) + offset; Y is 0 and the height
+// is the work area's bottom. A term with no halves does not read W.
+struct Placement {
+    int xHalves;
+    double xOffset;
+    int widthHalves;
+    double widthOffset;
+};
+
+constexpr Placement kLeftHalf{0, 0, 1, 0};
+constexpr Placement kRightHalf{1, 1, 1, -1};
+constexpr Placement kFullWidth{0, 0, 2, 0};
+
+std::int32_t PlacementTerm(DesktopPort& port, int halves, double offset) {
+    if (halves == 0) return Truncate(offset);
+    return Truncate(ScreenWidth(port) * halves / 2 + offset);
+}
+
+enum class RecordKind { Placing, Minimizing };
+
+// The rectangle starts zeroed for every gesture, so a failed GetWindowRect
+// records (0, 0, 0, 0).
+void RecordLastWindow(ProgramState& state, DesktopPort& port, RecordKind kind) {
+    Rect before;
+    port.GetWindowRect(port.GetForegroundWindow(), &before);
+    state.PlacedWindow = kNoWindow;
+    state.SavedRect = Rect{};
+    if (kind == RecordKind::Minimizing) {
+        state.MinimizedWindow = port.GetForegroundWindow();
+    } else {
+        state.PlacedWindow = port.GetForegroundWindow();
+    }
+    state.SavedRect = before;
+}
+
+// Disabling the window cancels a title-bar drag in progress, so the window
+// no longer follows the mouse when it is changed. The same window is enabled
+// again even if the foreground has moved on meanwhile.
+template <typename Change>
+void WithForegroundDisabled(DesktopPort& port, Change change) {
+    const WindowHandle disabled = port.GetForegroundWindow();
+    port.EnableWindow(disabled, false);
+    change();
+    port.EnableWindow(disabled, true);
+}
+
+void Place(ProgramState& state, DesktopPort& port, const Placement& placement) {
+    RecordLastWindow(state, port, RecordKind::Placing);
+    RefreshWorkArea(state, port);
+    WithForegroundDisabled(port, [&] {
+        const WindowHandle window = port.GetForegroundWindow();
+        const std::int32_t x = PlacementTerm(port, placement.xHalves, placement.xOffset);
+        const std::int32_t width =
+            PlacementTerm(port, placement.widthHalves, placement.widthOffset);
+        port.SetWindowPos(window, kTopmostWindow, x, 0, width, state.WorkArea.bottom,
+                          win::kSwpNoZOrder);
+    });
+}
+
+}  // namespace
+
+void PlaceLeftHalf(ProgramState& state, DesktopPort& port) { Place(state, port, kLeftHalf); }
+
+void PlaceRightHalf(ProgramState& state, DesktopPort& port) { Place(state, port, kRightHalf); }
+
+void PlaceMaximized(ProgramState& state, DesktopPort& port) {
+    if (EffectSwitchedOff(port, Effect::Maximize)) return;
+    Place(state, port, kFullWidth);
+}
+
+void PlaceMinimized(ProgramState& state, DesktopPort& port) {
+    if (EffectSwitchedOff(port, Effect::Minimize)) return;
+    RecordLastWindow(state, port, RecordKind::Minimizing);
+    WithForegroundDisabled(port, [&] { port.CloseWindow(port.GetForegroundWindow()); });
+}
+
+}  // namespace tremolux

@@ -1,0 +1,194 @@
+#include "platform/sim/Replay.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/sim/Procedures.h"
+
+namespace tremolux::sim {
+
+namespace {
+
+// Thrown to end the run from wherever it stands.
+struct ExpectFailed {};
+struct ScenarioOver {};
+
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+
+RegistryKey RootOf(const std::string& path) {
+    return SameName(path.substr(0, 4), "HKCR") ? win::kHkeyClassesRoot : win::kHkeyLocalMachine;
+}
+
+}  // namespace
+
+Replay::Replay(const Scenario& scenario, std::ostream* out, std::ostream& err)
+    : scenario_(scenario), err_(err), trace_(out, clock_), desktop_(clock_, trace_) {
+    desktop_.Attach(this);
+}
+
+int Replay::Run() {
+    for (const Command& command : scenario_.setup) Apply(command);
+    for (;;) {
+        try {
+            Loop([] { return false; }, false);
+            return 0;
+        } catch (const ProcessExited&) {
+            // The process is gone: its messages and timers with it. Outside
+            // changes and expectations go on.
+            exited_ = true;
+            queue_.clear();
+            timers_.clear();
+        } catch (const ScenarioOver&) {
+            return 0;
+        } catch (const ExpectFailed&) {
+            return 1;
+        }
+    }
+}
+
+// Timed commands due now come first, then posted messages, then timer ticks;
+// an expectation waits until the loop is idle at its time.
+void Replay::Loop(const std::function<bool()>& done, bool nested) {
+    const std::vector<Step>& steps = scenario_.steps;
+    while (!done()) {
+        if (ApplyDueCommands()) continue;
+        if (!queue_.empty()) {
+            const std::function<void()> message = std::move(queue_.front());
+            queue_.pop_front();
+            message();
+            continue;
+        }
+        if (Timer* timer = PendingTimer()) {
+            timer->pending = false;
+            Dispatch(timer->window, 0x0113, timer->id, 0);  // WM_TIMER
+            continue;
+        }
+        if (next_ < steps.size() && steps[next_].time <= clock_) {
+            Check(steps[next_++]);
+            continue;
+        }
+        if (next_ == steps.size()) {
+            if (nested) throw ScenarioOver{};
+            return;
+        }
+        std::int64_t next = steps[next_].time;
+        for (const Timer& timer : timers_) next = std::min(next, timer.nextDue);
+        clock_ = next;
+        MarkDueTimers();
+    }
+}
+
+bool Replay::ApplyDueCommands() {
+    const std::vector<Step>& steps = scenario_.steps;
+    bool applied = false;
+    while (next_ < steps.size() && steps[next_].kind == Step::Timed && steps[next_].time <= clock_) {
+        Apply(steps[next_++].command);
+        applied = true;
+    }
+    return applied;
+}
+
+// The thread is blocked: outside changes fall due, messages wait. An
+// expectation at the very end of the wait is left for the loop, after the
+// blocked handler has gone on.
+void Replay::Block(std::int64_t milliseconds) {
+    const std::vector<Step>& steps = scenario_.steps;
+    const std::int64_t until = clock_ + milliseconds;
+    while (next_ < steps.size() && steps[next_].time <= until) {
+        const Step& step = steps[next_];
+        if (step.kind != Step::Timed && step.time == until) break;
+        clock_ = std::max(clock_, step.time);
+        MarkDueTimers();
+        ++next_;
+        if (step.kind == Step::Timed) {
+            Apply(step.command);
+        } else {
+            Check(step);
+        }
+    }
+    clock_ = until;
+    MarkDueTimers();
+}
+
+void Replay::RunModal(const std::function<bool()>& done) { Loop(done, true); }
+
+void Replay::StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) {
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                                 [&](const Timer& t) { return t.window == window && t.id == id; }),
+                  timers_.end());
+    timers_.push_back({window, id, interval, clock_ + interval});
+}
+
+void Replay::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                  std::intptr_t lParam) {
+    queue_.push_back([=, this] { Dispatch(window, message, wParam, lParam); });
+}
+
+void Replay::Dispatch(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {}
+
+// A tick that fell due while the thread was busy is delivered once; the
+// ticks missed meanwhile are not queued up.
+void Replay::MarkDueTimers() {
+    for (Timer& timer : timers_) {
+        if (timer.nextDue > clock_) continue;
+        timer.pending = true;
+        while (timer.nextDue <= clock_) timer.nextDue += timer.interval;
+    }
+}
+
+Replay::Timer* Replay::PendingTimer() {
+    for (Timer& timer : timers_)
+        if (timer.pending) return &timer;
+    return nullptr;
+}
+
+void Replay::Check(const Step& step) {
+    if (step.kind == Step::Expect && !trace_.Find(step.expected)) {
+        err_ << "line " << step.line << ": expected \"" << step.expected
+             << "\" in the trace; not found by time " << clock_ << '\n';
+        throw ExpectFailed{};
+    }
+    if (step.kind == Step::ExpectNot) {
+        if (const Trace::Line* line = trace_.Find(step.expected)) {
+            err_ << "line " << step.line << ": expected no \"" << step.expected
+                 << "\" in the trace; found at time " << line->time << '\n';
+            throw ExpectFailed{};
+        }
+    }
+}
+
+void Replay::Apply(const Command& c) {
+    auto int32 = [&](int i) { return static_cast<std::int32_t>(c.number[i]); };
+    switch (c.verb) {
+    case Verb::Screen: desktop_.SetScreen(int32(0), int32(1)); break;
+    case Verb::WorkArea: desktop_.SetWorkArea({int32(0), int32(1), int32(2), int32(3)}); break;
+    case Verb::Cursor: desktop_.MoveCursor(int32(0), int32(1)); break;
+    case Verb::Window: desktop_.DeclareWindow(c.name, {int32(0), int32(1), int32(2), int32(3)}); break;
+    case Verb::Foreground: desktop_.Activate(c.name); break;
+    case Verb::Registry: {
+        const std::string path = c.name.substr(5);
+        const auto cut = path.rfind('\\');
+        const std::string key = cut == std::string::npos ? "" : path.substr(0, cut);
+        const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+        desktop_.Registry().Put(RootOf(c.name), key, name, c.valueType, c.bytes);
+        break;
+    }
+    case Verb::Unregistry: desktop_.Registry().Remove(RootOf(c.name), c.name.substr(5)); break;
+    case Verb::Program: desktop_.SetProgramPath(c.text); break;
+    case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
+    case Verb::Fail: desktop_.Fail(c.name); break;
+    case Verb::TraceReads: trace_.SetReads(true); break;
+    case Verb::Down: desktop_.KeyDown(int32(0)); break;
+    case Verb::Up: desktop_.KeyUp(int32(0)); break;
+    case Verb::Grab: desktop_.Grab(c.name, int32(0), int32(1)); break;
+    case Verb::Close: desktop_.DestroyWindow(c.name); break;
+    case Verb::Call:
+        if (exited_) break;
+        queue_.push_back([this, procedure = FindProcedure(c.name)] { procedure(state_, desktop_); });
+        break;
+    case Verb::Dump: desktop_.Dump(state_); break;
+    default: break;
+    }
+}
+
+}  // namespace tremolux::sim

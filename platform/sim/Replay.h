@@ -1,0 +1,68 @@
+// Runs a parsed scenario on the simulated desktop: one UI thread with a
+// message queue, window timers and nested modal loops, on a virtual clock.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "engine/ProgramState.h"
+#include "platform/sim/Scenario.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/Trace.h"
+
+namespace tremolux::sim {
+
+class Replay : public UiThread {
+public:
+    // The trace is echoed to out; failed expectations are reported on err.
+    Replay(const Scenario& scenario, std::ostream* out, std::ostream& err);
+
+    // 0 when every expect held, 1 when one failed.
+    int Run();
+
+    void SetReads(bool on) { trace_.SetReads(on); }
+    const Trace& TraceLines() const { return trace_; }
+    ProgramState& State() { return state_; }
+    SimDesktop& Desktop() { return desktop_; }
+
+    // UiThread
+    void Block(std::int64_t milliseconds) override;
+    void RunModal(const std::function<bool()>& done) override;
+    void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) override;
+    void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+              std::intptr_t lParam) override;
+
+private:
+    struct Timer {
+        WindowHandle window;
+        std::uint32_t id;
+        std::int64_t interval;
+        std::int64_t nextDue;
+        bool pending = false;
+    };
+
+    void Loop(const std::function<bool()>& done, bool nested);
+    bool ApplyDueCommands();
+    void Apply(const Command& command);
+    void Check(const Step& step);
+    void MarkDueTimers();
+    Timer* PendingTimer();
+    void Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                  std::intptr_t lParam);
+
+    const Scenario& scenario_;
+    std::ostream& err_;
+    std::int64_t clock_ = 0;
+    Trace trace_;
+    SimDesktop desktop_;
+    ProgramState state_;
+    std::deque<std::function<void()>> queue_;
+    std::vector<Timer> timers_;
+    std::size_t next_ = 0;
+    bool exited_ = false;
+};
+
+}  // namespace tremolux::sim

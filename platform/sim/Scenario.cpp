@@ -1,0 +1,425 @@
+#include "platform/sim/Scenario.h"
+
+#include <cctype>
+#include <limits>
+#include <set>
+
+#include "engine/DesktopPort.h"
+#include "platform/sim/Procedures.h"
+#include "platform/sim/SimDesktop.h"
+
+namespace tremolux::sim {
+
+namespace {
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+};
+
+struct Failure {
+    std::string message;
+};
+
+// Reads one line of at most kMaxLineLength characters; a longer line is
+// consumed to its end and reported, never held whole.
+bool ReadLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    int c = in.get();
+    if (c == std::char_traits<char>::eof()) return false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.get()) {
+        if (line.size() < kMaxLineLength) {
+            line += static_cast<char>(c);
+        } else {
+            tooLong = true;
+        }
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t'; }
+
+// Splits a line into words and quoted texts; `#` outside a text starts a
+// comment.
+std::vector<Token> Tokenize(const std::string& line) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (IsSpace(line[i])) {
+            ++i;
+            continue;
+        }
+        if (line[i] == '#') break;
+        Token token;
+        if (line[i] == '"') {
+            token.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const char c = line[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c == '\\' && i < line.size()) {
+                    const char e = line[i];
+                    const char* escapes = "rnt\"\\";
+                    const char* values = "\r\n\t\"\\";
+                    const char* hit = std::char_traits<char>::find(escapes, 5, e);
+                    if (hit) {
+                        token.text += values[hit - escapes];
+                        ++i;
+                        continue;
+                    }
+                }
+                token.text += c;
+            }
+            if (!closed) throw Failure{"unterminated text"};
+        } else {
+            while (i < line.size() && !IsSpace(line[i])) token.text += line[i++];
+        }
+        tokens.push_back(std::move(token));
+    }
+    return tokens;
+}
+
+// The rest of the line after the first `skip` words, as written, with a
+// trailing comment and surrounding blanks removed.
+std::string RestOfLine(const std::string& line, int skip) {
+    std::size_t i = 0;
+    for (int word = 0; word < skip; ++word) {
+        while (i < line.size() && IsSpace(line[i])) ++i;
+        while (i < line.size() && !IsSpace(line[i])) ++i;
+    }
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    std::size_t end = i;
+    bool inText = false;
+    for (std::size_t j = i; j < line.size(); ++j) {
+        const char c = line[j];
+        if (inText && c == '\\' && j + 1 < line.size()) {
+            ++j;
+            continue;
+        }
+        if (c == '"') inText = !inText;
+        if (!inText && c == '#' && (j == i || IsSpace(line[j - 1]))) break;
+        end = j + 1;
+    }
+    std::string rest = line.substr(i, end - i);
+    while (!rest.empty() && IsSpace(rest.back())) rest.pop_back();
+    return rest;
+}
+
+std::int64_t Number(const Token& token, std::int64_t low, std::int64_t high) {
+    const std::string& s = token.text;
+    if (token.quoted || s.empty()) throw Failure{"bad number \"" + s + "\""};
+    std::size_t i = 0;
+    bool negative = false;
+    if (s[0] == '-') {
+        negative = true;
+        i = 1;
+    }
+    int base = 10;
+    if (s.size() > i + 1 && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == s.size()) throw Failure{"bad number \"" + s + "\""};
+    std::uint64_t value = 0;
+    for (; i < s.size(); ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (digit < 0) throw Failure{"bad number \"" + s + "\""};
+        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base)
+            throw Failure{"number out of range \"" + s + "\""};
+        value = value * base + digit;
+    }
+    if (value > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+        throw Failure{"number out of range \"" + s + "\""};
+    const std::int64_t signedValue = negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    if (signedValue < low || signedValue > high) throw Failure{"number out of range \"" + s + "\""};
+    return signedValue;
+}
+
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+bool IsWindowName(const std::string& name) {
+    if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) return false;
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
+bool IsReservedName(const std::string& name) {
+    return name == "main" || name == "strip" || name == "help" || name == "taskbar" ||
+           name == "none";
+}
+
+std::vector<std::uint8_t> HexBytes(const Token& token) {
+    const std::string& s = token.text;
+    if (s == "-") return {};
+    if (token.quoted || s.size() % 2 != 0) throw Failure{"bad byte string \"" + s + "\""};
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < s.size(); i += 2) {
+        Token pair{"0x" + s.substr(i, 2), false};
+        bytes.push_back(static_cast<std::uint8_t>(Number(pair, 0, 255)));
+    }
+    return bytes;
+}
+
+class Parser {
+public:
+    Scenario scenario;
+
+    void Line(const std::string& raw, int lineNumber) {
+        const std::vector<Token> tokens = Tokenize(raw);
+        if (tokens.empty()) return;
+        line_ = lineNumber;
+        const std::string& first = tokens[0].text;
+        if (tokens[0].quoted) throw Failure{"a line starts with a command, not a text"};
+        if (first == "at") {
+            Need(tokens, 3, "at T COMMAND");
+            const std::int64_t time = Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            Advance(time);
+            timed_ = true;
+            Step step;
+            step.kind = Step::Timed;
+            step.line = line_;
+            step.time = time;
+            step.command = ParseCommand({tokens.begin() + 2, tokens.end()}, true);
+            scenario.steps.push_back(std::move(step));
+        } else if (first == "run") {
+            Need(tokens, 2, "run T");
+            Exactly(tokens, 2);
+            const std::int64_t time = Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            Advance(time);
+            Step step;
+            step.kind = Step::Run;
+            step.line = line_;
+            step.time = time;
+            scenario.steps.push_back(std::move(step));
+        } else if (first == "expect") {
+            Step step;
+            step.line = line_;
+            step.time = time_;
+            const bool negated = tokens.size() > 1 && !tokens[1].quoted && tokens[1].text == "not";
+            step.kind = negated ? Step::ExpectNot : Step::Expect;
+            step.expected = RestOfLine(raw, negated ? 2 : 1);
+            if (step.expected.empty()) throw Failure{"expect needs a trace line"};
+            scenario.steps.push_back(std::move(step));
+        } else {
+            if (timed_) throw Failure{"set-up command \"" + first + "\" after the first timed command; write it as \"at T " + first + " ...\""};
+            scenario.setup.push_back(ParseCommand(tokens, false));
+        }
+    }
+
+private:
+    void Advance(std::int64_t time) {
+        if (time < time_)
+            throw Failure{"time goes backwards: " + std::to_string(time) + " after " + std::to_string(time_)};
+        time_ = time;
+    }
+
+    static void Need(const std::vector<Token>& tokens, std::size_t count, const char* form) {
+        if (tokens.size() < count) throw Failure{std::string("expected \"") + form + "\""};
+    }
+
+    static void Exactly(const std::vector<Token>& tokens, std::size_t count) {
+        if (tokens.size() > count) throw Failure{"unexpected \"" + tokens[count].text + "\""};
+    }
+
+    static std::string Word(const Token& token) {
+        if (token.quoted) throw Failure{"expected a word, found the text \"" + token.text + "\""};
+        return token.text;
+    }
+
+    static std::string Text(const Token& token) {
+        if (!token.quoted) throw Failure{"expected a text in double quotes, found \"" + token.text + "\""};
+        return token.text;
+    }
+
+    const std::string& KnownWindow(const Token& token) {
+        if (!declared_.count(token.text)) throw Failure{"unknown window \"" + token.text + "\""};
+        return token.text;
+    }
+
+    static std::int32_t Key(const Token& token) {
+        if (token.text == "lbutton") return win::kVkLButton;
+        if (token.text == "shift") return win::kVkShift;
+        if (token.text == "f1") return win::kVkF1;
+        return static_cast<std::int32_t>(Number(token, 1, 255));
+    }
+
+    static std::string RegistryPath(const Token& token) {
+        const std::string path = Word(token);
+        const std::string prefix = path.substr(0, 5);
+        if (!SameName(prefix, "HKLM\\") && !SameName(prefix, "HKCR\\"))
+            throw Failure{"registry path \"" + path + "\" does not start with HKLM\\"};
+        if (path.size() == 5) throw Failure{"registry path \"" + path + "\" names no value"};
+        return path;
+    }
+
+    [[noreturn]] static void NotYet(const std::string& verb) {
+        throw Failure{"\"" + verb + "\" is not supported by this build of the simulated desktop"};
+    }
+
+    Command ParseCommand(const std::vector<Token>& tokens, bool timed) {
+        Command command;
+        command.line = line_;
+        const std::string verb = Word(tokens[0]);
+        auto numbers = [&](std::size_t from, std::size_t count, std::int64_t low, std::int64_t high) {
+            Need(tokens, from + count, (verb + " needs " + std::to_string(count) + " numbers").c_str());
+            Exactly(tokens, from + count);
+            for (std::size_t i = 0; i < count; ++i) command.number[i] = Number(tokens[from + i], low, high);
+        };
+        if (verb == "screen") {
+            command.verb = Verb::Screen;
+            numbers(1, 2, 1, kInt32Max);
+        } else if (verb == "workarea") {
+            command.verb = Verb::WorkArea;
+            numbers(1, 4, kInt32Min, kInt32Max);
+        } else if (verb == "cursor") {
+            command.verb = Verb::Cursor;
+            numbers(1, 2, kInt32Min, kInt32Max);
+        } else if (verb == "window") {
+            command.verb = Verb::Window;
+            Need(tokens, 2, "window NAME L T R B");
+            command.name = Word(tokens[1]);
+            if (!IsWindowName(command.name)) throw Failure{"bad window name \"" + command.name + "\""};
+            if (IsReservedName(command.name)) throw Failure{"window name \"" + command.name + "\" is reserved"};
+            if (declared_.count(command.name)) throw Failure{"window \"" + command.name + "\" is already declared"};
+            numbers(2, 4, kInt32Min, kInt32Max);
+            declared_.insert(command.name);
+        } else if (verb == "foreground") {
+            command.verb = Verb::Foreground;
+            Need(tokens, 2, "foreground NAME");
+            Exactly(tokens, 2);
+            command.name = tokens[1].text == "none" ? "none" : KnownWindow(tokens[1]);
+        } else if (verb == "registry") {
+            command.verb = Verb::Registry;
+            Need(tokens, 4, "registry PATH TYPE VALUE");
+            command.name = RegistryPath(tokens[1]);
+            const std::string type = Word(tokens[2]);
+            if (type == "dword") {
+                Exactly(tokens, 4);
+                command.valueType = win::kRegDword;
+                const auto n = static_cast<std::uint32_t>(Number(tokens[3], kInt32Min, 0xFFFFFFFFll));
+                command.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                                 static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+            } else if (type == "sz" || type == "expandsz") {
+                Exactly(tokens, 4);
+                command.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
+                const std::string text = Text(tokens[3]);
+                command.bytes.assign(text.begin(), text.end());
+                command.bytes.push_back(0);
+            } else if (type == "bytes") {
+                // registry PATH bytes TYPE HEX: any type, any data ("-" for none)
+                Need(tokens, 5, "registry PATH bytes TYPE HEX");
+                Exactly(tokens, 5);
+                command.valueType = static_cast<std::uint32_t>(Number(tokens[3], 0, 0xFFFFFFFFll));
+                command.bytes = HexBytes(tokens[4]);
+            } else {
+                throw Failure{"unknown registry type \"" + type + "\""};
+            }
+        } else if (verb == "program" && !timed) {
+            command.verb = Verb::Program;
+            Need(tokens, 2, "program \"PATH\"");
+            Exactly(tokens, 2);
+            command.text = Text(tokens[1]);
+        } else if (verb == "instance" && !timed) {
+            NotYet("instance running");
+        } else if (verb == "no" && !timed) {
+            Need(tokens, 2, "no taskbar");
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "taskbar") throw Failure{"unknown command \"no " + tokens[1].text + "\""};
+            command.verb = Verb::NoTaskbar;
+        } else if (verb == "trace" && !timed) {
+            Need(tokens, 2, "trace reads");
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "reads") throw Failure{"unknown command \"trace " + tokens[1].text + "\""};
+            command.verb = Verb::TraceReads;
+        } else if (verb == "fail") {
+            command.verb = Verb::Fail;
+            Need(tokens, 2, "fail OPERATION");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (!SimDesktop::IsOperation(command.name)) throw Failure{"unknown operation \"" + command.name + "\""};
+        } else if (timed && (verb == "down" || verb == "up")) {
+            command.verb = verb == "down" ? Verb::Down : Verb::Up;
+            Need(tokens, 2, "down KEY");
+            Exactly(tokens, 2);
+            command.number[0] = Key(tokens[1]);
+        } else if (timed && verb == "grab") {
+            command.verb = Verb::Grab;
+            Need(tokens, 2, "grab NAME X Y");
+            command.name = KnownWindow(tokens[1]);
+            numbers(2, 2, kInt32Min, kInt32Max);
+        } else if (timed && verb == "unregistry") {
+            command.verb = Verb::Unregistry;
+            Need(tokens, 2, "unregistry PATH");
+            Exactly(tokens, 2);
+            command.name = RegistryPath(tokens[1]);
+        } else if (timed && verb == "close") {
+            command.verb = Verb::Close;
+            Need(tokens, 2, "close NAME");
+            Exactly(tokens, 2);
+            command.name = KnownWindow(tokens[1]);
+        } else if (timed && verb == "click") {
+            Need(tokens, 2, "click strip");
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "strip") throw Failure{"only the strip can be clicked"};
+            NotYet("click strip");
+        } else if (timed && (verb == "tray" || verb == "menu" || verb == "answer" || verb == "help" ||
+                             verb == "start")) {
+            NotYet(verb);
+        } else if (timed && verb == "shell") {
+            NotYet("shell restart");
+        } else if (timed && verb == "call") {
+            command.verb = Verb::Call;
+            Need(tokens, 2, "call PROCEDURE");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (!FindProcedure(command.name)) throw Failure{"unknown procedure \"" + command.name + "\""};
+        } else if (timed && verb == "dump") {
+            command.verb = Verb::Dump;
+            Exactly(tokens, 1);
+        } else {
+            throw Failure{"unknown command \"" + verb + "\"" + (timed ? "" : " (timed commands start with \"at T\")")};
+        }
+        return command;
+    }
+
+    int line_ = 0;
+    std::int64_t time_ = 0;
+    bool timed_ = false;
+    std::set<std::string> declared_;
+};
+
+}  // namespace
+
+std::optional<Scenario> ParseScenario(std::istream& in, ParseError& error) {
+    Parser parser;
+    std::string line;
+    bool tooLong = false;
+    int number = 0;
+    while (ReadLine(in, line, tooLong)) {
+        ++number;
+        if (tooLong) {
+            error = {number, "line longer than " + std::to_string(kMaxLineLength) + " characters"};
+            return std::nullopt;
+        }
+        try {
+            parser.Line(line, number);
+        } catch (const Failure& failure) {
+            error = {number, failure.message};
+            return std::nullopt;
+        }
+    }
+    return std::move(parser.scenario);
+}
+
+}  // namespace tremolux::sim

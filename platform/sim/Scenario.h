@@ -1,0 +1,55 @@
+// Scenario files for tremolux-replay: parsed whole and checked before
+// anything runs, so a malformed file runs nothing.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Types.h"
+
+namespace tremolux::sim {
+
+enum class Verb {
+    Screen, WorkArea, Cursor, Window, Foreground, Registry, Program, InstanceRunning, NoTaskbar,
+    Fail, TraceReads,
+    Down, Up, Grab, Unregistry, Close, ClickStrip, Tray, Menu, Answer, Help, ShellRestart, Call,
+    Start, Dump,
+};
+
+struct Command {
+    Verb verb = Verb::Dump;
+    int line = 0;
+    std::string name;   // window, operation, procedure, registry path, event, answer
+    std::string text;   // a quoted text: registry text, menu caption, program path
+    std::int64_t number[4] = {};
+    std::uint32_t valueType = 0;  // registry value type
+    std::vector<std::uint8_t> bytes;  // registry value data
+};
+
+struct Step {
+    enum Kind { Timed, Run, Expect, ExpectNot } kind = Timed;
+    int line = 0;
+    std::int64_t time = 0;  // when it falls due: its own time, or the latest before it
+    Command command;        // Timed
+    std::string expected;   // Expect, ExpectNot
+};
+
+struct Scenario {
+    std::vector<Command> setup;
+    std::vector<Step> steps;
+};
+
+struct ParseError {
+    int line;
+    std::string message;
+};
+
+// Lines longer than this are refused rather than read whole.
+constexpr std::size_t kMaxLineLength = 4096;
+
+std::optional<Scenario> ParseScenario(std::istream& in, ParseError& error);
+
+}  // namespace tremolux::sim

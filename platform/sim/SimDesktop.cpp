@@ -1,0 +1,650 @@
+#include "platform/sim/SimDesktop.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tremolux::sim {
+
+namespace {
+
+// Operations a scenario can make fail. The registry is failed as a whole
+// for writes or deletes, as for a user without administrator rights.
+constexpr std::string_view kOperations[] = {
+    "OpenEventA", "CreateEventA", "SystemParametersInfoA", "GetCursorPos", "GetSystemMetrics",
+    "GetAsyncKeyState", "GetForegroundWindow", "GetWindowRect", "EnableWindow", "SetWindowPos",
+    "CloseWindow", "ShowWindow", "SetForegroundWindow", "BringWindowToTop", "SetFocus",
+    "FindWindowA", "SendMessageA", "ShellApplication", "Shell_NotifyIconA", "RegRead",
+    "RegWrite", "RegDelete", "ExpandEnvironmentStringsA", "GetModuleFileNameA",
+};
+
+int AutomationToken;  // the address stands for a live "Shell.Application" object
+
+const char* ProgramWindowName(ProgramWindow window) {
+    switch (window) {
+    case ProgramWindow::Main: return "main";
+    case ProgramWindow::Strip: return "strip";
+    case ProgramWindow::Help: return "help";
+    }
+    return "?";
+}
+
+// The A functions see texts through a code page that has ASCII only, as on a
+// Windows whose ANSI code page lacks the program's characters: each
+// non-ASCII UTF-8 sequence reads as one '?'.
+std::string AnsiView(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        out += '?';
+        while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
+    }
+    return out;
+}
+
+bool IsText(std::uint32_t type) { return type == win::kRegSz || type == win::kRegExpandSz; }
+
+std::string TypeName(std::uint32_t type) {
+    switch (type) {
+    case win::kRegSz: return "sz";
+    case win::kRegExpandSz: return "expandsz";
+    case win::kRegDword: return "dword";
+    default: return "type" + std::to_string(type);
+    }
+}
+
+// The stored bytes as the trace shows them: texts up to their first zero,
+// numbers in decimal, anything else in hex.
+std::string DataTrace(std::uint32_t type, const std::vector<std::uint8_t>& data) {
+    if (IsText(type)) {
+        const auto end = std::find(data.begin(), data.end(), 0);
+        return Quoted(std::string(data.begin(), end));
+    }
+    if (type == win::kRegDword && data.size() == 4) {
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i) value = value << 8 | data[i];
+        return std::to_string(value);
+    }
+    std::string out;
+    for (std::uint8_t byte : data) {
+        static const char digits[] = "0123456789abcdef";
+        out += digits[byte >> 4];
+        out += digits[byte & 15];
+    }
+    return out.empty() ? "-" : out;
+}
+
+// A fixed environment for REG_EXPAND_SZ values.
+struct EnvironmentVariable {
+    std::string_view name;
+    std::string_view value;
+};
+constexpr EnvironmentVariable kEnvironment[] = {
+    {"SystemRoot", "C:\\Windows"},       {"windir", "C:\\Windows"},
+    {"SystemDrive", "C:"},               {"ProgramFiles", "C:\\Program Files"},
+    {"USERPROFILE", "C:\\Users\\user"},  {"TEMP", "C:\\Users\\user\\AppData\\Local\\Temp"},
+};
+
+std::string Expand(std::string_view source) {
+    std::string out;
+    while (!source.empty()) {
+        const auto open = source.find('%');
+        const auto close = open == std::string_view::npos ? open : source.find('%', open + 1);
+        if (close == std::string_view::npos) break;
+        out += source.substr(0, open);
+        const std::string_view name = source.substr(open + 1, close - open - 1);
+        auto it = std::find_if(std::begin(kEnvironment), std::end(kEnvironment),
+                               [&](const EnvironmentVariable& v) { return SameName(v.name, name); });
+        if (it == std::end(kEnvironment)) {
+            out += source.substr(open, close - open);
+            source.remove_prefix(close);
+        } else {
+            out += it->value;
+            source.remove_prefix(close + 1);
+        }
+    }
+    out += source;
+    return out;
+}
+
+}  // namespace
+
+SimDesktop::SimDesktop(const std::int64_t& clock, Trace& trace) : clock_(clock), trace_(trace) {
+    taskbar_ = AddWindow("taskbar", false);
+}
+
+bool SimDesktop::IsOperation(std::string_view name) {
+    return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);
+}
+
+WindowHandle SimDesktop::AddWindow(std::string name, bool declared) {
+    Window window;
+    window.name = std::move(name);
+    window.declared = declared;
+    windows_.push_back(window);
+    return static_cast<WindowHandle>(windows_.size());
+}
+
+SimDesktop::Window* SimDesktop::Live(WindowHandle window) {
+    if (window == kNoWindow || window > windows_.size()) return nullptr;
+    Window& w = windows_[window - 1];
+    return w.alive ? &w : nullptr;
+}
+
+WindowHandle SimDesktop::Lookup(std::string_view name) const {
+    for (std::size_t i = windows_.size(); i > 0; --i)
+        if (windows_[i - 1].name == name && windows_[i - 1].alive) return static_cast<WindowHandle>(i);
+    return kNoWindow;
+}
+
+std::string SimDesktop::NameOf(WindowHandle window) const {
+    if (window == kNoWindow) return "0";
+    if (window == kTopmostWindow) return "-1";
+    if (window > windows_.size()) return Hex(window);
+    return windows_[window - 1].name;
+}
+
+// ---- outside changes ----
+
+void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+}
+
+void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
+    if (Window* w = Live(grabbed_)) {
+        const std::int32_t dx = x - cursor_.x;
+        const std::int32_t dy = y - cursor_.y;
+        w->rect = {w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
+    }
+    cursor_ = {x, y};
+}
+
+void SimDesktop::KeyDown(std::int32_t virtualKey) {
+    KeyState& key = keys_[virtualKey & 0xFF];
+    if (!key.down) key.pressed = true;
+    key.down = true;
+}
+
+void SimDesktop::KeyUp(std::int32_t virtualKey) {
+    keys_[virtualKey & 0xFF].down = false;
+    if (virtualKey == win::kVkLButton) grabbed_ = kNoWindow;
+}
+
+void SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y) {
+    grabbed_ = kNoWindow;
+    MoveCursor(x, y);
+    KeyDown(win::kVkLButton);
+    const WindowHandle window = Lookup(name);
+    Activate(window);
+    if (Window* w = Live(window); w && w->enabled) grabbed_ = window;
+}
+
+void SimDesktop::DeclareWindow(std::string_view name, const Rect& rect) {
+    const WindowHandle window = AddWindow(std::string(name), true);
+    windows_[window - 1].rect = rect;
+}
+
+void SimDesktop::Activate(std::string_view name) { Activate(name == "none" ? kNoWindow : Lookup(name)); }
+
+void SimDesktop::Activate(WindowHandle window) {
+    if (window == kNoWindow) {
+        foreground_ = kNoWindow;
+        return;
+    }
+    if (Window* w = Live(window)) {
+        foreground_ = window;
+        w->activated = ++activations_;
+    }
+}
+
+void SimDesktop::DestroyWindow(std::string_view name) {
+    const WindowHandle window = Lookup(name);
+    if (Window* w = Live(window)) w->alive = false;
+    if (foreground_ == window) foreground_ = kNoWindow;
+    if (grabbed_ == window) grabbed_ = kNoWindow;
+}
+
+void SimDesktop::RemoveTaskbar() {
+    if (Window* w = Live(taskbar_)) w->alive = false;
+}
+
+void SimDesktop::Dump(const ProgramState& state) {
+    auto rect = [](const Rect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+               "," + std::to_string(r.bottom);
+    };
+    trace_.Call("state OperationMode=" + std::to_string(state.OperationMode) +
+                " StripLatch=" + std::to_string(state.StripLatch) +
+                " PeekActive=" + std::to_string(state.PeekActive) + " WorkArea=" +
+                rect(state.WorkArea) + " PlacedWindow=" + NameOf(state.PlacedWindow) +
+                " SavedRect=" + rect(state.SavedRect) +
+                " MinimizedWindow=" + NameOf(state.MinimizedWindow));
+    for (const Window& w : windows_) {
+        if (!w.declared || !w.alive) continue;
+        trace_.Call("window " + w.name + " " + std::to_string(w.rect.left) + " " +
+                    std::to_string(w.rect.top) + " " + std::to_string(w.rect.right) + " " +
+                    std::to_string(w.rect.bottom) + (w.minimized ? " minimized" : " normal") +
+                    (w.enabled ? " enabled" : " disabled"));
+    }
+    trace_.Call("foreground " + (foreground_ == kNoWindow ? std::string("none") : NameOf(foreground_)));
+}
+
+// ---- single instance ----
+
+KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
+    trace_.Read("OpenEventA " + Quoted(name ? name : ""));
+    return 0;
+}
+
+KernelHandle SimDesktop::CreateEventA(bool, bool, const char* name) {
+    trace_.Call("CreateEventA " + Quoted(name ? name : ""));
+    if (Failing("CreateEventA")) return 0;
+    lastError_ = 0;
+    return 1;
+}
+
+// ---- desktop state and input ----
+
+bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect* value,
+                                       std::uint32_t) {
+    const bool ok = action == win::kSpiGetWorkArea && value && !Failing("SystemParametersInfoA");
+    if (ok) *value = workArea_;
+    trace_.Read("SystemParametersInfoA " + Hex(action) +
+                (ok ? " -> " + std::to_string(workArea_.left) + " " + std::to_string(workArea_.top) +
+                          " " + std::to_string(workArea_.right) + " " +
+                          std::to_string(workArea_.bottom)
+                    : std::string(" failed")));
+    return ok;
+}
+
+bool SimDesktop::GetCursorPos(Point* point) {
+    const bool ok = point && !Failing("GetCursorPos");
+    if (ok) *point = cursor_;
+    trace_.Read(ok ? "GetCursorPos -> " + std::to_string(cursor_.x) + " " + std::to_string(cursor_.y)
+                   : std::string("GetCursorPos failed"));
+    return ok;
+}
+
+std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
+    std::int32_t value = 0;
+    if (!Failing("GetSystemMetrics")) {
+        if (index == win::kSmCxScreen) value = screenWidth_;
+        if (index == win::kSmCyScreen) value = screenHeight_;
+    }
+    trace_.Read("GetSystemMetrics " + std::to_string(index) + " -> " + std::to_string(value));
+    return value;
+}
+
+std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
+    std::uint16_t state = 0;
+    if (!Failing("GetAsyncKeyState") && virtualKey >= 0 && virtualKey < 256) {
+        KeyState& key = keys_[virtualKey];
+        state = static_cast<std::uint16_t>((key.down ? 0x8000 : 0) | (key.pressed ? 1 : 0));
+        key.pressed = false;
+    }
+    trace_.Read("GetAsyncKeyState " + Hex(static_cast<std::uint32_t>(virtualKey)) + " -> " + Hex(state));
+    return static_cast<std::int16_t>(state);
+}
+
+void SimDesktop::Sleep(std::uint32_t milliseconds) {
+    trace_.Call("Sleep " + std::to_string(milliseconds));
+    if (thread_) thread_->Block(milliseconds);
+}
+
+// ---- windows ----
+
+WindowHandle SimDesktop::GetForegroundWindow() {
+    const WindowHandle window = Failing("GetForegroundWindow") ? kNoWindow : foreground_;
+    trace_.Read("GetForegroundWindow -> " + NameOf(window));
+    return window;
+}
+
+bool SimDesktop::GetWindowRect(WindowHandle window, Rect* rect) {
+    Window* w = Live(window);
+    const bool ok = w && rect && !Failing("GetWindowRect");
+    if (ok) *rect = w->rect;
+    trace_.Read("GetWindowRect " + NameOf(window) +
+                (ok ? " -> " + std::to_string(w->rect.left) + " " + std::to_string(w->rect.top) + " " +
+                          std::to_string(w->rect.right) + " " + std::to_string(w->rect.bottom)
+                    : std::string(" failed")));
+    return ok;
+}
+
+bool SimDesktop::EnableWindow(WindowHandle window, bool enable) {
+    trace_.Call("EnableWindow " + NameOf(window) + (enable ? " 1" : " 0"));
+    Window* w = Live(window);
+    if (!w || Failing("EnableWindow")) return false;
+    const bool wasDisabled = !w->enabled;
+    w->enabled = enable;
+    // Disabling cancels the mode a window is in: a title-bar drag ends.
+    if (!enable && grabbed_ == window) grabbed_ = kNoWindow;
+    return wasDisabled;
+}
+
+bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
+                              std::int32_t y, std::int32_t cx, std::int32_t cy,
+                              std::uint32_t flags) {
+    trace_.Call("SetWindowPos " + NameOf(window) + " " + NameOf(insertAfter) + " " +
+                std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(cx) + " " +
+                std::to_string(cy) + " " + Hex(flags));
+    Window* w = Live(window);
+    if (!w || Failing("SetWindowPos")) return false;
+    if (!(flags & win::kSwpNoMove)) {
+        w->rect.right += x - w->rect.left;
+        w->rect.bottom += y - w->rect.top;
+        w->rect.left = x;
+        w->rect.top = y;
+    }
+    if (!(flags & win::kSwpNoSize)) {
+        w->rect.right = w->rect.left + cx;
+        w->rect.bottom = w->rect.top + cy;
+    }
+    return true;
+}
+
+bool SimDesktop::CloseWindow(WindowHandle window) {
+    trace_.Call("CloseWindow " + NameOf(window));
+    Window* w = Live(window);
+    if (!w || Failing("CloseWindow")) return false;
+    w->minimized = true;
+    if (foreground_ == window) {
+        // The most recently activated other window that is not minimized.
+        WindowHandle next = kNoWindow;
+        std::uint64_t latest = 0;
+        for (std::size_t i = 0; i < windows_.size(); ++i) {
+            const Window& other = windows_[i];
+            if (other.declared && other.alive && !other.minimized && other.activated > latest) {
+                latest = other.activated;
+                next = static_cast<WindowHandle>(i + 1);
+            }
+        }
+        foreground_ = next;
+    }
+    return true;
+}
+
+bool SimDesktop::ShowWindow(WindowHandle window, std::int32_t command) {
+    trace_.Call("ShowWindow " + NameOf(window) + " " + std::to_string(command));
+    Window* w = Live(window);
+    if (!w || Failing("ShowWindow")) return false;
+    const bool wasVisible = true;
+    if (command == win::kSwShowNormal) {
+        w->minimized = false;
+        Activate(window);
+    }
+    return wasVisible;
+}
+
+bool SimDesktop::SetForegroundWindow(WindowHandle window) {
+    trace_.Call("SetForegroundWindow " + NameOf(window));
+    if (!Live(window) || Failing("SetForegroundWindow")) return false;
+    Activate(window);
+    return true;
+}
+
+bool SimDesktop::BringWindowToTop(WindowHandle window) {
+    trace_.Call("BringWindowToTop " + NameOf(window));
+    return Live(window) && !Failing("BringWindowToTop");
+}
+
+WindowHandle SimDesktop::SetFocus(WindowHandle window) {
+    trace_.Call("SetFocus " + NameOf(window));
+    return kNoWindow;
+}
+
+WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowName) {
+    // Only an untitled window matches an empty name; a null name would match
+    // any title, and the taskbar is looked up with the empty text.
+    const bool match = className && std::strcmp(className, "Shell_TrayWnd") == 0 && windowName &&
+                       windowName[0] == '\0' && !Failing("FindWindowA");
+    const WindowHandle window = match && Live(taskbar_) ? taskbar_ : kNoWindow;
+    trace_.Read("FindWindowA " + Quoted(className ? className : "") + " " +
+                (windowName ? Quoted(windowName) : std::string("null")) + " -> " + NameOf(window));
+    return window;
+}
+
+std::intptr_t SimDesktop::SendMessageA(WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t wParam, std::intptr_t lParam) {
+    trace_.Call("SendMessageA " + NameOf(window) + " " + Hex(message) + " " +
+                std::to_string(wParam) + " " + std::to_string(lParam));
+    return 0;
+}
+
+bool SimDesktop::PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+    trace_.Call("PostMessageA " + NameOf(window) + " " + Hex(message) + " " +
+                std::to_string(wParam) + " " + std::to_string(lParam));
+    if (!Live(window)) return false;
+    if (thread_) thread_->Post(window, message, wParam, lParam);
+    return true;
+}
+
+// ---- shell automation ----
+
+AutomationObject SimDesktop::CreateAutomationObject(const char* progId) {
+    if (Failing("ShellApplication") || !progId || std::strcmp(progId, "Shell.Application") != 0)
+        return nullptr;
+    ++liveObjects_;
+    return &AutomationToken;
+}
+
+bool SimDesktop::InvokeAutomationMethod(AutomationObject object, const char* method) {
+    const bool ok = object == &AutomationToken && method && std::strcmp(method, "ToggleDesktop") == 0;
+    trace_.Call(ok ? "ToggleDesktop" : "ToggleDesktop failed");
+    if (ok) ToggleDesktop();
+    return ok;
+}
+
+void SimDesktop::ReleaseAutomationObject(AutomationObject object) {
+    if (object == &AutomationToken) --liveObjects_;
+}
+
+// Shows the desktop by minimizing every window that is not minimized; the
+// next toggle restores the windows it minimized.
+void SimDesktop::ToggleDesktop() {
+    if (!desktopShown_) {
+        hiddenByToggle_.clear();
+        foregroundBeforeToggle_ = foreground_;
+        for (std::size_t i = 0; i < windows_.size(); ++i) {
+            Window& w = windows_[i];
+            if (w.declared && w.alive && !w.minimized) {
+                w.minimized = true;
+                hiddenByToggle_.push_back(static_cast<WindowHandle>(i + 1));
+            }
+        }
+        foreground_ = kNoWindow;
+    } else {
+        for (WindowHandle window : hiddenByToggle_)
+            if (Window* w = Live(window)) w->minimized = false;
+        if (Window* w = Live(foregroundBeforeToggle_); w && !w->minimized)
+            foreground_ = foregroundBeforeToggle_;
+        hiddenByToggle_.clear();
+    }
+    desktopShown_ = !desktopShown_;
+}
+
+// ---- the program's own windows ----
+
+void SimDesktop::LoadWindow(ProgramWindow window, bool) {
+    if (!Lookup(ProgramWindowName(window))) AddWindow(ProgramWindowName(window), false);
+}
+
+void SimDesktop::ShowProgramWindow(ProgramWindow) {}
+
+WindowHandle SimDesktop::ProgramWindowHandle(ProgramWindow window) {
+    return Lookup(ProgramWindowName(window));
+}
+
+void SimDesktop::CloseMainWindow() { trace_.Call("CloseMainWindow"); }
+
+void SimDesktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height) {
+    trace_.Call("StripRect " + std::to_string(left) + " " + std::to_string(top) + " " +
+                std::to_string(width) + " " + std::to_string(height));
+    if (Window* w = Live(Lookup("strip"))) w->rect = {left, top, left + width, top + height};
+}
+
+void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
+
+bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
+    const bool add = message == win::kNimAdd;
+    trace_.Call(add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove"));
+    return !Failing("Shell_NotifyIconA");
+}
+
+bool SimDesktop::CheckMenuItem(std::uint32_t, bool) { return false; }
+
+bool SimDesktop::IsMenuItemChecked(std::uint32_t) { return false; }
+
+std::uint32_t SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) { return 0; }
+
+std::int32_t SimDesktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {
+    trace_.Call("MessageBoxA " + Quoted(text ? text : "") + " " + Quoted(caption ? caption : "") +
+                " " + Hex(type));
+    return win::kIdOk;
+}
+
+// ---- registry ----
+
+std::string SimDesktop::RegistryTrace(RegistryKey key, const char* valueName) const {
+    std::string path = registry_.PathOf(key);
+    if (valueName) path += std::string("\\") + valueName;
+    return path;
+}
+
+std::int32_t SimDesktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
+                                       std::uint32_t desiredAccess, RegistryKey* key) {
+    const bool writing = (desiredAccess & win::kKeyWrite & ~win::kKeyRead) != 0;
+    if (writing && Failing("RegWrite")) return win::kErrorAccessDenied;
+    const std::int32_t status = Failing("RegRead") ? win::kErrorAccessDenied
+                                                   : registry_.Open(root, subKey ? subKey : "", key);
+    trace_.Read("RegOpenKeyExA " + registry_.PathOf(root) + (subKey && *subKey ? "\\" : "") +
+                (subKey ? subKey : "") + " -> " + std::to_string(status));
+    return status;
+}
+
+std::int32_t SimDesktop::RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t,
+                                         RegistryKey* key) {
+    if (Failing("RegWrite")) return win::kErrorAccessDenied;
+    return registry_.Create(root, subKey ? subKey : "", key);
+}
+
+std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName,
+                                          std::uint32_t* type, std::uint8_t* data,
+                                          std::uint32_t* size) {
+    const SimRegistry::Value* value = nullptr;
+    std::int32_t status = registry_.Query(key, valueName ? valueName : "", &value);
+    if (status == win::kErrorSuccess) {
+        std::vector<std::uint8_t> bytes = value->data;
+        if (IsText(value->type)) {
+            const std::string ansi = AnsiView(std::string(bytes.begin(), bytes.end()));
+            bytes.assign(ansi.begin(), ansi.end());
+        }
+        if (type) *type = value->type;
+        const auto needed = static_cast<std::uint32_t>(bytes.size());
+        if (!size) {
+            status = data ? 87 : win::kErrorSuccess;  // ERROR_INVALID_PARAMETER
+        } else if (!data) {
+            *size = needed;
+        } else if (*size < needed) {
+            *size = needed;
+            status = win::kErrorMoreData;
+        } else {
+            std::copy(bytes.begin(), bytes.end(), data);
+            *size = needed;
+        }
+    }
+    trace_.Read("RegQueryValueExA " + RegistryTrace(key, valueName) + " -> " + std::to_string(status));
+    return status;
+}
+
+std::int32_t SimDesktop::RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
+                                        const std::uint8_t* data, std::uint32_t size) {
+    std::vector<std::uint8_t> bytes;
+    if (data) bytes.assign(data, data + size);
+    const bool refused = Failing("RegWrite");
+    trace_.Call("RegWrite " + RegistryTrace(key, valueName) + " " + TypeName(type) + " " +
+                DataTrace(type, bytes) + (refused ? " failed" : ""));
+    if (refused) return win::kErrorAccessDenied;
+    return registry_.Set(key, valueName ? valueName : "", type, std::move(bytes));
+}
+
+std::int32_t SimDesktop::RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
+                                        const char* text) {
+    const std::string_view value = text ? text : "";
+    std::vector<std::uint8_t> bytes(value.begin(), value.end());
+    bytes.push_back(0);
+    const bool refused = Failing("RegWrite");
+    trace_.Call("RegWrite " + RegistryTrace(key, valueName) + " " + TypeName(type) + " " +
+                DataTrace(type, bytes) + (refused ? " failed" : ""));
+    if (refused) return win::kErrorAccessDenied;
+    return registry_.Set(key, valueName ? valueName : "", type, std::move(bytes));
+}
+
+std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName) {
+    const std::int32_t status = Failing("RegDelete")
+                                    ? win::kErrorAccessDenied
+                                    : registry_.DeleteValue(key, valueName ? valueName : "");
+    trace_.Call("RegDelete " + RegistryTrace(key, valueName) +
+                (status == win::kErrorSuccess ? " value" : " failed"));
+    return status;
+}
+
+std::int32_t SimDesktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
+    const std::int32_t status =
+        Failing("RegDelete") ? win::kErrorAccessDenied : registry_.DeleteKey(root, subKey ? subKey : "");
+    trace_.Call("RegDelete " + RegistryTrace(root, subKey) +
+                (status == win::kErrorSuccess ? " key" : " failed"));
+    return status;
+}
+
+std::int32_t SimDesktop::RegCloseKey(RegistryKey key) { return registry_.Close(key); }
+
+std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* destination,
+                                                    std::uint32_t size) {
+    if (!source || Failing("ExpandEnvironmentStringsA")) return 0;
+    const std::string expanded = Expand(source);
+    const auto needed = static_cast<std::uint32_t>(expanded.size() + 1);
+    // Like the platform, a short buffer is filled as far as it goes, with no
+    // promise of a terminating zero.
+    if (destination) std::memcpy(destination, expanded.c_str(), std::min(size, needed));
+    return needed;
+}
+
+std::uint32_t SimDesktop::CopyModulePath(const std::string& path, char* buffer, std::uint32_t size) {
+    if (!buffer || size == 0 || Failing("GetModuleFileNameA")) return 0;
+    const auto length = static_cast<std::uint32_t>(path.size());
+    // A buffer too small gets as much as fits and no terminating zero, as on
+    // Windows XP; the result then equals the size.
+    if (length >= size) {
+        std::memcpy(buffer, path.data(), size);
+        return size;
+    }
+    std::memcpy(buffer, path.c_str(), length + 1);
+    return length;
+}
+
+std::uint32_t SimDesktop::GetModuleFileNameA(char* buffer, std::uint32_t size) {
+    return CopyModulePath(AnsiView(programPath_), buffer, size);
+}
+
+std::uint32_t SimDesktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
+    return CopyModulePath(programPath_, buffer, size);
+}
+
+bool SimDesktop::SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) {
+    if (!Live(window) || !thread_) return false;
+    thread_->StartTimer(window, timerId, milliseconds);
+    return true;
+}
+
+void SimDesktop::ExitProcess(std::uint32_t exitCode) {
+    trace_.Call("ExitProcess " + std::to_string(exitCode));
+    throw ProcessExited{exitCode};
+}
+
+}  // namespace tremolux::sim

@@ -1,0 +1,182 @@
+// The simulated desktop: a deterministic in-memory window manager with keys
+// and press bits, a registry, a virtual clock and the program's own windows,
+// bound to the desktop port. Every call is traced.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/DesktopPort.h"
+#include "engine/ProgramState.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/Trace.h"
+
+namespace tremolux::sim {
+
+// What the desktop needs of the UI thread that drives it.
+class UiThread {
+public:
+    virtual ~UiThread() = default;
+    // Moves the virtual clock on, applying the outside changes that fall due,
+    // delivering no message.
+    virtual void Block(std::int64_t milliseconds) = 0;
+    // Runs a nested message loop until done() holds.
+    virtual void RunModal(const std::function<bool()>& done) = 0;
+    virtual void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) = 0;
+    virtual void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) = 0;
+};
+
+// Ends the run of a scenario from deep inside a handler.
+struct ProcessExited {
+    std::uint32_t code;
+};
+
+class SimDesktop : public DesktopPort {
+public:
+    SimDesktop(const std::int64_t& clock, Trace& trace);
+    void Attach(UiThread* thread) { thread_ = thread; }
+
+    // Outside changes, as the scenario makes them.
+    void SetScreen(std::int32_t width, std::int32_t height);
+    void SetWorkArea(const Rect& area) { workArea_ = area; }
+    void MoveCursor(std::int32_t x, std::int32_t y);
+    void KeyDown(std::int32_t virtualKey);
+    void KeyUp(std::int32_t virtualKey);
+    void Grab(std::string_view name, std::int32_t x, std::int32_t y);
+    void DeclareWindow(std::string_view name, const Rect& rect);
+    void Activate(std::string_view name);  // "none" for no foreground window
+    void DestroyWindow(std::string_view name);
+    void RemoveTaskbar();
+    void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
+    void SetProgramPath(std::string path) { programPath_ = std::move(path); }
+    SimRegistry& Registry() { return registry_; }
+
+    // The state lines of a dump.
+    void Dump(const ProgramState& state);
+
+    // Operation names that `fail` accepts.
+    static bool IsOperation(std::string_view name);
+
+    std::string NameOf(WindowHandle window) const;
+    int LiveAutomationObjects() const { return liveObjects_; }
+
+    // DesktopPort
+    KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
+                            const char* name) override;
+    KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
+    std::uint32_t GetLastError() override { return lastError_; }
+    bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
+                               std::uint32_t winIni) override;
+    bool GetCursorPos(Point* point) override;
+    std::int32_t GetSystemMetrics(std::int32_t index) override;
+    std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
+    void Sleep(std::uint32_t milliseconds) override;
+    WindowHandle GetForegroundWindow() override;
+    bool GetWindowRect(WindowHandle window, Rect* rect) override;
+    bool EnableWindow(WindowHandle window, bool enable) override;
+    bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
+                      std::int32_t y, std::int32_t cx, std::int32_t cy,
+                      std::uint32_t flags) override;
+    bool CloseWindow(WindowHandle window) override;
+    bool ShowWindow(WindowHandle window, std::int32_t command) override;
+    bool SetForegroundWindow(WindowHandle window) override;
+    bool BringWindowToTop(WindowHandle window) override;
+    WindowHandle SetFocus(WindowHandle window) override;
+    WindowHandle FindWindowA(const char* className, const char* windowName) override;
+    std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    AutomationObject CreateAutomationObject(const char* progId) override;
+    bool InvokeAutomationMethod(AutomationObject object, const char* method) override;
+    void ReleaseAutomationObject(AutomationObject object) override;
+    void LoadWindow(ProgramWindow window, bool modal) override;
+    void ShowProgramWindow(ProgramWindow window) override;
+    WindowHandle ProgramWindowHandle(ProgramWindow window) override;
+    void CloseMainWindow() override;
+    void SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
+                      std::int32_t height) override;
+    void SetStripTopmost() override;
+    bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
+    bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
+    bool IsMenuItemChecked(std::uint32_t commandId) override;
+    std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
+    std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
+                               RegistryKey* key) override;
+    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey,
+                                 std::uint32_t desiredAccess, RegistryKey* key) override;
+    std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* size) override;
+    std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
+                                const char* text) override;
+    std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
+    std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
+    std::int32_t RegCloseKey(RegistryKey key) override;
+    std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+                                            std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
+    bool SetTimer(WindowHandle window, std::uint32_t timerId,
+                  std::uint32_t milliseconds) override;
+    [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
+
+private:
+    struct Window {
+        std::string name;
+        Rect rect;
+        bool minimized = false;
+        bool enabled = true;
+        bool alive = true;
+        bool declared = false;  // a window of another program, shown by dump
+        std::uint64_t activated = 0;
+    };
+
+    bool Failing(std::string_view operation) const { return failing_.count(std::string(operation)) != 0; }
+    Window* Live(WindowHandle window);
+    WindowHandle Lookup(std::string_view name) const;
+    WindowHandle AddWindow(std::string name, bool declared);
+    void Activate(WindowHandle window);
+    void ToggleDesktop();
+    std::string RegistryTrace(RegistryKey key, const char* valueName) const;
+    std::uint32_t CopyModulePath(const std::string& path, char* buffer, std::uint32_t size);
+
+    const std::int64_t& clock_;
+    Trace& trace_;
+    UiThread* thread_ = nullptr;
+
+    std::int32_t screenWidth_ = 1024;
+    std::int32_t screenHeight_ = 768;
+    Rect workArea_{0, 0, 1024, 738};
+    Point cursor_{512, 384};
+    struct KeyState {
+        bool down = false;
+        bool pressed = false;
+    };
+    KeyState keys_[256];
+
+    std::vector<Window> windows_;  // handle = index + 1
+    WindowHandle foreground_ = kNoWindow;
+    WindowHandle taskbar_ = kNoWindow;
+    WindowHandle grabbed_ = kNoWindow;
+    std::uint64_t activations_ = 0;
+
+    bool desktopShown_ = false;
+    std::vector<WindowHandle> hiddenByToggle_;
+    WindowHandle foregroundBeforeToggle_ = kNoWindow;
+    int liveObjects_ = 0;
+
+    std::set<std::string> failing_;
+    SimRegistry registry_;
+    std::string programPath_ = "C:\\Program Files\\Tremolux\\tremolux.exe";
+    std::uint32_t lastError_ = 0;
+};
+
+}  // namespace tremolux::sim

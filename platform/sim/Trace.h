@@ -1,0 +1,46 @@
+// The replay trace: one line per desktop call, each stamped with the virtual
+// time, echoed as it is made.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tremolux::sim {
+
+class Trace {
+public:
+    struct Line {
+        std::int64_t time;
+        std::string text;
+    };
+
+    Trace(std::ostream* echo, const std::int64_t& clock) : echo_(echo), clock_(clock) {}
+
+    void SetReads(bool on) { reads_ = on; }
+    bool Reads() const { return reads_; }
+
+    void Call(std::string text);
+    void Read(std::string text) {
+        if (reads_) Call(std::move(text));
+    }
+
+    // A line of the trace, the time field left out, equal to text.
+    const Line* Find(std::string_view text) const;
+    const std::vector<Line>& Lines() const { return lines_; }
+
+private:
+    std::ostream* echo_;
+    const std::int64_t& clock_;
+    bool reads_ = false;
+    std::vector<Line> lines_;
+};
+
+// A text as the trace prints it: in double quotes, with CR, LF, tab and the
+// double quote escaped and a backslash left as itself.
+std::string Quoted(std::string_view text);
+std::string Hex(std::uint64_t value);
+
+}  // namespace tremolux::sim

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, what the build and the tests need and
+# this machine lacks. Run as root; does nothing when all is there.
+set -euo pipefail
+
+packages=(cmake make g++ libgtest-dev)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/sim/Replay.h"
+#include "platform/sim/Scenario.h"
+
+namespace tremolux::sim {
+namespace {
+
+struct Parsed {
+    std::optional<Scenario> scenario;
+    ParseError error{};
+};
+
+Parsed Parse(const std::string& text) {
+    std::istringstream in(text);
+    Parsed parsed;
+    parsed.scenario = ParseScenario(in, parsed.error);
+    return parsed;
+}
+
+// Runs a scenario and returns its exit code; the trace and the errors are
+// kept for the test to look at.
+struct Outcome {
+    int code;
+    std::string trace;
+    std::string errors;
+};
+
+Outcome RunText(const std::string& text) {
+    Parsed parsed = Parse(text);
+    if (!parsed.scenario) return {2, "", parsed.error.message};
+    std::ostringstream out, err;
+    Replay replay(*parsed.scenario, &out, err);
+    const int code = replay.Run();
+    return {code, out.str(), err.str()};
+}
+
+TEST(ScenarioParser, RefusesAHugeLineWithoutHoldingIt) {
+    std::string text = "window A 0 0 10 10\nat 100 cursor ";
+    text.append(10 * 1024 * 1024, '7');
+    text += "\nat 200 cursor 1 1\n";
+    const Parsed parsed = Parse(text);
+    ASSERT_FALSE(parsed.scenario);
+    EXPECT_EQ(parsed.error.line, 2);
+    EXPECT_NE(parsed.error.message.find("longer than"), std::string::npos);
+}
+
+TEST(ScenarioParser, NamesTheLineOfEachKindOfMistake) {
+    struct Case {
+        const char* text;
+        int line;
+        const char* message;
+    } cases[] = {
+        {"\n\nat 5 frobnicate\n", 3, "unknown command"},
+        {"cursor 1 0x\n", 1, "bad number"},
+        {"cursor 1 --2\n", 1, "bad number"},
+        {"at 10 cursor 1 1\nat 9 cursor 2 2\n", 2, "time goes backwards"},
+        {"program \"abc\n", 1, "unterminated text"},
+        {"program \"abc\\\"\n", 1, "unterminated text"},
+        {"window main 0 0 1 1\n", 1, "reserved"},
+        {"window 9A 0 0 1 1\n", 1, "bad window name"},
+        {"window A 0 0 1\n", 1, "needs 4 numbers"},
+        {"window A 0 0 1 1 5\n", 1, "unexpected"},
+        {"fail Frobnicate\n", 1, "unknown operation"},
+        {"at 1 call Frobnicate\n", 1, "unknown procedure"},
+        {"registry SOFTWARE\\x dword 1\n", 1, "HKLM"},
+        {"registry HKLM\\x qword 1\n", 1, "unknown registry type"},
+        {"at 1 cursor 2147483648 0\n", 1, "out of range"},
+        {"at -1 cursor 0 0\n", 1, "out of range"},
+        {"expect\n", 1, "expect needs"},
+    };
+    for (const Case& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        ASSERT_FALSE(parsed.scenario) << c.text;
+        EXPECT_EQ(parsed.error.line, c.line) << c.text;
+        EXPECT_NE(parsed.error.message.find(c.message), std::string::npos)
+            << c.text << " gave: " << parsed.error.message;
+    }
+}
+
+TEST(ScenarioParser, SurvivesArbitraryBytes) {
+    std::string noise;
+    for (int i = 0; i < 5000; ++i) noise += static_cast<char>((i * 7919) % 256);
+    Parse(noise);  // must not crash; the result may be either
+    Parse("at 1 cursor \"\\");
+    Parse("\"");
+    SUCCEED();
+}
+
+TEST(ScenarioParser, ReadsTextsNumbersAndComments) {
+    const Parsed parsed = Parse(
+        "# a comment\n"
+        "program \"C:\\Program Files\\a\\\"b\\\".exe\\t\"  # trailing\n"
+        "cursor 0x10 -3\r\n");
+    ASSERT_TRUE(parsed.scenario) << parsed.error.message;
+    ASSERT_EQ(parsed.scenario->setup.size(), 2u);
+    EXPECT_EQ(parsed.scenario->setup[0].text, "C:\\Program Files\\a\"b\".exe\t");
+    EXPECT_EQ(parsed.scenario->setup[1].number[0], 16);
+    EXPECT_EQ(parsed.scenario->setup[1].number[1], -3);
+}
+
+TEST(Replay, ExpectComparesWholeLinesWithoutTheTime) {
+    const char* base =
+        "window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n";
+    EXPECT_EQ(RunText(std::string(base) + "expect SetWindowPos A -1 0 0 512 738 0x4\n").code, 0);
+    EXPECT_EQ(RunText(std::string(base) + "expect SetWindowPos A -1 0 0 512 738\n").code, 1);
+    EXPECT_EQ(RunText(std::string(base) + "expect 100 SetWindowPos A -1 0 0 512 738 0x4\n").code, 1);
+    const Outcome failed = RunText(std::string(base) + "expect not EnableWindow A 1  # comment\n");
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_NE(failed.errors.find("line 4"), std::string::npos) << failed.errors;
+    EXPECT_NE(failed.errors.find("found at time 100"), std::string::npos) << failed.errors;
+}
+
+TEST(Replay, AnExpectSeesOnlyWhatHappenedByItsTime) {
+    const Outcome outcome = RunText(
+        "window A 100 50 900 650\nforeground A\n"
+        "at 100 call PlaceLeftHalf\n"
+        "expect not SetWindowPos A -1 513 0 511 738 0x4\n"
+        "at 200 call PlaceRightHalf\n"
+        "expect SetWindowPos A -1 513 0 511 738 0x4\n");
+    EXPECT_EQ(outcome.code, 0) << outcome.errors;
+}
+
+TEST(Replay, TracesEveryCallWithItsTime) {
+    const Outcome outcome = RunText(
+        "window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n");
+    EXPECT_EQ(outcome.trace,
+              "100 EnableWindow A 0\n"
+              "100 SetWindowPos A -1 0 0 512 738 0x4\n"
+              "100 EnableWindow A 1\n");
+}
+
+}  // namespace
+}  // namespace tremolux::sim
