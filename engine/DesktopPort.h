@@ -121,8 +121,7 @@ public:
     virtual std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) = 0;
 
     // Message boxes: no owner window. Texts are UTF-8.
-    virtual std::int32_t MessageBoxA(const char* text, const char* caption,
-                                     std::uint32_t type) = 0;
+    virtual std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) = 0;
 
     // Registry, with the Win32 status codes. Value data and sizes are bytes.
     virtual std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey,
@@ -134,12 +133,11 @@ public:
     virtual std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName,
                                           std::uint32_t* type, std::uint8_t* data,
                                           std::uint32_t* size) = 0;
-    virtual std::int32_t RegSetValueExA(RegistryKey key, const char* valueName,
-                                        std::uint32_t type, const std::uint8_t* data,
-                                        std::uint32_t size) = 0;
+    virtual std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
+                                        const std::uint8_t* data, std::uint32_t size) = 0;
     // Texts are UTF-8 here; the binding stores them through the wide API.
-    virtual std::int32_t RegSetValueExW(RegistryKey key, const char* valueName,
-                                        std::uint32_t type, const char* text) = 0;
+    virtual std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
+                                        const char* text) = 0;
     virtual std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) = 0;
     virtual std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) = 0;
     virtual std::int32_t RegCloseKey(RegistryKey key) = 0;

@@ -27,27 +27,25 @@ void CornerRequest(ProgramState& state, DesktopPort& port) {
 // button is queried only once the position parts hold. The first row that
 // holds owns the call, even when its action is switched off.
 void DragBumpDetector(ProgramState& state, DesktopPort& port) {
-    double x = CursorX(port);
-    if (Equal(x, ScreenWidth(port) - 1) && FreshPress(port)) {
+    if (OnEdge(port, kRightEdge) && FreshPress(port)) {
         PlaceRightHalf(state, port);
         return;
     }
-    if (CursorX(port) == 0 && CursorY(port) > 2 && FreshPress(port)) {
+    if (OnEdge(port, kLeftEdge) && CursorY(port) > 2 && FreshPress(port)) {
         PlaceLeftHalf(state, port);
         return;
     }
-    if (CursorY(port) == 0 && CursorX(port) > 2 && FreshPress(port)) {
+    if (OnEdge(port, kTopEdge) && CursorX(port) > 2 && FreshPress(port)) {
         PlaceMaximized(state, port);
         return;
     }
-    double y = CursorY(port);
-    if (Equal(y, ScreenHeight(port) - 1) && FreshPress(port)) {
+    if (OnEdge(port, kBottomEdge) && FreshPress(port)) {
         PlaceMinimized(state, port);
         return;
     }
-    x = CursorX(port);
+    const double x = CursorX(port);
     if (!Greater(x, ScreenWidth(port) - 3)) return;
-    y = CursorY(port);
+    const double y = CursorY(port);
     if (Greater(y, ScreenHeight(port) - 10)) CornerRequest(state, port);
 }
 

@@ -18,5 +18,20 @@ void PlaceMaximized(ProgramState& state, DesktopPort& port);
 void PlaceMinimized(ProgramState& state, DesktopPort& port);
 
 void DragBumpDetector(ProgramState& state, DesktopPort& port);
+void SlideDetector(ProgramState& state, DesktopPort& port);
+
+// The main timer's tick, with the desktop peek and the mode dispatch.
+void MainTick(ProgramState& state, DesktopPort& port);
+
+// The show-desktop strip: placement, its timer's tick, its picture button's
+// click and its deactivated event.
+void PlaceStrip(ProgramState& state, DesktopPort& port);
+void StripTimerTick(ProgramState& state, DesktopPort& port);
+void StripClick(ProgramState& state, DesktopPort& port);
+void StripDeactivated(ProgramState& state, DesktopPort& port);
+
+// The hotkey timer's tick (Shift+F1, polled) and the restore it triggers.
+void HotkeyTick(ProgramState& state, DesktopPort& port);
+void RestoreLastWindow(ProgramState& state, DesktopPort& port);
 
 }  // namespace tremolux

@@ -19,6 +19,17 @@ double ScreenWidth(DesktopPort& port) { return port.GetSystemMetrics(win::kSmCxS
 
 double ScreenHeight(DesktopPort& port) { return port.GetSystemMetrics(win::kSmCyScreen); }
 
+bool OnEdge(DesktopPort& port, EdgeLine edge) {
+    const double across = edge.horizontal ? CursorY(port) : CursorX(port);
+    if (!edge.far) return across == 0;
+    const double size = edge.horizontal ? ScreenHeight(port) : ScreenWidth(port);
+    return Equal(across, size - 1);
+}
+
+double AlongEdge(DesktopPort& port, EdgeLine edge) {
+    return edge.horizontal ? CursorX(port) : CursorY(port);
+}
+
 void RefreshWorkArea(ProgramState& state, DesktopPort& port) {
     port.SystemParametersInfoA(win::kSpiGetWorkArea, 0, &state.WorkArea, 0);
 }

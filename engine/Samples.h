@@ -15,6 +15,24 @@ double CursorY(DesktopPort& port);
 double ScreenWidth(DesktopPort& port);
 double ScreenHeight(DesktopPort& port);
 
+// An edge line of the primary screen, one pixel wide: x = 0, x = W - 1,
+// y = 0 or y = H - 1.
+struct EdgeLine {
+    bool horizontal;  // y is tested (top, bottom) rather than x (left, right)
+    bool far;         // the W - 1 or H - 1 line rather than the 0 line
+};
+constexpr EdgeLine kRightEdge{false, true};
+constexpr EdgeLine kLeftEdge{false, false};
+constexpr EdgeLine kTopEdge{true, false};
+constexpr EdgeLine kBottomEdge{true, true};
+
+// The cursor coordinate across the line, then for a far line the screen
+// size, each read afresh; the far lines compare under the tolerance rule.
+bool OnEdge(DesktopPort& port, EdgeLine edge);
+
+// The cursor coordinate along the line: y for the left and right edges.
+double AlongEdge(DesktopPort& port, EdgeLine edge);
+
 // SystemParametersInfoA(SPI_GETWORKAREA) into the shared WorkArea; a failed
 // call leaves the previous values.
 void RefreshWorkArea(ProgramState& state, DesktopPort& port);

@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, what the build and the tests need and
 # this machine lacks. Run as root; does nothing when all is there.
+#   install-deps.sh [bench]
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev)
+for extra in "$@"; do
+  case "$extra" in
+    bench) packages+=(valgrind) ;;
+    *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target tremolux-replay
 build/tremolux-replay scenarios/demo.scn

@@ -12,7 +12,13 @@ struct NamedProcedure {
 };
 
 constexpr NamedProcedure kProcedures[] = {
+    {"MainTick", MainTick},
+    {"HotkeyTick", HotkeyTick},
+    {"StripTimerTick", StripTimerTick},
+    {"PlaceStrip", PlaceStrip},
     {"DragBumpDetector", DragBumpDetector},
+    {"SlideDetector", SlideDetector},
+    {"RestoreLastWindow", RestoreLastWindow},
     {"PlaceLeftHalf", PlaceLeftHalf},
     {"PlaceRightHalf", PlaceRightHalf},
     {"PlaceMaximized", PlaceMaximized},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/Engine.h"
 #include "platform/sim/Procedures.h"
 
 namespace tremolux::sim {
@@ -81,7 +82,8 @@ void Replay::Loop(const std::function<bool()>& done, bool nested) {
 bool Replay::ApplyDueCommands() {
     const std::vector<Step>& steps = scenario_.steps;
     bool applied = false;
-    while (next_ < steps.size() && steps[next_].kind == Step::Timed && steps[next_].time <= clock_) {
+    while (next_ < steps.size() && steps[next_].kind == Step::Timed &&
+           steps[next_].time <= clock_) {
         Apply(steps[next_++].command);
         applied = true;
     }
@@ -148,6 +150,14 @@ void Replay::Check(const Step& step) {
              << "\" in the trace; not found by time " << clock_ << '\n';
         throw ExpectFailed{};
     }
+    if (step.kind == Step::ExpectCount) {
+        const std::size_t found = trace_.Count(step.expected);
+        if (found != static_cast<std::size_t>(step.count)) {
+            err_ << "line " << step.line << ": expected \"" << step.expected << "\" " << step.count
+                 << " times in the trace; found " << found << " by time " << clock_ << '\n';
+            throw ExpectFailed{};
+        }
+    }
     if (step.kind == Step::ExpectNot) {
         if (const Trace::Line* line = trace_.Find(step.expected)) {
             err_ << "line " << step.line << ": expected no \"" << step.expected
@@ -160,34 +170,41 @@ void Replay::Check(const Step& step) {
 void Replay::Apply(const Command& c) {
     auto int32 = [&](int i) { return static_cast<std::int32_t>(c.number[i]); };
     switch (c.verb) {
-    case Verb::Screen: desktop_.SetScreen(int32(0), int32(1)); break;
-    case Verb::WorkArea: desktop_.SetWorkArea({int32(0), int32(1), int32(2), int32(3)}); break;
-    case Verb::Cursor: desktop_.MoveCursor(int32(0), int32(1)); break;
-    case Verb::Window: desktop_.DeclareWindow(c.name, {int32(0), int32(1), int32(2), int32(3)}); break;
-    case Verb::Foreground: desktop_.Activate(c.name); break;
-    case Verb::Registry: {
-        const std::string path = c.name.substr(5);
-        const auto cut = path.rfind('\\');
-        const std::string key = cut == std::string::npos ? "" : path.substr(0, cut);
-        const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-        desktop_.Registry().Put(RootOf(c.name), key, name, c.valueType, c.bytes);
-        break;
-    }
-    case Verb::Unregistry: desktop_.Registry().Remove(RootOf(c.name), c.name.substr(5)); break;
-    case Verb::Program: desktop_.SetProgramPath(c.text); break;
-    case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
-    case Verb::Fail: desktop_.Fail(c.name); break;
-    case Verb::TraceReads: trace_.SetReads(true); break;
-    case Verb::Down: desktop_.KeyDown(int32(0)); break;
-    case Verb::Up: desktop_.KeyUp(int32(0)); break;
-    case Verb::Grab: desktop_.Grab(c.name, int32(0), int32(1)); break;
-    case Verb::Close: desktop_.DestroyWindow(c.name); break;
-    case Verb::Call:
-        if (exited_) break;
-        queue_.push_back([this, procedure = FindProcedure(c.name)] { procedure(state_, desktop_); });
-        break;
-    case Verb::Dump: desktop_.Dump(state_); break;
-    default: break;
+        case Verb::Screen: desktop_.SetScreen(int32(0), int32(1)); break;
+        case Verb::WorkArea: desktop_.SetWorkArea({int32(0), int32(1), int32(2), int32(3)}); break;
+        case Verb::Cursor: desktop_.MoveCursor(int32(0), int32(1)); break;
+        case Verb::Window:
+            desktop_.DeclareWindow(c.name, {int32(0), int32(1), int32(2), int32(3)});
+            break;
+        case Verb::Foreground: desktop_.Activate(c.name); break;
+        case Verb::Registry: {
+            const std::string path = c.name.substr(5);
+            const auto cut = path.rfind('\\');
+            const std::string key = cut == std::string::npos ? "" : path.substr(0, cut);
+            const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+            desktop_.Registry().Put(RootOf(c.name), key, name, c.valueType, c.bytes);
+            break;
+        }
+        case Verb::Unregistry: desktop_.Registry().Remove(RootOf(c.name), c.name.substr(5)); break;
+        case Verb::Program: desktop_.SetProgramPath(c.text); break;
+        case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
+        case Verb::Fail: desktop_.Fail(c.name); break;
+        case Verb::TraceReads: trace_.SetReads(true); break;
+        case Verb::Down: desktop_.KeyDown(int32(0)); break;
+        case Verb::Up: desktop_.KeyUp(int32(0)); break;
+        case Verb::Grab: desktop_.Grab(c.name, int32(0), int32(1)); break;
+        case Verb::Close: desktop_.DestroyWindow(c.name); break;
+        case Verb::Call:
+            if (exited_) break;
+            queue_.push_back(
+                [this, procedure = FindProcedure(c.name)] { procedure(state_, desktop_); });
+            break;
+        case Verb::ClickStrip:
+            if (exited_) break;
+            queue_.push_back([this] { StripClick(state_, desktop_); });
+            break;
+        case Verb::Dump: desktop_.Dump(state_); break;
+        default: break;
     }
 }
 

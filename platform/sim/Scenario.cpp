@@ -139,7 +139,8 @@ std::int64_t Number(const Token& token, std::int64_t low, std::int64_t high) {
     }
     if (value > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
         throw Failure{"number out of range \"" + s + "\""};
-    const std::int64_t signedValue = negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    const std::int64_t signedValue =
+        negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
     if (signedValue < low || signedValue > high) throw Failure{"number out of range \"" + s + "\""};
     return signedValue;
 }
@@ -183,7 +184,8 @@ public:
         if (tokens[0].quoted) throw Failure{"a line starts with a command, not a text"};
         if (first == "at") {
             Need(tokens, 3, "at T COMMAND");
-            const std::int64_t time = Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            const std::int64_t time =
+                Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
             Advance(time);
             timed_ = true;
             Step step;
@@ -195,7 +197,8 @@ public:
         } else if (first == "run") {
             Need(tokens, 2, "run T");
             Exactly(tokens, 2);
-            const std::int64_t time = Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            const std::int64_t time =
+                Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
             Advance(time);
             Step step;
             step.kind = Step::Run;
@@ -206,13 +209,27 @@ public:
             Step step;
             step.line = line_;
             step.time = time_;
-            const bool negated = tokens.size() > 1 && !tokens[1].quoted && tokens[1].text == "not";
-            step.kind = negated ? Step::ExpectNot : Step::Expect;
-            step.expected = RestOfLine(raw, negated ? 2 : 1);
+            const std::string second = tokens.size() > 1 && !tokens[1].quoted ? tokens[1].text : "";
+            int skip = 1;
+            step.kind = Step::Expect;
+            if (second == "not") {
+                step.kind = Step::ExpectNot;
+                skip = 2;
+            } else if (second == "count") {
+                // expect count N LINE: the trace so far holds LINE exactly N times
+                Need(tokens, 4, "expect count N LINE");
+                step.kind = Step::ExpectCount;
+                step.count = Number(tokens[2], 0, kInt32Max);
+                skip = 3;
+            }
+            step.expected = RestOfLine(raw, skip);
             if (step.expected.empty()) throw Failure{"expect needs a trace line"};
             scenario.steps.push_back(std::move(step));
         } else {
-            if (timed_) throw Failure{"set-up command \"" + first + "\" after the first timed command; write it as \"at T " + first + " ...\""};
+            if (timed_)
+                throw Failure{"set-up command \"" + first +
+                              "\" after the first timed command; write it as \"at T " + first +
+                              " ...\""};
             scenario.setup.push_back(ParseCommand(tokens, false));
         }
     }
@@ -220,7 +237,8 @@ public:
 private:
     void Advance(std::int64_t time) {
         if (time < time_)
-            throw Failure{"time goes backwards: " + std::to_string(time) + " after " + std::to_string(time_)};
+            throw Failure{"time goes backwards: " + std::to_string(time) + " after " +
+                          std::to_string(time_)};
         time_ = time;
     }
 
@@ -238,7 +256,8 @@ private:
     }
 
     static std::string Text(const Token& token) {
-        if (!token.quoted) throw Failure{"expected a text in double quotes, found \"" + token.text + "\""};
+        if (!token.quoted)
+            throw Failure{"expected a text in double quotes, found \"" + token.text + "\""};
         return token.text;
     }
 
@@ -271,10 +290,13 @@ private:
         Command command;
         command.line = line_;
         const std::string verb = Word(tokens[0]);
-        auto numbers = [&](std::size_t from, std::size_t count, std::int64_t low, std::int64_t high) {
-            Need(tokens, from + count, (verb + " needs " + std::to_string(count) + " numbers").c_str());
+        auto numbers = [&](std::size_t from, std::size_t count, std::int64_t low,
+                           std::int64_t high) {
+            Need(tokens, from + count,
+                 (verb + " needs " + std::to_string(count) + " numbers").c_str());
             Exactly(tokens, from + count);
-            for (std::size_t i = 0; i < count; ++i) command.number[i] = Number(tokens[from + i], low, high);
+            for (std::size_t i = 0; i < count; ++i)
+                command.number[i] = Number(tokens[from + i], low, high);
         };
         if (verb == "screen") {
             command.verb = Verb::Screen;
@@ -289,9 +311,12 @@ private:
             command.verb = Verb::Window;
             Need(tokens, 2, "window NAME L T R B");
             command.name = Word(tokens[1]);
-            if (!IsWindowName(command.name)) throw Failure{"bad window name \"" + command.name + "\""};
-            if (IsReservedName(command.name)) throw Failure{"window name \"" + command.name + "\" is reserved"};
-            if (declared_.count(command.name)) throw Failure{"window \"" + command.name + "\" is already declared"};
+            if (!IsWindowName(command.name))
+                throw Failure{"bad window name \"" + command.name + "\""};
+            if (IsReservedName(command.name))
+                throw Failure{"window name \"" + command.name + "\" is reserved"};
+            if (declared_.count(command.name))
+                throw Failure{"window \"" + command.name + "\" is already declared"};
             numbers(2, 4, kInt32Min, kInt32Max);
             declared_.insert(command.name);
         } else if (verb == "foreground") {
@@ -307,9 +332,11 @@ private:
             if (type == "dword") {
                 Exactly(tokens, 4);
                 command.valueType = win::kRegDword;
-                const auto n = static_cast<std::uint32_t>(Number(tokens[3], kInt32Min, 0xFFFFFFFFll));
+                const auto n =
+                    static_cast<std::uint32_t>(Number(tokens[3], kInt32Min, 0xFFFFFFFFll));
                 command.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                                 static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+                                 static_cast<std::uint8_t>(n >> 16),
+                                 static_cast<std::uint8_t>(n >> 24)};
             } else if (type == "sz" || type == "expandsz") {
                 Exactly(tokens, 4);
                 command.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
@@ -335,19 +362,22 @@ private:
         } else if (verb == "no" && !timed) {
             Need(tokens, 2, "no taskbar");
             Exactly(tokens, 2);
-            if (Word(tokens[1]) != "taskbar") throw Failure{"unknown command \"no " + tokens[1].text + "\""};
+            if (Word(tokens[1]) != "taskbar")
+                throw Failure{"unknown command \"no " + tokens[1].text + "\""};
             command.verb = Verb::NoTaskbar;
         } else if (verb == "trace" && !timed) {
             Need(tokens, 2, "trace reads");
             Exactly(tokens, 2);
-            if (Word(tokens[1]) != "reads") throw Failure{"unknown command \"trace " + tokens[1].text + "\""};
+            if (Word(tokens[1]) != "reads")
+                throw Failure{"unknown command \"trace " + tokens[1].text + "\""};
             command.verb = Verb::TraceReads;
         } else if (verb == "fail") {
             command.verb = Verb::Fail;
             Need(tokens, 2, "fail OPERATION");
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
-            if (!SimDesktop::IsOperation(command.name)) throw Failure{"unknown operation \"" + command.name + "\""};
+            if (!SimDesktop::IsOperation(command.name))
+                throw Failure{"unknown operation \"" + command.name + "\""};
         } else if (timed && (verb == "down" || verb == "up")) {
             command.verb = verb == "down" ? Verb::Down : Verb::Up;
             Need(tokens, 2, "down KEY");
@@ -372,9 +402,9 @@ private:
             Need(tokens, 2, "click strip");
             Exactly(tokens, 2);
             if (Word(tokens[1]) != "strip") throw Failure{"only the strip can be clicked"};
-            NotYet("click strip");
-        } else if (timed && (verb == "tray" || verb == "menu" || verb == "answer" || verb == "help" ||
-                             verb == "start")) {
+            command.verb = Verb::ClickStrip;
+        } else if (timed && (verb == "tray" || verb == "menu" || verb == "answer" ||
+                             verb == "help" || verb == "start")) {
             NotYet(verb);
         } else if (timed && verb == "shell") {
             NotYet("shell restart");
@@ -383,12 +413,14 @@ private:
             Need(tokens, 2, "call PROCEDURE");
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
-            if (!FindProcedure(command.name)) throw Failure{"unknown procedure \"" + command.name + "\""};
+            if (!FindProcedure(command.name))
+                throw Failure{"unknown procedure \"" + command.name + "\""};
         } else if (timed && verb == "dump") {
             command.verb = Verb::Dump;
             Exactly(tokens, 1);
         } else {
-            throw Failure{"unknown command \"" + verb + "\"" + (timed ? "" : " (timed commands start with \"at T\")")};
+            throw Failure{"unknown command \"" + verb + "\"" +
+                          (timed ? "" : " (timed commands start with \"at T\")")};
         }
         return command;
     }

@@ -13,28 +13,50 @@
 namespace tremolux::sim {
 
 enum class Verb {
-    Screen, WorkArea, Cursor, Window, Foreground, Registry, Program, InstanceRunning, NoTaskbar,
-    Fail, TraceReads,
-    Down, Up, Grab, Unregistry, Close, ClickStrip, Tray, Menu, Answer, Help, ShellRestart, Call,
-    Start, Dump,
+    Screen,
+    WorkArea,
+    Cursor,
+    Window,
+    Foreground,
+    Registry,
+    Program,
+    InstanceRunning,
+    NoTaskbar,
+    Fail,
+    TraceReads,
+    Down,
+    Up,
+    Grab,
+    Unregistry,
+    Close,
+    ClickStrip,
+    Tray,
+    Menu,
+    Answer,
+    Help,
+    ShellRestart,
+    Call,
+    Start,
+    Dump,
 };
 
 struct Command {
     Verb verb = Verb::Dump;
     int line = 0;
-    std::string name;   // window, operation, procedure, registry path, event, answer
-    std::string text;   // a quoted text: registry text, menu caption, program path
+    std::string name;  // window, operation, procedure, registry path, event, answer
+    std::string text;  // a quoted text: registry text, menu caption, program path
     std::int64_t number[4] = {};
-    std::uint32_t valueType = 0;  // registry value type
+    std::uint32_t valueType = 0;      // registry value type
     std::vector<std::uint8_t> bytes;  // registry value data
 };
 
 struct Step {
-    enum Kind { Timed, Run, Expect, ExpectNot } kind = Timed;
+    enum Kind { Timed, Run, Expect, ExpectNot, ExpectCount } kind = Timed;
     int line = 0;
-    std::int64_t time = 0;  // when it falls due: its own time, or the latest before it
-    Command command;        // Timed
-    std::string expected;   // Expect, ExpectNot
+    std::int64_t time = 0;   // when it falls due: its own time, or the latest before it
+    Command command;         // Timed
+    std::string expected;    // Expect, ExpectNot, ExpectCount
+    std::int64_t count = 0;  // ExpectCount
 };
 
 struct Scenario {

@@ -10,20 +10,39 @@ namespace {
 // Operations a scenario can make fail. The registry is failed as a whole
 // for writes or deletes, as for a user without administrator rights.
 constexpr std::string_view kOperations[] = {
-    "OpenEventA", "CreateEventA", "SystemParametersInfoA", "GetCursorPos", "GetSystemMetrics",
-    "GetAsyncKeyState", "GetForegroundWindow", "GetWindowRect", "EnableWindow", "SetWindowPos",
-    "CloseWindow", "ShowWindow", "SetForegroundWindow", "BringWindowToTop", "SetFocus",
-    "FindWindowA", "SendMessageA", "ShellApplication", "Shell_NotifyIconA", "RegRead",
-    "RegWrite", "RegDelete", "ExpandEnvironmentStringsA", "GetModuleFileNameA",
+    "OpenEventA",
+    "CreateEventA",
+    "SystemParametersInfoA",
+    "GetCursorPos",
+    "GetSystemMetrics",
+    "GetAsyncKeyState",
+    "GetForegroundWindow",
+    "GetWindowRect",
+    "EnableWindow",
+    "SetWindowPos",
+    "CloseWindow",
+    "ShowWindow",
+    "SetForegroundWindow",
+    "BringWindowToTop",
+    "SetFocus",
+    "FindWindowA",
+    "SendMessageA",
+    "ShellApplication",
+    "Shell_NotifyIconA",
+    "RegRead",
+    "RegWrite",
+    "RegDelete",
+    "ExpandEnvironmentStringsA",
+    "GetModuleFileNameA",
 };
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
 
 const char* ProgramWindowName(ProgramWindow window) {
     switch (window) {
-    case ProgramWindow::Main: return "main";
-    case ProgramWindow::Strip: return "strip";
-    case ProgramWindow::Help: return "help";
+        case ProgramWindow::Main: return "main";
+        case ProgramWindow::Strip: return "strip";
+        case ProgramWindow::Help: return "help";
     }
     return "?";
 }
@@ -49,10 +68,10 @@ bool IsText(std::uint32_t type) { return type == win::kRegSz || type == win::kRe
 
 std::string TypeName(std::uint32_t type) {
     switch (type) {
-    case win::kRegSz: return "sz";
-    case win::kRegExpandSz: return "expandsz";
-    case win::kRegDword: return "dword";
-    default: return "type" + std::to_string(type);
+        case win::kRegSz: return "sz";
+        case win::kRegExpandSz: return "expandsz";
+        case win::kRegDword: return "dword";
+        default: return "type" + std::to_string(type);
     }
 }
 
@@ -83,9 +102,12 @@ struct EnvironmentVariable {
     std::string_view value;
 };
 constexpr EnvironmentVariable kEnvironment[] = {
-    {"SystemRoot", "C:\\Windows"},       {"windir", "C:\\Windows"},
-    {"SystemDrive", "C:"},               {"ProgramFiles", "C:\\Program Files"},
-    {"USERPROFILE", "C:\\Users\\user"},  {"TEMP", "C:\\Users\\user\\AppData\\Local\\Temp"},
+    {"SystemRoot", "C:\\Windows"},
+    {"windir", "C:\\Windows"},
+    {"SystemDrive", "C:"},
+    {"ProgramFiles", "C:\\Program Files"},
+    {"USERPROFILE", "C:\\Users\\user"},
+    {"TEMP", "C:\\Users\\user\\AppData\\Local\\Temp"},
 };
 
 std::string Expand(std::string_view source) {
@@ -96,8 +118,9 @@ std::string Expand(std::string_view source) {
         if (close == std::string_view::npos) break;
         out += source.substr(0, open);
         const std::string_view name = source.substr(open + 1, close - open - 1);
-        auto it = std::find_if(std::begin(kEnvironment), std::end(kEnvironment),
-                               [&](const EnvironmentVariable& v) { return SameName(v.name, name); });
+        auto it =
+            std::find_if(std::begin(kEnvironment), std::end(kEnvironment),
+                         [&](const EnvironmentVariable& v) { return SameName(v.name, name); });
         if (it == std::end(kEnvironment)) {
             out += source.substr(open, close - open);
             source.remove_prefix(close);
@@ -136,7 +159,8 @@ SimDesktop::Window* SimDesktop::Live(WindowHandle window) {
 
 WindowHandle SimDesktop::Lookup(std::string_view name) const {
     for (std::size_t i = windows_.size(); i > 0; --i)
-        if (windows_[i - 1].name == name && windows_[i - 1].alive) return static_cast<WindowHandle>(i);
+        if (windows_[i - 1].name == name && windows_[i - 1].alive)
+            return static_cast<WindowHandle>(i);
     return kNoWindow;
 }
 
@@ -188,7 +212,9 @@ void SimDesktop::DeclareWindow(std::string_view name, const Rect& rect) {
     windows_[window - 1].rect = rect;
 }
 
-void SimDesktop::Activate(std::string_view name) { Activate(name == "none" ? kNoWindow : Lookup(name)); }
+void SimDesktop::Activate(std::string_view name) {
+    Activate(name == "none" ? kNoWindow : Lookup(name));
+}
 
 void SimDesktop::Activate(WindowHandle window) {
     if (window == kNoWindow) {
@@ -214,15 +240,15 @@ void SimDesktop::RemoveTaskbar() {
 
 void SimDesktop::Dump(const ProgramState& state) {
     auto rect = [](const Rect& r) {
-        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-               "," + std::to_string(r.bottom);
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
     };
-    trace_.Call("state OperationMode=" + std::to_string(state.OperationMode) +
-                " StripLatch=" + std::to_string(state.StripLatch) +
-                " PeekActive=" + std::to_string(state.PeekActive) + " WorkArea=" +
-                rect(state.WorkArea) + " PlacedWindow=" + NameOf(state.PlacedWindow) +
-                " SavedRect=" + rect(state.SavedRect) +
-                " MinimizedWindow=" + NameOf(state.MinimizedWindow));
+    trace_.Call(
+        "state OperationMode=" + std::to_string(state.OperationMode) +
+        " StripLatch=" + std::to_string(state.StripLatch) +
+        " PeekActive=" + std::to_string(state.PeekActive) + " WorkArea=" + rect(state.WorkArea) +
+        " PlacedWindow=" + NameOf(state.PlacedWindow) + " SavedRect=" + rect(state.SavedRect) +
+        " MinimizedWindow=" + NameOf(state.MinimizedWindow));
     for (const Window& w : windows_) {
         if (!w.declared || !w.alive) continue;
         trace_.Call("window " + w.name + " " + std::to_string(w.rect.left) + " " +
@@ -230,13 +256,14 @@ void SimDesktop::Dump(const ProgramState& state) {
                     std::to_string(w.rect.bottom) + (w.minimized ? " minimized" : " normal") +
                     (w.enabled ? " enabled" : " disabled"));
     }
-    trace_.Call("foreground " + (foreground_ == kNoWindow ? std::string("none") : NameOf(foreground_)));
+    trace_.Call("foreground " +
+                (foreground_ == kNoWindow ? std::string("none") : NameOf(foreground_)));
 }
 
 // ---- single instance ----
 
 KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
-    trace_.Read("OpenEventA " + Quoted(name ? name : ""));
+    trace_.Read([&] { return std::string("OpenEventA " + Quoted(name ? name : "")); });
     return 0;
 }
 
@@ -253,19 +280,24 @@ bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect
                                        std::uint32_t) {
     const bool ok = action == win::kSpiGetWorkArea && value && !Failing("SystemParametersInfoA");
     if (ok) *value = workArea_;
-    trace_.Read("SystemParametersInfoA " + Hex(action) +
-                (ok ? " -> " + std::to_string(workArea_.left) + " " + std::to_string(workArea_.top) +
-                          " " + std::to_string(workArea_.right) + " " +
-                          std::to_string(workArea_.bottom)
-                    : std::string(" failed")));
+    trace_.Read([&] {
+        return std::string(
+            "SystemParametersInfoA " + Hex(action) +
+            (ok ? " -> " + std::to_string(workArea_.left) + " " + std::to_string(workArea_.top) +
+                      " " + std::to_string(workArea_.right) + " " + std::to_string(workArea_.bottom)
+                : std::string(" failed")));
+    });
     return ok;
 }
 
 bool SimDesktop::GetCursorPos(Point* point) {
     const bool ok = point && !Failing("GetCursorPos");
     if (ok) *point = cursor_;
-    trace_.Read(ok ? "GetCursorPos -> " + std::to_string(cursor_.x) + " " + std::to_string(cursor_.y)
-                   : std::string("GetCursorPos failed"));
+    trace_.Read([&] {
+        return std::string(ok ? "GetCursorPos -> " + std::to_string(cursor_.x) + " " +
+                                    std::to_string(cursor_.y)
+                              : std::string("GetCursorPos failed"));
+    });
     return ok;
 }
 
@@ -275,7 +307,10 @@ std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
         if (index == win::kSmCxScreen) value = screenWidth_;
         if (index == win::kSmCyScreen) value = screenHeight_;
     }
-    trace_.Read("GetSystemMetrics " + std::to_string(index) + " -> " + std::to_string(value));
+    trace_.Read([&] {
+        return std::string("GetSystemMetrics " + std::to_string(index) + " -> " +
+                           std::to_string(value));
+    });
     return value;
 }
 
@@ -286,7 +321,10 @@ std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
         state = static_cast<std::uint16_t>((key.down ? 0x8000 : 0) | (key.pressed ? 1 : 0));
         key.pressed = false;
     }
-    trace_.Read("GetAsyncKeyState " + Hex(static_cast<std::uint32_t>(virtualKey)) + " -> " + Hex(state));
+    trace_.Read([&] {
+        return std::string("GetAsyncKeyState " + Hex(static_cast<std::uint32_t>(virtualKey)) +
+                           " -> " + Hex(state));
+    });
     return static_cast<std::int16_t>(state);
 }
 
@@ -299,7 +337,7 @@ void SimDesktop::Sleep(std::uint32_t milliseconds) {
 
 WindowHandle SimDesktop::GetForegroundWindow() {
     const WindowHandle window = Failing("GetForegroundWindow") ? kNoWindow : foreground_;
-    trace_.Read("GetForegroundWindow -> " + NameOf(window));
+    trace_.Read([&] { return std::string("GetForegroundWindow -> " + NameOf(window)); });
     return window;
 }
 
@@ -307,10 +345,13 @@ bool SimDesktop::GetWindowRect(WindowHandle window, Rect* rect) {
     Window* w = Live(window);
     const bool ok = w && rect && !Failing("GetWindowRect");
     if (ok) *rect = w->rect;
-    trace_.Read("GetWindowRect " + NameOf(window) +
-                (ok ? " -> " + std::to_string(w->rect.left) + " " + std::to_string(w->rect.top) + " " +
-                          std::to_string(w->rect.right) + " " + std::to_string(w->rect.bottom)
-                    : std::string(" failed")));
+    trace_.Read([&] {
+        return std::string(
+            "GetWindowRect " + NameOf(window) +
+            (ok ? " -> " + std::to_string(w->rect.left) + " " + std::to_string(w->rect.top) + " " +
+                      std::to_string(w->rect.right) + " " + std::to_string(w->rect.bottom)
+                : std::string(" failed")));
+    });
     return ok;
 }
 
@@ -402,8 +443,11 @@ WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowNa
     const bool match = className && std::strcmp(className, "Shell_TrayWnd") == 0 && windowName &&
                        windowName[0] == '\0' && !Failing("FindWindowA");
     const WindowHandle window = match && Live(taskbar_) ? taskbar_ : kNoWindow;
-    trace_.Read("FindWindowA " + Quoted(className ? className : "") + " " +
-                (windowName ? Quoted(windowName) : std::string("null")) + " -> " + NameOf(window));
+    trace_.Read([&] {
+        return std::string("FindWindowA " + Quoted(className ? className : "") + " " +
+                           (windowName ? Quoted(windowName) : std::string("null")) + " -> " +
+                           NameOf(window));
+    });
     return window;
 }
 
@@ -429,11 +473,13 @@ AutomationObject SimDesktop::CreateAutomationObject(const char* progId) {
     if (Failing("ShellApplication") || !progId || std::strcmp(progId, "Shell.Application") != 0)
         return nullptr;
     ++liveObjects_;
+    ++createdObjects_;
     return &AutomationToken;
 }
 
 bool SimDesktop::InvokeAutomationMethod(AutomationObject object, const char* method) {
-    const bool ok = object == &AutomationToken && method && std::strcmp(method, "ToggleDesktop") == 0;
+    const bool ok =
+        object == &AutomationToken && method && std::strcmp(method, "ToggleDesktop") == 0;
     trace_.Call(ok ? "ToggleDesktop" : "ToggleDesktop failed");
     if (ok) ToggleDesktop();
     return ok;
@@ -520,10 +566,14 @@ std::int32_t SimDesktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
                                        std::uint32_t desiredAccess, RegistryKey* key) {
     const bool writing = (desiredAccess & win::kKeyWrite & ~win::kKeyRead) != 0;
     if (writing && Failing("RegWrite")) return win::kErrorAccessDenied;
-    const std::int32_t status = Failing("RegRead") ? win::kErrorAccessDenied
-                                                   : registry_.Open(root, subKey ? subKey : "", key);
-    trace_.Read("RegOpenKeyExA " + registry_.PathOf(root) + (subKey && *subKey ? "\\" : "") +
-                (subKey ? subKey : "") + " -> " + std::to_string(status));
+    const std::int32_t status = Failing("RegRead")
+                                    ? win::kErrorAccessDenied
+                                    : registry_.Open(root, subKey ? subKey : "", key);
+    trace_.Read([&] {
+        return std::string("RegOpenKeyExA " + registry_.PathOf(root) +
+                           (subKey && *subKey ? "\\" : "") + (subKey ? subKey : "") + " -> " +
+                           std::to_string(status));
+    });
     return status;
 }
 
@@ -558,7 +608,10 @@ std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName
             *size = needed;
         }
     }
-    trace_.Read("RegQueryValueExA " + RegistryTrace(key, valueName) + " -> " + std::to_string(status));
+    trace_.Read([&] {
+        return std::string("RegQueryValueExA " + RegistryTrace(key, valueName) + " -> " +
+                           std::to_string(status));
+    });
     return status;
 }
 
@@ -595,8 +648,9 @@ std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName)
 }
 
 std::int32_t SimDesktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
-    const std::int32_t status =
-        Failing("RegDelete") ? win::kErrorAccessDenied : registry_.DeleteKey(root, subKey ? subKey : "");
+    const std::int32_t status = Failing("RegDelete")
+                                    ? win::kErrorAccessDenied
+                                    : registry_.DeleteKey(root, subKey ? subKey : "");
     trace_.Call("RegDelete " + RegistryTrace(root, subKey) +
                 (status == win::kErrorSuccess ? " key" : " failed"));
     return status;
@@ -615,7 +669,8 @@ std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* de
     return needed;
 }
 
-std::uint32_t SimDesktop::CopyModulePath(const std::string& path, char* buffer, std::uint32_t size) {
+std::uint32_t SimDesktop::CopyModulePath(const std::string& path, char* buffer,
+                                         std::uint32_t size) {
     if (!buffer || size == 0 || Failing("GetModuleFileNameA")) return 0;
     const auto length = static_cast<std::uint32_t>(path.size());
     // A buffer too small gets as much as fits and no terminating zero, as on

@@ -64,6 +64,7 @@ public:
 
     std::string NameOf(WindowHandle window) const;
     int LiveAutomationObjects() const { return liveObjects_; }
+    int CreatedAutomationObjects() const { return createdObjects_; }
 
     // DesktopPort
     KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
@@ -79,9 +80,8 @@ public:
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
     bool EnableWindow(WindowHandle window, bool enable) override;
-    bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
-                      std::int32_t y, std::int32_t cx, std::int32_t cy,
-                      std::uint32_t flags) override;
+    bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
+                      std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     bool CloseWindow(WindowHandle window) override;
     bool ShowWindow(WindowHandle window, std::int32_t command) override;
     bool SetForegroundWindow(WindowHandle window) override;
@@ -109,8 +109,8 @@ public:
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
-    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey,
-                                 std::uint32_t desiredAccess, RegistryKey* key) override;
+    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
+                                 RegistryKey* key) override;
     std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override;
     std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
@@ -124,8 +124,7 @@ public:
                                             std::uint32_t size) override;
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
-    bool SetTimer(WindowHandle window, std::uint32_t timerId,
-                  std::uint32_t milliseconds) override;
+    bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
     [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
 
 private:
@@ -139,7 +138,9 @@ private:
         std::uint64_t activated = 0;
     };
 
-    bool Failing(std::string_view operation) const { return failing_.count(std::string(operation)) != 0; }
+    bool Failing(std::string_view operation) const {
+        return failing_.find(operation) != failing_.end();
+    }
     Window* Live(WindowHandle window);
     WindowHandle Lookup(std::string_view name) const;
     WindowHandle AddWindow(std::string name, bool declared);
@@ -172,8 +173,9 @@ private:
     std::vector<WindowHandle> hiddenByToggle_;
     WindowHandle foregroundBeforeToggle_ = kNoWindow;
     int liveObjects_ = 0;
+    int createdObjects_ = 0;
 
-    std::set<std::string> failing_;
+    std::set<std::string, std::less<>> failing_;
     SimRegistry registry_;
     std::string programPath_ = "C:\\Program Files\\Tremolux\\tremolux.exe";
     std::uint32_t lastError_ = 0;

@@ -29,8 +29,8 @@ std::vector<std::string_view> Parts(std::string_view path) {
 }  // namespace
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Fold(x) == Fold(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
 std::vector<std::unique_ptr<SimRegistry::Key>>::iterator SimRegistry::FindSubkey(

@@ -40,8 +40,8 @@ public:
 
     // Outside changes: create the keys along the way and set a value; delete a
     // value or, when the path names a key, the key with everything under it.
-    void Put(RegistryKey root, std::string_view keyPath, std::string_view name,
-             std::uint32_t type, std::vector<std::uint8_t> data);
+    void Put(RegistryKey root, std::string_view keyPath, std::string_view name, std::uint32_t type,
+             std::vector<std::uint8_t> data);
     void Remove(RegistryKey root, std::string_view path);
 
 private:

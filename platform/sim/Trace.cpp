@@ -15,15 +15,21 @@ const Trace::Line* Trace::Find(std::string_view text) const {
     return nullptr;
 }
 
+std::size_t Trace::Count(std::string_view text) const {
+    std::size_t count = 0;
+    for (const Line& line : lines_) count += line.text == text;
+    return count;
+}
+
 std::string Quoted(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '"': out += "\\\""; break;
-        default: out += c;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '"': out += "\\\""; break;
+            default: out += c;
         }
     }
     out += '"';

@@ -23,12 +23,15 @@ public:
     bool Reads() const { return reads_; }
 
     void Call(std::string text);
-    void Read(std::string text) {
-        if (reads_) Call(std::move(text));
+    // A read is traced only with reads on; its text is made only then.
+    template <typename MakeText>
+    void Read(MakeText make) {
+        if (reads_) Call(make());
     }
 
     // A line of the trace, the time field left out, equal to text.
     const Line* Find(std::string_view text) const;
+    std::size_t Count(std::string_view text) const;
     const std::vector<Line>& Lines() const { return lines_; }
 
 private:

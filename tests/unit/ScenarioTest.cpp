@@ -102,11 +102,11 @@ TEST(ScenarioParser, ReadsTextsNumbersAndComments) {
 }
 
 TEST(Replay, ExpectComparesWholeLinesWithoutTheTime) {
-    const char* base =
-        "window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n";
+    const char* base = "window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n";
     EXPECT_EQ(RunText(std::string(base) + "expect SetWindowPos A -1 0 0 512 738 0x4\n").code, 0);
     EXPECT_EQ(RunText(std::string(base) + "expect SetWindowPos A -1 0 0 512 738\n").code, 1);
-    EXPECT_EQ(RunText(std::string(base) + "expect 100 SetWindowPos A -1 0 0 512 738 0x4\n").code, 1);
+    EXPECT_EQ(RunText(std::string(base) + "expect 100 SetWindowPos A -1 0 0 512 738 0x4\n").code,
+              1);
     const Outcome failed = RunText(std::string(base) + "expect not EnableWindow A 1  # comment\n");
     EXPECT_EQ(failed.code, 1);
     EXPECT_NE(failed.errors.find("line 4"), std::string::npos) << failed.errors;
@@ -124,8 +124,8 @@ TEST(Replay, AnExpectSeesOnlyWhatHappenedByItsTime) {
 }
 
 TEST(Replay, TracesEveryCallWithItsTime) {
-    const Outcome outcome = RunText(
-        "window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n");
+    const Outcome outcome =
+        RunText("window A 100 50 900 650\nforeground A\nat 100 call PlaceLeftHalf\n");
     EXPECT_EQ(outcome.trace,
               "100 EnableWindow A 0\n"
               "100 SetWindowPos A -1 0 0 512 738 0x4\n"

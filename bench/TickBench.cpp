@@ -1,0 +1,171 @@
+// The cost of one main tick: idle (pointer in mid-screen, nothing happens)
+// and placing (pointer on the right edge with a fresh press, so the window
+// goes to the right half). Run over the simulated desktop and over a port
+// that answers every call with a constant, which leaves only the engine.
+//
+//   tick-bench time                 nanoseconds per tick, each case
+//   tick-bench CASE COUNT           COUNT ticks of one case, for callgrind
+//
+// CASE is idle-null, idle-sim, place-null or place-sim.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/Engine.h"
+#include "platform/sim/SimDesktop.h"
+
+namespace tremolux {
+namespace {
+
+// Constant answers: a 1024 x 768 screen, a fixed cursor and a left button
+// whose press bit is always set.
+class NullPort final : public DesktopPort {
+public:
+    Point cursor{512, 384};
+
+    KernelHandle OpenEventA(std::uint32_t, bool, const char*) override { return 0; }
+    KernelHandle CreateEventA(bool, bool, const char*) override { return 1; }
+    std::uint32_t GetLastError() override { return 0; }
+    bool SystemParametersInfoA(std::uint32_t, std::uint32_t, Rect* value, std::uint32_t) override {
+        *value = {0, 0, 1024, 738};
+        return true;
+    }
+    bool GetCursorPos(Point* point) override {
+        *point = cursor;
+        return true;
+    }
+    std::int32_t GetSystemMetrics(std::int32_t index) override { return index == 0 ? 1024 : 768; }
+    std::int16_t GetAsyncKeyState(std::int32_t) override {
+        return static_cast<std::int16_t>(0x8001);
+    }
+    void Sleep(std::uint32_t) override {}
+    WindowHandle GetForegroundWindow() override { return 7; }
+    bool GetWindowRect(WindowHandle, Rect* rect) override {
+        *rect = {100, 50, 900, 650};
+        return true;
+    }
+    bool EnableWindow(WindowHandle, bool) override { return true; }
+    bool SetWindowPos(WindowHandle, WindowHandle, std::int32_t, std::int32_t, std::int32_t,
+                      std::int32_t, std::uint32_t) override {
+        return true;
+    }
+    bool CloseWindow(WindowHandle) override { return true; }
+    bool ShowWindow(WindowHandle, std::int32_t) override { return true; }
+    bool SetForegroundWindow(WindowHandle) override { return true; }
+    bool BringWindowToTop(WindowHandle) override { return true; }
+    WindowHandle SetFocus(WindowHandle) override { return 0; }
+    WindowHandle FindWindowA(const char*, const char*) override { return 0; }
+    std::intptr_t SendMessageA(WindowHandle, std::uint32_t, std::uintptr_t,
+                               std::intptr_t) override {
+        return 0;
+    }
+    bool PostMessageA(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) override {
+        return true;
+    }
+    AutomationObject CreateAutomationObject(const char*) override { return nullptr; }
+    bool InvokeAutomationMethod(AutomationObject, const char*) override { return false; }
+    void ReleaseAutomationObject(AutomationObject) override {}
+    void LoadWindow(ProgramWindow, bool) override {}
+    void ShowProgramWindow(ProgramWindow) override {}
+    WindowHandle ProgramWindowHandle(ProgramWindow) override { return 0; }
+    void CloseMainWindow() override {}
+    void SetStripRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void SetStripTopmost() override {}
+    bool Shell_NotifyIconA(std::uint32_t, const char*) override { return true; }
+    bool CheckMenuItem(std::uint32_t, bool) override { return true; }
+    bool IsMenuItemChecked(std::uint32_t) override { return false; }
+    std::uint32_t TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) override { return 0; }
+    std::int32_t MessageBoxA(const char*, const char*, std::uint32_t) override { return 1; }
+    std::int32_t RegOpenKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
+        return 2;
+    }
+    std::int32_t RegCreateKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
+        return 5;
+    }
+    std::int32_t RegQueryValueExA(RegistryKey, const char*, std::uint32_t*, std::uint8_t*,
+                                  std::uint32_t*) override {
+        return 2;
+    }
+    std::int32_t RegSetValueExA(RegistryKey, const char*, std::uint32_t, const std::uint8_t*,
+                                std::uint32_t) override {
+        return 5;
+    }
+    std::int32_t RegSetValueExW(RegistryKey, const char*, std::uint32_t, const char*) override {
+        return 5;
+    }
+    std::int32_t RegDeleteValueA(RegistryKey, const char*) override { return 2; }
+    std::int32_t RegDeleteKeyA(RegistryKey, const char*) override { return 2; }
+    std::int32_t RegCloseKey(RegistryKey) override { return 0; }
+    std::uint32_t ExpandEnvironmentStringsA(const char*, char*, std::uint32_t) override {
+        return 0;
+    }
+    std::uint32_t GetModuleFileNameA(char*, std::uint32_t) override { return 0; }
+    std::uint32_t GetModuleFileNameW(char*, std::uint32_t) override { return 0; }
+    bool SetTimer(WindowHandle, std::uint32_t, std::uint32_t) override { return true; }
+    [[noreturn]] void ExitProcess(std::uint32_t code) override {
+        std::exit(static_cast<int>(code));
+    }
+};
+
+struct Case {
+    const char* name;
+    bool sim;
+    bool place;
+};
+
+constexpr Case kCases[] = {
+    {"idle-null", false, false},
+    {"idle-sim", true, false},
+    {"place-null", false, true},
+    {"place-sim", true, true},
+};
+
+// Runs count ticks of one case; returns nanoseconds per tick.
+double RunCase(const Case& c, long count) {
+    ProgramState state;
+    state.OperationMode = 1;
+    NullPort null;
+    std::int64_t clock = 0;
+    sim::Trace trace(nullptr, clock);
+    sim::SimDesktop desktop(clock, trace);
+    desktop.DeclareWindow("A", {100, 50, 900, 650});
+    desktop.Activate("A");
+    if (c.place) {
+        null.cursor = {1023, 300};
+        desktop.MoveCursor(1023, 300);
+    }
+    DesktopPort& port = c.sim ? static_cast<DesktopPort&>(desktop) : null;
+    const auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < count; ++i) {
+        if (c.sim && c.place) desktop.KeyDown(win::kVkLButton);
+        MainTick(state, port);
+        if (c.sim && c.place) desktop.KeyUp(win::kVkLButton);
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    return std::chrono::duration<double, std::nano>(elapsed).count() / count;
+}
+
+}  // namespace
+}  // namespace tremolux
+
+int main(int argc, char** argv) {
+    using tremolux::kCases;
+    if (argc == 2 && std::strcmp(argv[1], "time") == 0) {
+        for (const auto& c : kCases) {
+            tremolux::RunCase(c, 100000);  // warm up
+            std::printf("%-11s %8.1f ns per tick\n", c.name, tremolux::RunCase(c, 2000000));
+        }
+        return 0;
+    }
+    if (argc == 3) {
+        for (const auto& c : kCases) {
+            if (std::strcmp(argv[1], c.name) == 0) {
+                tremolux::RunCase(c, std::atol(argv[2]));
+                return 0;
+            }
+        }
+    }
+    std::fprintf(stderr, "usage: tick-bench time | tick-bench CASE COUNT\n");
+    return 2;
+}

@@ -1,0 +1,89 @@
+// The main timer's tick: refresh the work area, handle the desktop peek in
+// the bottom-right corner, and only when the peek leaves the tick alone run
+// the detector of the current mode. Also the show-desktop strip.
+#include "engine/Engine.h"
+#include "engine/Numbers.h"
+#include "engine/Samples.h"
+
+namespace tremolux {
+
+namespace {
+
+constexpr std::uint32_t kPeekWait = 500;
+constexpr double kStripWidth = 10;
+
+// Each test samples afresh: x, then W, and y only when the x part holds.
+// b is the work area's bottom as refreshed at the start of the tick.
+bool InPeekCorner(DesktopPort& port, double b) {
+    const double x = CursorX(port);
+    return Greater(x, ScreenWidth(port) - kStripWidth) && Greater(CursorY(port), b);
+}
+
+bool Outside(DesktopPort& port, double b) {
+    const double x = CursorX(port);
+    return Less(x, ScreenWidth(port) - kStripWidth) && Less(CursorY(port), b);
+}
+
+// A new shell object for every toggle, released at once. When it cannot be
+// made the invocation does nothing.
+void ToggleDesktop(ProgramState& state, DesktopPort& port) {
+    state.ShellObject = port.CreateAutomationObject("Shell.Application");
+    port.InvokeAutomationMethod(state.ShellObject, "ToggleDesktop");
+    if (state.ShellObject) port.ReleaseAutomationObject(state.ShellObject);
+    state.ShellObject = nullptr;
+}
+
+}  // namespace
+
+void MainTick(ProgramState& state, DesktopPort& port) {
+    RefreshWorkArea(state, port);
+    const double b = state.WorkArea.bottom;
+
+    if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
+        port.Sleep(kPeekWait);
+        // A click on the strip during the wait is handled after this tick.
+        if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
+            ToggleDesktop(state, port);
+            state.PeekActive = 1;
+        }
+        return;
+    }
+    if (InPeekCorner(port, b) && state.StripLatch == 1 && state.PeekActive == 0) return;
+    if (Outside(port, b) && state.PeekActive == 1 && state.StripLatch == 0) {
+        state.PeekActive = 0;
+        ToggleDesktop(state, port);
+        return;
+    }
+    if (Outside(port, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
+
+    if (state.OperationMode == 1 || state.OperationMode == 0) {
+        DragBumpDetector(state, port);
+    } else {
+        SlideDetector(state, port);
+    }
+}
+
+// The strip covers the columns W - 10 to W - 1 from the row below the work
+// area to one row past the bottom of the screen.
+void PlaceStrip(ProgramState& state, DesktopPort& port) {
+    RefreshWorkArea(state, port);
+    const std::int32_t left = Truncate(ScreenWidth(port) - kStripWidth);
+    const std::int32_t top = Truncate(state.WorkArea.bottom + 1.0);
+    const std::int32_t height = Truncate(ScreenHeight(port) - state.WorkArea.bottom);
+    port.SetStripRect(left, top, static_cast<std::int32_t>(kStripWidth), height);
+}
+
+void StripTimerTick(ProgramState& state, DesktopPort& port) {
+    port.SetStripTopmost();
+    PlaceStrip(state, port);
+}
+
+void StripClick(ProgramState& state, DesktopPort&) {
+    state.StripLatch = state.StripLatch == 0 ? 1 : 0;
+}
+
+void StripDeactivated(ProgramState&, DesktopPort& port) {
+    port.SetFocus(port.ProgramWindowHandle(ProgramWindow::Strip));
+}
+
+}  // namespace tremolux
