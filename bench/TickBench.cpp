@@ -128,7 +128,7 @@ double RunCase(const Case& c, long count) {
     NullPort null;
     std::int64_t clock = 0;
     sim::Trace trace(nullptr, clock);
-    sim::SimDesktop desktop(clock, trace);
+    sim::SimDesktop desktop(trace);
     desktop.DeclareWindow("A", {100, 50, 900, 650});
     desktop.Activate("A");
     if (c.place) {

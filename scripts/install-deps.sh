@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, what the build and the tests need and
 # this machine lacks. Run as root; does nothing when all is there.
-#   install-deps.sh [bench]
+#   install-deps.sh [bench] [fuzz] [windows]
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev)
 for extra in "$@"; do
   case "$extra" in
     bench) packages+=(valgrind) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    windows) packages+=(g++-mingw-w64-i686) ;;
     *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;
   esac
 done

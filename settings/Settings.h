@@ -1,14 +1,31 @@
 // The settings store: four registry values under HKEY_LOCAL_MACHINE, reached
-// through the desktop port's registry operations.
+// through the desktop port's registry operations, and the clean-up command.
+// Nothing is cached: every read goes to the registry.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/DesktopPort.h"
+#include "engine/ProgramState.h"
 
 namespace tremolux {
+
+// The paths, spelled as each use spells them; registry names are
+// case-insensitive, so they reach the same values.
+namespace paths {
+constexpr const char* kOperationMode = "software\\kestrelia\\tremolux\\opmode";
+constexpr const char* kNoMaxWrite = "Software\\Kestrelia\\Tremolux\\NoMax";
+constexpr const char* kNoMinWrite = "Software\\Kestrelia\\Tremolux\\NoMin";
+constexpr const char* kNoMaxRead = "software\\kestrelia\\tremolux\\nomax";
+constexpr const char* kNoMinRead = "software\\kestrelia\\tremolux\\nomin";
+constexpr const char* kRunValue = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Tremolux";
+// Split at its last backslash this names a value "tremolux" that does not
+// exist, so the delete falls back to the whole key.
+constexpr const char* kSettingsKey = "software\\kestrelia\\tremolux";
+}  // namespace paths
 
 // A location's path is split at its last backslash into key and value name;
 // a path with no backslash names a value directly under the root.
@@ -23,9 +40,50 @@ RegistryLocation SplitLocation(std::string_view path);
 std::uint32_t ReadNumber(DesktopPort& port, RegistryKey root, std::string_view path,
                          std::uint32_t fallback = 0);
 
+// The REG_SZ at the location as stored, or a REG_EXPAND_SZ expanded; fallback
+// for anything else, and for a text that cannot be read whole. A stored text
+// without its terminating zero ends where its data ends.
+std::string ReadText(DesktopPort& port, RegistryKey root, std::string_view path,
+                     std::string_view fallback = {});
+
+// Opens the key for writing or, failing that, creates it; then sets the value
+// as REG_DWORD, or a text as REG_SZ through the wide API. True when set.
+bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::uint32_t number);
+bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::string_view text);
+
+// What a delete achieved. Absent: neither the value nor the key was there,
+// so nothing of ours is left at the location either.
+enum class DeleteOutcome { Deleted, Absent, Refused };
+
+// Deletes the named value or, when the key cannot be opened or the value not
+// deleted, the key whose name is the whole path (refused while it has
+// subkeys).
+DeleteOutcome DeleteValueOrKey(DesktopPort& port, RegistryKey root, std::string_view path);
+
+// The running executable's full path, through the wide API, with a buffer
+// that grows until the whole path fits; nullopt when it cannot be read whole.
+std::optional<std::string> ProgramPath(DesktopPort& port);
+// Cut at the path's last backslash: D:\Tools for D:\Tools\x.exe, D: for D:\x.exe.
+std::string ProgramDirectory(std::string_view programPath);
+std::string ProgramFileName(std::string_view programPath);
+
+// The start-with-Windows value's text: directory, backslash, file name. A
+// path with a space is quoted, or Windows would try C:\Program.exe first.
+std::optional<std::string> RunValueText(DesktopPort& port);
+
+// 1 (drag-bump) when opmode reads 1, its default; 2 (slide) for anything else.
+std::int32_t StartupOperationMode(DesktopPort& port);
+
 enum class Effect { Maximize, Minimize };
 
 // Read afresh before every maximize or minimize: any non-zero switch stops it.
 bool EffectSwitchedOff(DesktopPort& port, Effect effect);
+
+// Any non-empty Run value counts as on, whatever path it holds.
+bool StartsWithWindows(DesktopPort& port);
+
+// Asks, then removes every value the program has written. The completion
+// message comes only when nothing of ours is left.
+void CleanUpSettings(ProgramState& state, DesktopPort& port);
 
 }  // namespace tremolux

@@ -1,6 +1,7 @@
 #include "platform/sim/Procedures.h"
 
 #include "engine/Engine.h"
+#include "settings/Settings.h"
 
 namespace tremolux::sim {
 
@@ -19,6 +20,7 @@ constexpr NamedProcedure kProcedures[] = {
     {"DragBumpDetector", DragBumpDetector},
     {"SlideDetector", SlideDetector},
     {"RestoreLastWindow", RestoreLastWindow},
+    {"CleanUpSettings", CleanUpSettings},
     {"PlaceLeftHalf", PlaceLeftHalf},
     {"PlaceRightHalf", PlaceRightHalf},
     {"PlaceMaximized", PlaceMaximized},

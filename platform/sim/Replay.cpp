@@ -14,7 +14,6 @@ namespace {
 struct ExpectFailed {};
 struct ScenarioOver {};
 
-constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 
 RegistryKey RootOf(const std::string& path) {
     return SameName(path.substr(0, 4), "HKCR") ? win::kHkeyClassesRoot : win::kHkeyLocalMachine;
@@ -23,7 +22,7 @@ RegistryKey RootOf(const std::string& path) {
 }  // namespace
 
 Replay::Replay(const Scenario& scenario, std::ostream* out, std::ostream& err)
-    : scenario_(scenario), err_(err), trace_(out, clock_), desktop_(clock_, trace_) {
+    : scenario_(scenario), err_(err), trace_(out, clock_), desktop_(trace_) {
     desktop_.Attach(this);
 }
 
@@ -42,6 +41,9 @@ int Replay::Run() {
         } catch (const ScenarioOver&) {
             return 0;
         } catch (const ExpectFailed&) {
+            return 1;
+        } catch (const ScenarioError& error) {
+            err_ << "line " << current_ << ": " << error.message << '\n';
             return 1;
         }
     }
@@ -168,6 +170,7 @@ void Replay::Check(const Step& step) {
 }
 
 void Replay::Apply(const Command& c) {
+    current_ = c.line;
     auto int32 = [&](int i) { return static_cast<std::int32_t>(c.number[i]); };
     switch (c.verb) {
         case Verb::Screen: desktop_.SetScreen(int32(0), int32(1)); break;
@@ -203,7 +206,13 @@ void Replay::Apply(const Command& c) {
             if (exited_) break;
             queue_.push_back([this] { StripClick(state_, desktop_); });
             break;
-        case Verb::Dump: desktop_.Dump(state_); break;
+        case Verb::Answer:
+        desktop_.AnswerMessageBox(c.name == "yes"  ? Answer::Yes
+                                  : c.name == "no" ? Answer::No
+                                                   : Answer::Ok);
+        break;
+    case Verb::Dump: desktop_.Dump(state_); break;
+    case Verb::DumpRegistry: desktop_.DumpRegistry(); break;
         default: break;
     }
 }

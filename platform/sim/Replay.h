@@ -63,6 +63,7 @@ private:
     std::vector<Timer> timers_;
     std::size_t next_ = 0;
     bool exited_ = false;
+    int current_ = 0;  // the line of the command being applied
 };
 
 }  // namespace tremolux::sim

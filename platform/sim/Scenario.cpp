@@ -403,8 +403,15 @@ private:
             Exactly(tokens, 2);
             if (Word(tokens[1]) != "strip") throw Failure{"only the strip can be clicked"};
             command.verb = Verb::ClickStrip;
-        } else if (timed && (verb == "tray" || verb == "menu" || verb == "answer" ||
-                             verb == "help" || verb == "start")) {
+        } else if (timed && verb == "answer") {
+            command.verb = Verb::Answer;
+            Need(tokens, 2, "answer yes|no|ok");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (command.name != "yes" && command.name != "no" && command.name != "ok")
+                throw Failure{"answer is yes, no or ok, not \"" + command.name + "\""};
+        } else if (timed && (verb == "tray" || verb == "menu" || verb == "help" ||
+                             verb == "start")) {
             NotYet(verb);
         } else if (timed && verb == "shell") {
             NotYet("shell restart");
@@ -417,7 +424,11 @@ private:
                 throw Failure{"unknown procedure \"" + command.name + "\""};
         } else if (timed && verb == "dump") {
             command.verb = Verb::Dump;
-            Exactly(tokens, 1);
+            if (tokens.size() == 2 && Word(tokens[1]) == "registry") {
+                command.verb = Verb::DumpRegistry;  // dump registry: every key and value
+            } else {
+                Exactly(tokens, 1);
+            }
         } else {
             throw Failure{"unknown command \"" + verb + "\"" +
                           (timed ? "" : " (timed commands start with \"at T\")")};

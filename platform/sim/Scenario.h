@@ -38,6 +38,7 @@ enum class Verb {
     Call,
     Start,
     Dump,
+    DumpRegistry,
 };
 
 struct Command {

@@ -34,6 +34,7 @@ constexpr std::string_view kOperations[] = {
     "RegDelete",
     "ExpandEnvironmentStringsA",
     "GetModuleFileNameA",
+    "GetModuleFileNameW",
 };
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
@@ -135,7 +136,7 @@ std::string Expand(std::string_view source) {
 
 }  // namespace
 
-SimDesktop::SimDesktop(const std::int64_t& clock, Trace& trace) : clock_(clock), trace_(trace) {
+SimDesktop::SimDesktop(Trace& trace) : trace_(trace) {
     taskbar_ = AddWindow("taskbar", false);
 }
 
@@ -258,6 +259,13 @@ void SimDesktop::Dump(const ProgramState& state) {
     }
     trace_.Call("foreground " +
                 (foreground_ == kNoWindow ? std::string("none") : NameOf(foreground_)));
+}
+
+void SimDesktop::DumpRegistry() {
+    for (const std::string& line : registry_.Describe([](std::uint32_t type, const auto& data) {
+             return TypeName(type) + " " + DataTrace(type, data);
+         }))
+        trace_.Call(line);
 }
 
 // ---- single instance ----
@@ -548,10 +556,33 @@ bool SimDesktop::IsMenuItemChecked(std::uint32_t) { return false; }
 
 std::uint32_t SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) { return 0; }
 
+// Runs a nested loop, timers ticking, until the scenario answers the box.
 std::int32_t SimDesktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {
+    if (!thread_) return 0;
+    OpenBox box{type};
+    boxes_.push_back(&box);
+    struct Pop {
+        std::vector<OpenBox*>& boxes;
+        ~Pop() { boxes.pop_back(); }
+    } pop{boxes_};
+    thread_->RunModal([&] { return box.answer != Answer::None; });
+    static const char* const names[] = {"none", "yes", "no", "ok"};
     trace_.Call("MessageBoxA " + Quoted(text ? text : "") + " " + Quoted(caption ? caption : "") +
-                " " + Hex(type));
-    return win::kIdOk;
+                " " + Hex(type) + " -> " + names[static_cast<int>(box.answer)]);
+    switch (box.answer) {
+    case Answer::Yes: return win::kIdYes;
+    case Answer::No: return win::kIdNo;
+    default: return win::kIdOk;
+    }
+}
+
+void SimDesktop::AnswerMessageBox(Answer answer) {
+    if (boxes_.empty()) throw ScenarioError{"no message box is open"};
+    OpenBox& box = *boxes_.back();
+    const bool yesNo = (box.type & 0xF) == win::kMbYesNo;
+    const bool fits = yesNo ? answer == Answer::Yes || answer == Answer::No : answer == Answer::Ok;
+    if (!fits) throw ScenarioError{yesNo ? "the message box has Yes and No" : "the message box has only OK"};
+    box.answer = answer;
 }
 
 // ---- registry ----
@@ -671,7 +702,8 @@ std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* de
 
 std::uint32_t SimDesktop::CopyModulePath(const std::string& path, char* buffer,
                                          std::uint32_t size) {
-    if (!buffer || size == 0 || Failing("GetModuleFileNameA")) return 0;
+    if (!buffer || size == 0 || Failing("GetModuleFileNameA") || Failing("GetModuleFileNameW"))
+        return 0;
     const auto length = static_cast<std::uint32_t>(path.size());
     // A buffer too small gets as much as fits and no terminating zero, as on
     // Windows XP; the result then equals the size.

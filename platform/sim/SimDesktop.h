@@ -36,9 +36,17 @@ struct ProcessExited {
     std::uint32_t code;
 };
 
+// A timed command that does not fit the desktop's state, such as an answer
+// with no message box open.
+struct ScenarioError {
+    std::string message;
+};
+
+enum class Answer { None, Yes, No, Ok };
+
 class SimDesktop : public DesktopPort {
 public:
-    SimDesktop(const std::int64_t& clock, Trace& trace);
+    explicit SimDesktop(Trace& trace);
     void Attach(UiThread* thread) { thread_ = thread; }
 
     // Outside changes, as the scenario makes them.
@@ -55,9 +63,12 @@ public:
     void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
     void SetProgramPath(std::string path) { programPath_ = std::move(path); }
     SimRegistry& Registry() { return registry_; }
+    // The user answers the message box open on top.
+    void AnswerMessageBox(Answer answer);
 
     // The state lines of a dump.
     void Dump(const ProgramState& state);
+    void DumpRegistry();
 
     // Operation names that `fail` accepts.
     static bool IsOperation(std::string_view name);
@@ -149,7 +160,6 @@ private:
     std::string RegistryTrace(RegistryKey key, const char* valueName) const;
     std::uint32_t CopyModulePath(const std::string& path, char* buffer, std::uint32_t size);
 
-    const std::int64_t& clock_;
     Trace& trace_;
     UiThread* thread_ = nullptr;
 
@@ -179,6 +189,12 @@ private:
     SimRegistry registry_;
     std::string programPath_ = "C:\\Program Files\\Tremolux\\tremolux.exe";
     std::uint32_t lastError_ = 0;
+
+    struct OpenBox {
+        std::uint32_t type;
+        Answer answer = Answer::None;
+    };
+    std::vector<OpenBox*> boxes_;  // innermost last
 };
 
 }  // namespace tremolux::sim

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -43,6 +44,12 @@ public:
     void Put(RegistryKey root, std::string_view keyPath, std::string_view name, std::uint32_t type,
              std::vector<std::uint8_t> data);
     void Remove(RegistryKey root, std::string_view path);
+
+    // Every key and value, depth first, as "registry PATH TYPE DATA" lines;
+    // an empty key as "registry PATH key".
+    std::vector<std::string> Describe(
+        const std::function<std::string(std::uint32_t, const std::vector<std::uint8_t>&)>& data)
+        const;
 
 private:
     struct Key {

@@ -11,8 +11,8 @@ namespace {
 // action runs.
 class ForegroundMovesDesktop : public sim::SimDesktop {
 public:
-    ForegroundMovesDesktop(const std::int64_t& clock, sim::Trace& trace, int after)
-        : SimDesktop(clock, trace), after_(after) {}
+    ForegroundMovesDesktop(sim::Trace& trace, int after)
+        : SimDesktop(trace), after_(after) {}
     WindowHandle GetForegroundWindow() override {
         const WindowHandle window = SimDesktop::GetForegroundWindow();
         if (++calls_ == after_) Activate("B");
@@ -26,7 +26,7 @@ private:
 };
 
 struct Fixture {
-    explicit Fixture(int after) : desktop(clock, trace, after) {
+    explicit Fixture(int after) : desktop(trace, after) {
         desktop.DeclareWindow("A", {100, 50, 900, 650});
         desktop.DeclareWindow("B", {200, 100, 700, 500});
         desktop.Activate("A");

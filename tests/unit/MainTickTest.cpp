@@ -13,7 +13,7 @@ struct Desk {
     }
     std::int64_t clock = 0;
     sim::Trace trace{nullptr, clock};
-    sim::SimDesktop desktop{clock, trace};
+    sim::SimDesktop desktop{trace};
     ProgramState state;
 };
 

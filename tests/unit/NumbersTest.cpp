@@ -59,7 +59,7 @@ class KeyJustPressedTest : public ::testing::Test {
 protected:
     std::int64_t clock = 0;
     sim::Trace trace{nullptr, clock};
-    sim::SimDesktop desktop{clock, trace};
+    sim::SimDesktop desktop{trace};
 };
 
 TEST_F(KeyJustPressedTest, IsTrueOnceForAPressAndFalseWhileHeld) {

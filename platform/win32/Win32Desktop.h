@@ -1,0 +1,72 @@
+// The desktop port bound to Win32. Texts cross the port as UTF-8 and reach
+// the wide API as UTF-16; window handles are the 32-bit HWND values.
+#pragma once
+
+#include "engine/DesktopPort.h"
+
+namespace tremolux::win32 {
+
+class Win32Desktop : public DesktopPort {
+public:
+    KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
+                            const char* name) override;
+    KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
+    std::uint32_t GetLastError() override;
+    bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
+                               std::uint32_t winIni) override;
+    bool GetCursorPos(Point* point) override;
+    std::int32_t GetSystemMetrics(std::int32_t index) override;
+    std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
+    void Sleep(std::uint32_t milliseconds) override;
+    WindowHandle GetForegroundWindow() override;
+    bool GetWindowRect(WindowHandle window, Rect* rect) override;
+    bool EnableWindow(WindowHandle window, bool enable) override;
+    bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
+                      std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
+    bool CloseWindow(WindowHandle window) override;
+    bool ShowWindow(WindowHandle window, std::int32_t command) override;
+    bool SetForegroundWindow(WindowHandle window) override;
+    bool BringWindowToTop(WindowHandle window) override;
+    WindowHandle SetFocus(WindowHandle window) override;
+    WindowHandle FindWindowA(const char* className, const char* windowName) override;
+    std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    AutomationObject CreateAutomationObject(const char* progId) override;
+    bool InvokeAutomationMethod(AutomationObject object, const char* method) override;
+    void ReleaseAutomationObject(AutomationObject object) override;
+    void LoadWindow(ProgramWindow window, bool modal) override;
+    void ShowProgramWindow(ProgramWindow window) override;
+    WindowHandle ProgramWindowHandle(ProgramWindow window) override;
+    void CloseMainWindow() override;
+    void SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
+                      std::int32_t height) override;
+    void SetStripTopmost() override;
+    bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
+    bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
+    bool IsMenuItemChecked(std::uint32_t commandId) override;
+    std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
+    std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
+                               RegistryKey* key) override;
+    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
+                                 RegistryKey* key) override;
+    std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* size) override;
+    std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
+                                const char* text) override;
+    std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
+    std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
+    std::int32_t RegCloseKey(RegistryKey key) override;
+    std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+                                            std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
+    bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
+    [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
+};
+
+}  // namespace tremolux::win32

@@ -1,0 +1,109 @@
+// The registry, environment and executable-path operations of the Win32
+// binding.
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/Text.h"
+#include "platform/win32/Win32Desktop.h"
+
+namespace tremolux::win32 {
+
+namespace {
+
+HKEY Key(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
+
+// The longest path Windows hands out, in UTF-16 units.
+constexpr DWORD kMaxPath = 32768;
+
+}  // namespace
+
+std::int32_t Win32Desktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
+                                         std::uint32_t desiredAccess, RegistryKey* key) {
+    HKEY opened = nullptr;
+    const LONG status = ::RegOpenKeyExA(Key(root), subKey, 0, desiredAccess, &opened);
+    if (status == ERROR_SUCCESS && key) *key = reinterpret_cast<RegistryKey>(opened);
+    return status;
+}
+
+std::int32_t Win32Desktop::RegCreateKeyExA(RegistryKey root, const char* subKey,
+                                           std::uint32_t desiredAccess, RegistryKey* key) {
+    HKEY created = nullptr;
+    const LONG status = ::RegCreateKeyExA(Key(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                          desiredAccess, nullptr, &created, nullptr);
+    if (status == ERROR_SUCCESS && key) *key = reinterpret_cast<RegistryKey>(created);
+    return status;
+}
+
+std::int32_t Win32Desktop::RegQueryValueExA(RegistryKey key, const char* valueName,
+                                            std::uint32_t* type, std::uint8_t* data,
+                                            std::uint32_t* size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size ? *size : 0;
+    const LONG status =
+        ::RegQueryValueExA(Key(key), valueName, nullptr, &valueType, data, size ? &valueSize : nullptr);
+    if (type) *type = valueType;
+    if (size) *size = valueSize;
+    return status;
+}
+
+std::int32_t Win32Desktop::RegSetValueExA(RegistryKey key, const char* valueName,
+                                          std::uint32_t type, const std::uint8_t* data,
+                                          std::uint32_t size) {
+    return ::RegSetValueExA(Key(key), valueName, 0, type, data, size);
+}
+
+// The text as UTF-16 with its terminating zero, so a path outside the ANSI
+// code page is stored as it is.
+std::int32_t Win32Desktop::RegSetValueExW(RegistryKey key, const char* valueName,
+                                          std::uint32_t type, const char* text) {
+    const std::wstring name = Widen(valueName ? valueName : "");
+    const std::wstring value = Widen(text ? text : "");
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(Key(key), name.c_str(), 0, type,
+                            reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+}
+
+std::int32_t Win32Desktop::RegDeleteValueA(RegistryKey key, const char* valueName) {
+    return ::RegDeleteValueA(Key(key), valueName);
+}
+
+std::int32_t Win32Desktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
+    return ::RegDeleteKeyA(Key(root), subKey);
+}
+
+std::int32_t Win32Desktop::RegCloseKey(RegistryKey key) { return ::RegCloseKey(Key(key)); }
+
+std::uint32_t Win32Desktop::ExpandEnvironmentStringsA(const char* source, char* destination,
+                                                      std::uint32_t size) {
+    return ::ExpandEnvironmentStringsA(source, destination, size);
+}
+
+std::uint32_t Win32Desktop::GetModuleFileNameA(char* buffer, std::uint32_t size) {
+    return ::GetModuleFileNameA(nullptr, buffer, size);
+}
+
+// Read whole through the wide API, then handed out as UTF-8 with the same
+// contract as the A call: a result equal to size means it did not fit.
+std::uint32_t Win32Desktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
+    if (!buffer || size == 0) return 0;
+    std::vector<wchar_t> wide;
+    DWORD length = 0;
+    for (DWORD capacity = MAX_PATH; capacity <= kMaxPath; capacity *= 2) {
+        wide.assign(capacity, L'\0');
+        length = ::GetModuleFileNameW(nullptr, wide.data(), capacity);
+        if (length == 0) return 0;
+        if (length < capacity) break;
+        length = 0;
+    }
+    if (length == 0) return 0;
+    const std::string path = Narrow(std::wstring_view(wide.data(), length));
+    if (path.size() >= size) {
+        CopyMemory(buffer, path.data(), size);
+        return size;
+    }
+    CopyMemory(buffer, path.c_str(), path.size() + 1);
+    return static_cast<std::uint32_t>(path.size());
+}
+
+}  // namespace tremolux::win32
