@@ -75,7 +75,7 @@ public:
     bool Shell_NotifyIconA(std::uint32_t, const char*) override { return true; }
     bool CheckMenuItem(std::uint32_t, bool) override { return true; }
     bool IsMenuItemChecked(std::uint32_t) override { return false; }
-    std::uint32_t TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) override { return 0; }
+    bool TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) override { return false; }
     std::int32_t MessageBoxA(const char*, const char*, std::uint32_t) override { return 1; }
     std::int32_t RegOpenKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
         return 2;

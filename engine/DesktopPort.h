@@ -117,8 +117,9 @@ public:
     virtual bool Shell_NotifyIconA(std::uint32_t message, const char* tip) = 0;
     virtual bool CheckMenuItem(std::uint32_t commandId, bool checked) = 0;
     virtual bool IsMenuItemChecked(std::uint32_t commandId) = 0;
-    // Pops up the tray menu and returns the chosen command id, 0 for none.
-    virtual std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) = 0;
+    // Pops up the tray menu, owned by the main window, and returns when it
+    // closes; a chosen item then raises its click event.
+    virtual bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) = 0;
 
     // Message boxes: no owner window. Texts are UTF-8.
     virtual std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) = 0;

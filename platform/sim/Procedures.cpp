@@ -2,6 +2,7 @@
 
 #include "engine/Engine.h"
 #include "settings/Settings.h"
+#include "shell/Commands.h"
 
 namespace tremolux::sim {
 
@@ -21,6 +22,13 @@ constexpr NamedProcedure kProcedures[] = {
     {"SlideDetector", SlideDetector},
     {"RestoreLastWindow", RestoreLastWindow},
     {"CleanUpSettings", CleanUpSettings},
+    {"ChooseDragBumpMode", ChooseDragBumpMode},
+    {"ChooseSlideMode", ChooseSlideMode},
+    {"ToggleNoMax", ToggleNoMax},
+    {"ToggleNoMin", ToggleNoMin},
+    {"ToggleStartWithWindows", ToggleStartWithWindows},
+    {"OpenHelpWindow", OpenHelpWindow},
+    {"ExitProgram", ExitProgram},
     {"PlaceLeftHalf", PlaceLeftHalf},
     {"PlaceRightHalf", PlaceRightHalf},
     {"PlaceMaximized", PlaceMaximized},

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/Engine.h"
+#include "shell/Commands.h"
 #include "platform/sim/Procedures.h"
 
 namespace tremolux::sim {
@@ -24,6 +25,7 @@ RegistryKey RootOf(const std::string& path) {
 Replay::Replay(const Scenario& scenario, std::ostream* out, std::ostream& err)
     : scenario_(scenario), err_(err), trace_(out, clock_), desktop_(trace_) {
     desktop_.Attach(this);
+    desktop_.AttachState(&state_);
 }
 
 int Replay::Run() {
@@ -36,8 +38,10 @@ int Replay::Run() {
             // The process is gone: its messages and timers with it. Outside
             // changes and expectations go on.
             exited_ = true;
+            running_ = false;
             queue_.clear();
             timers_.clear();
+            desktop_.EndOfProcess();
         } catch (const ScenarioOver&) {
             return 0;
         } catch (const ExpectFailed&) {
@@ -128,7 +132,16 @@ void Replay::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wPa
     queue_.push_back([=, this] { Dispatch(window, message, wParam, lParam); });
 }
 
-void Replay::Dispatch(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {}
+void Replay::Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) {
+    desktop_.Dispatch(window, message, wParam, lParam);
+}
+
+void Replay::StopTimers(WindowHandle window) {
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                                 [&](const Timer& t) { return t.window == window; }),
+                  timers_.end());
+}
 
 // A tick that fell due while the thread was busy is delivered once; the
 // ticks missed meanwhile are not queued up.
@@ -203,8 +216,24 @@ void Replay::Apply(const Command& c) {
                 [this, procedure = FindProcedure(c.name)] { procedure(state_, desktop_); });
             break;
         case Verb::ClickStrip:
-            if (exited_) break;
+            // Before any start no strip exists; the click then reaches its
+            // handler directly, so the peek can be driven by calls alone.
+            if (exited_ || desktop_.ClickStrip()) break;
             queue_.push_back([this] { StripClick(state_, desktop_); });
+            break;
+        case Verb::Start:
+            if (running_) throw ScenarioError{"the program is already running"};
+            running_ = true;
+            exited_ = false;
+            queue_.push_back([this] { StartProcess(state_, desktop_); });
+            break;
+        case Verb::Tray: desktop_.TrayEvent(static_cast<std::uint32_t>(c.number[0])); break;
+        case Verb::Menu:
+            desktop_.ChooseMenuItem(c.name == "none" ? std::nullopt
+                                                     : std::optional<std::string>(c.text));
+            break;
+        case Verb::InstanceRunning:
+            desktop_.SetOtherInstance(c.name == "running", c.name == "racing");
             break;
         case Verb::Answer:
         desktop_.AnswerMessageBox(c.name == "yes"  ? Answer::Yes

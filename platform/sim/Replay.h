@@ -34,6 +34,7 @@ public:
     void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) override;
     void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
+    void StopTimers(WindowHandle window) override;
 
 private:
     struct Timer {
@@ -62,6 +63,7 @@ private:
     std::deque<std::function<void()>> queue_;
     std::vector<Timer> timers_;
     std::size_t next_ = 0;
+    bool running_ = false;  // a process has started and not yet ended
     bool exited_ = false;
     int current_ = 0;  // the line of the command being applied
 };

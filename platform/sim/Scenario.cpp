@@ -7,6 +7,7 @@
 #include "engine/DesktopPort.h"
 #include "platform/sim/Procedures.h"
 #include "platform/sim/SimDesktop.h"
+#include "shell/Declarations.h"
 
 namespace tremolux::sim {
 
@@ -358,7 +359,14 @@ private:
             Exactly(tokens, 2);
             command.text = Text(tokens[1]);
         } else if (verb == "instance" && !timed) {
-            NotYet("instance running");
+            // instance running: another instance holds the event; instance
+            // racing: another one creates it between our open and create
+            command.verb = Verb::InstanceRunning;
+            Need(tokens, 2, "instance running");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (command.name != "running" && command.name != "racing")
+                throw Failure{"unknown command \"instance " + command.name + "\""};
         } else if (verb == "no" && !timed) {
             Need(tokens, 2, "no taskbar");
             Exactly(tokens, 2);
@@ -410,8 +418,37 @@ private:
             command.name = Word(tokens[1]);
             if (command.name != "yes" && command.name != "no" && command.name != "ok")
                 throw Failure{"answer is yes, no or ok, not \"" + command.name + "\""};
-        } else if (timed && (verb == "tray" || verb == "menu" || verb == "help" ||
-                             verb == "start")) {
+        } else if (timed && verb == "start") {
+            command.verb = Verb::Start;
+            Exactly(tokens, 1);
+        } else if (timed && verb == "tray") {
+            command.verb = Verb::Tray;
+            Need(tokens, 2, "tray lbuttonup|lbuttondblclk|rbuttonup");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (command.name == "lbuttonup") {
+                command.number[0] = 0x0202;
+            } else if (command.name == "lbuttondblclk") {
+                command.number[0] = 0x0203;
+            } else if (command.name == "rbuttonup") {
+                command.number[0] = 0x0205;
+            } else {
+                throw Failure{"unknown tray event \"" + command.name + "\""};
+            }
+        } else if (timed && verb == "menu") {
+            command.verb = Verb::Menu;
+            Need(tokens, 2, "menu \"CAPTION\"|none");
+            Exactly(tokens, 2);
+            if (tokens[1].quoted) {
+                command.text = tokens[1].text;
+                if (!MenuItemByCaption(command.text))
+                    throw Failure{"the tray menu has no item \"" + command.text + "\""};
+            } else if (tokens[1].text == "none") {
+                command.name = "none";
+            } else {
+                throw Failure{"expected a caption in double quotes or none"};
+            }
+        } else if (timed && verb == "help") {
             NotYet(verb);
         } else if (timed && verb == "shell") {
             NotYet("shell restart");

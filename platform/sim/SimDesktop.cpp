@@ -39,14 +39,6 @@ constexpr std::string_view kOperations[] = {
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
 
-const char* ProgramWindowName(ProgramWindow window) {
-    switch (window) {
-        case ProgramWindow::Main: return "main";
-        case ProgramWindow::Strip: return "strip";
-        case ProgramWindow::Help: return "help";
-    }
-    return "?";
-}
 
 // The A functions see texts through a code page that has ASCII only, as on a
 // Windows whose ANSI code page lacks the program's characters: each
@@ -266,20 +258,6 @@ void SimDesktop::DumpRegistry() {
              return TypeName(type) + " " + DataTrace(type, data);
          }))
         trace_.Call(line);
-}
-
-// ---- single instance ----
-
-KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
-    trace_.Read([&] { return std::string("OpenEventA " + Quoted(name ? name : "")); });
-    return 0;
-}
-
-KernelHandle SimDesktop::CreateEventA(bool, bool, const char* name) {
-    trace_.Call("CreateEventA " + Quoted(name ? name : ""));
-    if (Failing("CreateEventA")) return 0;
-    lastError_ = 0;
-    return 1;
 }
 
 // ---- desktop state and input ----
@@ -520,41 +498,6 @@ void SimDesktop::ToggleDesktop() {
     }
     desktopShown_ = !desktopShown_;
 }
-
-// ---- the program's own windows ----
-
-void SimDesktop::LoadWindow(ProgramWindow window, bool) {
-    if (!Lookup(ProgramWindowName(window))) AddWindow(ProgramWindowName(window), false);
-}
-
-void SimDesktop::ShowProgramWindow(ProgramWindow) {}
-
-WindowHandle SimDesktop::ProgramWindowHandle(ProgramWindow window) {
-    return Lookup(ProgramWindowName(window));
-}
-
-void SimDesktop::CloseMainWindow() { trace_.Call("CloseMainWindow"); }
-
-void SimDesktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
-                              std::int32_t height) {
-    trace_.Call("StripRect " + std::to_string(left) + " " + std::to_string(top) + " " +
-                std::to_string(width) + " " + std::to_string(height));
-    if (Window* w = Live(Lookup("strip"))) w->rect = {left, top, left + width, top + height};
-}
-
-void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
-
-bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
-    const bool add = message == win::kNimAdd;
-    trace_.Call(add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove"));
-    return !Failing("Shell_NotifyIconA");
-}
-
-bool SimDesktop::CheckMenuItem(std::uint32_t, bool) { return false; }
-
-bool SimDesktop::IsMenuItemChecked(std::uint32_t) { return false; }
-
-std::uint32_t SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) { return 0; }
 
 // Runs a nested loop, timers ticking, until the scenario answers the box.
 std::int32_t SimDesktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ public:
     virtual void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) = 0;
     virtual void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) = 0;
+    virtual void StopTimers(WindowHandle window) = 0;
 };
 
 // Ends the run of a scenario from deep inside a handler.
@@ -63,8 +65,26 @@ public:
     void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
     void SetProgramPath(std::string path) { programPath_ = std::move(path); }
     SimRegistry& Registry() { return registry_; }
+    void SetOtherInstance(bool running, bool racing) {
+        otherInstance_ = running;
+        racingInstance_ = racing;
+    }
     // The user answers the message box open on top.
     void AnswerMessageBox(Answer answer);
+    // The user picks an item of the open tray menu; none dismisses it.
+    void ChooseMenuItem(const std::optional<std::string>& caption);
+    // A mouse message on the tray icon; nothing happens without an icon.
+    void TrayEvent(std::uint32_t mouseMessage);
+    // A click on the strip's picture button; false when no strip is loaded.
+    bool ClickStrip();
+
+    // The program's window framework: the state its handlers get, the
+    // delivery of a message to one of its windows, and the end of the process.
+    void AttachState(ProgramState* state) { state_ = state; }
+    void Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                  std::intptr_t lParam);
+    void EndOfProcess();
+    bool ProgramWindowLoaded(ProgramWindow window) const;
 
     // The state lines of a dump.
     void Dump(const ProgramState& state);
@@ -116,7 +136,7 @@ public:
     bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
-    std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
@@ -146,6 +166,9 @@ private:
         bool enabled = true;
         bool alive = true;
         bool declared = false;  // a window of another program, shown by dump
+        bool program = false;   // one of the program's own
+        ProgramWindow id = ProgramWindow::Main;
+        bool visible = false;
         std::uint64_t activated = 0;
     };
 
@@ -154,6 +177,8 @@ private:
     }
     Window* Live(WindowHandle window);
     WindowHandle Lookup(std::string_view name) const;
+    WindowHandle ProgramHandle(ProgramWindow window) const;
+    void DestroyProgramWindow(WindowHandle window);
     WindowHandle AddWindow(std::string name, bool declared);
     void Activate(WindowHandle window);
     void ToggleDesktop();
@@ -195,6 +220,15 @@ private:
         Answer answer = Answer::None;
     };
     std::vector<OpenBox*> boxes_;  // innermost last
+
+    ProgramState* state_ = nullptr;
+    bool otherInstance_ = false;
+    bool racingInstance_ = false;
+    bool trayIcon_ = false;
+    std::vector<std::pair<std::uint32_t, bool>> menuChecks_;
+    bool menuOpen_ = false;
+    bool menuClosed_ = false;
+    std::optional<std::string> menuChoice_;
 };
 
 }  // namespace tremolux::sim

@@ -46,7 +46,7 @@ public:
     bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
-    std::uint32_t TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;

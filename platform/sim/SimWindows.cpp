@@ -1,0 +1,226 @@
+// The simulated desktop's window framework: the program's own windows as
+// declared, their timers and events, the tray icon, the tray menu and the
+// named event.
+#include <cstring>
+
+#include "platform/sim/SimDesktop.h"
+#include "shell/Commands.h"
+#include "shell/Declarations.h"
+
+namespace tremolux::sim {
+
+namespace {
+
+constexpr std::uint32_t kWmClose = 0x0010;
+constexpr std::uint32_t kWmTimer = 0x0113;
+constexpr std::uint32_t kWmCommand = 0x0111;
+// The strip's picture button reports its click to the strip window.
+constexpr std::uint32_t kButtonClicked = 0x8001;
+
+const char* WindowName(ProgramWindow window) {
+    switch (window) {
+    case ProgramWindow::Main: return "main";
+    case ProgramWindow::Strip: return "strip";
+    case ProgramWindow::Help: return "help";
+    }
+    return "?";
+}
+
+}  // namespace
+
+// ---- the named event ----
+
+KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
+    const KernelHandle event = otherInstance_ && !Failing("OpenEventA") ? 2 : 0;
+    trace_.Read([&] { return "OpenEventA " + Quoted(name ? name : "") + " -> " + Hex(event); });
+    return event;
+}
+
+// Another instance that starts at the same moment creates the event between
+// this one's OpenEventA and CreateEventA.
+KernelHandle SimDesktop::CreateEventA(bool, bool, const char* name) {
+    trace_.Call("CreateEventA " + Quoted(name ? name : ""));
+    if (Failing("CreateEventA")) return 0;
+    lastError_ = racingInstance_ ? win::kErrorAlreadyExists : 0;
+    return 1;
+}
+
+// ---- the program's windows ----
+
+WindowHandle SimDesktop::ProgramHandle(ProgramWindow window) const {
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (windows_[i].program && windows_[i].alive && windows_[i].id == window)
+            return static_cast<WindowHandle>(i + 1);
+    return kNoWindow;
+}
+
+bool SimDesktop::ProgramWindowLoaded(ProgramWindow window) const {
+    return ProgramHandle(window) != kNoWindow;
+}
+
+WindowHandle SimDesktop::ProgramWindowHandle(ProgramWindow window) { return ProgramHandle(window); }
+
+// Creates the window hidden and centred, with its units and timers, then
+// raises its created event.
+void SimDesktop::LoadWindow(ProgramWindow window, bool) {
+    if (ProgramWindowLoaded(window)) return;
+    const WindowDeclaration& declaration = DeclarationOf(window);
+    const WindowHandle handle = AddWindow(WindowName(window), false);
+    Window& w = windows_[handle - 1];
+    w.program = true;
+    w.id = window;
+    const std::int32_t left = (screenWidth_ - declaration.width) / 2;
+    const std::int32_t top = (screenHeight_ - declaration.height) / 2;
+    w.rect = {left, top, left + declaration.width, top + declaration.height};
+    if (window == ProgramWindow::Main) {
+        menuChecks_.clear();
+        for (const MenuItemDeclaration& item : TrayMenu())
+            if (item.commandId != 0) menuChecks_.emplace_back(item.commandId, item.checked);
+    }
+    if (thread_)
+        for (const TimerDeclaration& timer : declaration.timers)
+            thread_->StartTimer(handle, timer.id, timer.interval);
+    if (declaration.created && state_) declaration.created(*state_, *this);
+}
+
+void SimDesktop::ShowProgramWindow(ProgramWindow window) {
+    Window* w = Live(ProgramHandle(window));
+    if (!w || w->visible) return;
+    w->visible = true;
+    const WindowDeclaration& declaration = DeclarationOf(window);
+    if (declaration.shown && state_) declaration.shown(*state_, *this);
+}
+
+void SimDesktop::CloseMainWindow() {
+    trace_.Call("CloseMainWindow");
+    if (thread_) thread_->Post(ProgramHandle(ProgramWindow::Main), kWmClose, 0, 0);
+}
+
+void SimDesktop::DestroyProgramWindow(WindowHandle window) {
+    Window* w = Live(window);
+    if (!w) return;
+    w->alive = false;
+    if (thread_) thread_->StopTimers(window);
+    if (foreground_ == window) foreground_ = kNoWindow;
+}
+
+// Once the main window is gone no window of the program is left: the
+// message loop ends, the entry tears the state down and returns 0.
+void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+    Window* w = Live(window);
+    if (!w || !w->program || !state_) return;
+    const WindowDeclaration& declaration = DeclarationOf(w->id);
+    switch (message) {
+    case kWmTimer:
+        for (const TimerDeclaration& timer : declaration.timers)
+            if (timer.id == wParam) timer.tick(*state_, *this);
+        break;
+    case kWmCommand:
+        if (const MenuItemDeclaration* item = MenuItemById(static_cast<std::uint32_t>(wParam)))
+            item->click(*state_, *this);
+        break;
+    case kTrayMessage:
+        if (const std::int32_t code = TrayActionCode(static_cast<std::uint32_t>(lParam));
+            code != 0 && declaration.tray)
+            declaration.tray(*state_, *this, code);
+        break;
+    case kButtonClicked:
+        if (!w->enabled) break;
+        for (const UnitDeclaration& unit : declaration.units)
+            if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
+        break;
+    case kWmClose:
+        if (w->id != ProgramWindow::Main) break;
+        DestroyProgramWindow(window);
+        EndProcess(*state_, *this);
+        ExitProcess(0);
+    default: break;
+    }
+}
+
+void SimDesktop::EndOfProcess() {
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (windows_[i].program) DestroyProgramWindow(static_cast<WindowHandle>(i + 1));
+    trayIcon_ = false;
+    boxes_.clear();
+    menuOpen_ = false;
+}
+
+bool SimDesktop::ClickStrip() {
+    const WindowHandle strip = ProgramHandle(ProgramWindow::Strip);
+    if (!thread_ || strip == kNoWindow) return false;
+    thread_->Post(strip, kButtonClicked, 0, 0);
+    return true;
+}
+
+void SimDesktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height) {
+    trace_.Call("StripRect " + std::to_string(left) + " " + std::to_string(top) + " " +
+                std::to_string(width) + " " + std::to_string(height));
+    if (Window* w = Live(ProgramHandle(ProgramWindow::Strip)))
+        w->rect = {left, top, left + width, top + height};
+}
+
+void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
+
+// ---- tray icon and menu ----
+
+bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
+    const bool add = message == win::kNimAdd;
+    trace_.Call(add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove"));
+    if (Failing("Shell_NotifyIconA")) return false;
+    trayIcon_ = add;
+    return true;
+}
+
+void SimDesktop::TrayEvent(std::uint32_t mouseMessage) {
+    if (!trayIcon_ || !thread_) return;
+    thread_->Post(ProgramHandle(ProgramWindow::Main), kTrayMessage, kTrayIconId, mouseMessage);
+}
+
+bool SimDesktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
+    const MenuItemDeclaration* item = MenuItemById(commandId);
+    trace_.Call("CheckMenu " + Quoted(item ? item->caption : "?") + (checked ? " 1" : " 0"));
+    for (auto& [id, mark] : menuChecks_)
+        if (id == commandId) mark = checked;
+    return item != nullptr;
+}
+
+bool SimDesktop::IsMenuItemChecked(std::uint32_t commandId) {
+    bool checked = false;
+    for (const auto& [id, mark] : menuChecks_)
+        if (id == commandId) checked = mark;
+    trace_.Read([&] {
+        const MenuItemDeclaration* item = MenuItemById(commandId);
+        return "IsMenuItemChecked " + Quoted(item ? item->caption : "?") + (checked ? " -> 1" : " -> 0");
+    });
+    return checked;
+}
+
+// The popup's own loop runs, timers ticking, until the scenario picks an
+// item or dismisses the menu. The chosen item's click comes afterwards, as a
+// posted command.
+bool SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) {
+    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
+    if (!thread_ || main == kNoWindow || menuOpen_) return false;
+    menuOpen_ = true;
+    menuClosed_ = false;
+    menuChoice_.reset();
+    thread_->RunModal([&] { return menuClosed_; });
+    menuOpen_ = false;
+    const MenuItemDeclaration* chosen = menuChoice_ ? MenuItemByCaption(*menuChoice_) : nullptr;
+    trace_.Call(std::string("TrackPopupMenu -> ") + (chosen ? Quoted(chosen->caption) : "none"));
+    if (chosen) thread_->Post(main, kWmCommand, chosen->commandId, 0);
+    return true;
+}
+
+void SimDesktop::ChooseMenuItem(const std::optional<std::string>& caption) {
+    if (!menuOpen_) throw ScenarioError{"no tray menu is open"};
+    if (caption && !MenuItemByCaption(*caption))
+        throw ScenarioError{"the tray menu has no item " + Quoted(*caption)};
+    menuChoice_ = caption;
+    menuClosed_ = true;
+}
+
+}  // namespace tremolux::sim

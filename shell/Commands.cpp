@@ -1,0 +1,141 @@
+#include "shell/Commands.h"
+
+#include "engine/Engine.h"
+#include "settings/Settings.h"
+#include "shell/Declarations.h"
+
+namespace tremolux {
+
+namespace {
+
+constexpr const char* kInstanceEvent = "tremolux";
+constexpr const char* kAlreadyRunning = "不能重复运行本程序!";
+constexpr const char* kInformationCaption = "信息：";
+constexpr RegistryKey kHklm = win::kHkeyLocalMachine;
+
+// The message, then the main window's close is posted; once it is gone no
+// window of the program is left and the process ends with code 0.
+void RefuseSecondInstance(DesktopPort& port) {
+    port.MessageBoxA(kAlreadyRunning, kInformationCaption, win::kMbOk | win::kMbTaskModal);
+    port.CloseMainWindow();
+}
+
+// A switch's mark from its stored value: 0 clears it, 1 sets it, any other
+// value leaves it as it was.
+void MarkFromNumber(DesktopPort& port, std::uint32_t item, std::uint32_t value) {
+    if (value == 0) port.CheckMenuItem(item, false);
+    if (value == 1) port.CheckMenuItem(item, true);
+}
+
+// The mark changes before the write, whatever the write achieves.
+bool FlipMark(DesktopPort& port, std::uint32_t item) {
+    const bool wasChecked = port.IsMenuItemChecked(item);
+    port.CheckMenuItem(item, !wasChecked);
+    return wasChecked;
+}
+
+void ChooseMode(ProgramState& state, DesktopPort& port, std::uint32_t item,
+                std::int32_t modeWhenUnchecked, std::int32_t modeWhenChecked) {
+    const std::int32_t mode = FlipMark(port, item) ? modeWhenChecked : modeWhenUnchecked;
+    WriteValue(port, kHklm, paths::kOperationMode, static_cast<std::uint32_t>(mode));
+    state.OperationMode = mode;
+}
+
+void ToggleSwitch(DesktopPort& port, std::uint32_t item, const char* path) {
+    WriteValue(port, kHklm, path, FlipMark(port, item) ? 0u : 1u);
+}
+
+}  // namespace
+
+void StartProcess(ProgramState& state, DesktopPort& port) {
+    state = ProgramState{};
+    port.LoadWindow(ProgramWindow::Main, false);
+}
+
+void EndProcess(ProgramState& state, DesktopPort& port) {
+    if (state.ShellObject) port.ReleaseAutomationObject(state.ShellObject);
+    state.ShellObject = nullptr;
+}
+
+// Another instance holds the named event. The event is also checked after
+// it is created: two instances started at the same moment can both find
+// nothing to open, and the later CreateEventA then reports that the event
+// already exists.
+void StartUp(ProgramState& state, DesktopPort& port) {
+    if (port.OpenEventA(win::kEventAllAccess, false, kInstanceEvent) != 0) {
+        RefuseSecondInstance(port);
+        return;
+    }
+    const KernelHandle event = port.CreateEventA(false, false, kInstanceEvent);
+    if (event != 0 && port.GetLastError() == win::kErrorAlreadyExists) {
+        RefuseSecondInstance(port);
+        return;
+    }
+    port.Shell_NotifyIconA(win::kNimAdd, kTrayTip);
+    state.StripLatch = 0;
+    state.PeekActive = 0;
+    port.LoadWindow(ProgramWindow::Strip, false);
+    port.ShowProgramWindow(ProgramWindow::Strip);
+    state.OperationMode = StartupOperationMode(port);
+}
+
+void ExitProgram(ProgramState& state, DesktopPort& port) {
+    port.Shell_NotifyIconA(win::kNimDelete, nullptr);
+    EndProcess(state, port);
+    port.ExitProcess(0);
+}
+
+// Left click, double click and right click all open the menu; the marks come
+// from the registry each time.
+void ShowTrayMenu(ProgramState&, DesktopPort& port, std::int32_t code) {
+    if (code != 1 && code != 2 && code != 3) return;
+    MarkFromNumber(port, command::kNoMax, ReadNumber(port, kHklm, paths::kNoMaxRead));
+    MarkFromNumber(port, command::kNoMin, ReadNumber(port, kHklm, paths::kNoMinRead));
+    port.CheckMenuItem(command::kStartWithWindows, StartsWithWindows(port));
+    const std::uint32_t mode = ReadNumber(port, kHklm, paths::kOperationMode, 1);
+    if (mode == 1 || mode == 2) {
+        port.CheckMenuItem(command::kDragBumpMode, mode == 1);
+        port.CheckMenuItem(command::kSlideMode, mode == 2);
+    }
+    Point cursor;
+    port.GetCursorPos(&cursor);
+    // Without the foreground the menu would not close on a click elsewhere;
+    // the WM_NULL afterwards lets it close properly.
+    const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
+    port.SetForegroundWindow(main);
+    port.TrackPopupMenu(win::kTpmRightAlign, cursor.x - 5, cursor.y - 5);
+    port.PostMessageA(main, win::kWmNull, 0, 0);
+}
+
+void ChooseDragBumpMode(ProgramState& state, DesktopPort& port) {
+    ChooseMode(state, port, command::kDragBumpMode, 1, 2);
+}
+
+void ChooseSlideMode(ProgramState& state, DesktopPort& port) {
+    ChooseMode(state, port, command::kSlideMode, 2, 1);
+}
+
+void ToggleNoMax(ProgramState&, DesktopPort& port) {
+    ToggleSwitch(port, command::kNoMax, paths::kNoMaxWrite);
+}
+
+void ToggleNoMin(ProgramState&, DesktopPort& port) {
+    ToggleSwitch(port, command::kNoMin, paths::kNoMinWrite);
+}
+
+// A program path that cannot be read whole is not written.
+void ToggleStartWithWindows(ProgramState&, DesktopPort& port) {
+    if (FlipMark(port, command::kStartWithWindows)) {
+        DeleteValueOrKey(port, kHklm, paths::kRunValue);
+        return;
+    }
+    if (const std::optional<std::string> text = RunValueText(port))
+        WriteValue(port, kHklm, paths::kRunValue, std::string_view(*text));
+}
+
+void OpenHelpWindow(ProgramState&, DesktopPort& port) {
+    port.LoadWindow(ProgramWindow::Help, true);
+    port.ShowProgramWindow(ProgramWindow::Help);
+}
+
+}  // namespace tremolux

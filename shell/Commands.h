@@ -1,0 +1,26 @@
+// Start-up, exit and the tray menu's commands.
+#pragma once
+
+#include "engine/DesktopPort.h"
+#include "engine/ProgramState.h"
+
+namespace tremolux {
+
+// The process entry's part before and after the message loop: load the main
+// window (its created event runs StartUp), and tear the state down.
+void StartProcess(ProgramState& state, DesktopPort& port);
+void EndProcess(ProgramState& state, DesktopPort& port);
+
+void StartUp(ProgramState& state, DesktopPort& port);
+// Removes the tray icon and ends the process with exit code 0.
+void ExitProgram(ProgramState& state, DesktopPort& port);
+
+void ShowTrayMenu(ProgramState& state, DesktopPort& port, std::int32_t code);
+void ChooseDragBumpMode(ProgramState& state, DesktopPort& port);
+void ChooseSlideMode(ProgramState& state, DesktopPort& port);
+void ToggleNoMax(ProgramState& state, DesktopPort& port);
+void ToggleNoMin(ProgramState& state, DesktopPort& port);
+void ToggleStartWithWindows(ProgramState& state, DesktopPort& port);
+void OpenHelpWindow(ProgramState& state, DesktopPort& port);
+
+}  // namespace tremolux
