@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, what the build and the tests need and
 # this machine lacks. Run as root; does nothing when all is there.
-#   install-deps.sh [bench] [fuzz] [windows]
+#   install-deps.sh [bench] [fuzz] [windows32] [windows64] [wine]
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev)
@@ -9,7 +9,10 @@ for extra in "$@"; do
   case "$extra" in
     bench) packages+=(valgrind) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    windows) packages+=(g++-mingw-w64-i686) ;;
+    windows32) packages+=(g++-mingw-w64-i686) ;;
+    windows64) packages+=(g++-mingw-w64-x86-64) ;;
+    wine) packages+=(wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
+                     fonts-wqy-microhei python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64) ;;
     *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;
   esac
 done
@@ -23,5 +26,10 @@ done
 
 echo "installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# wine32 is an i386 package
+if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+   ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -4,7 +4,7 @@
 #   test.sh --long   the suite, then a minute of fuzzing the settings reads
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh fuzz windows
+bash scripts/install-deps.sh fuzz windows32
 cmake -S . -B build -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure

@@ -2,12 +2,29 @@
 // the wide API as UTF-16; window handles are the 32-bit HWND values.
 #pragma once
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include "engine/DesktopPort.h"
+#include "engine/ProgramState.h"
 
 namespace tremolux::win32 {
 
+// The window framework of the Win32 build: creates the declared windows and
+// units, starts their timers and raises their events; and every desktop
+// operation, bound to user32, kernel32, advapi32, shell32 and ole32.
 class Win32Desktop : public DesktopPort {
 public:
+    Win32Desktop(HINSTANCE instance, ProgramState& state);
+    ~Win32Desktop() override;
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+    // Runs until the main window is gone; returns the quit code.
+    int RunMessageLoop();
+
     KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
                             const char* name) override;
     KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
@@ -67,6 +84,32 @@ public:
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
     [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
+
+private:
+    // What a window's procedure needs: the framework and which window it is.
+    struct Slot {
+        Win32Desktop* desktop = nullptr;
+        ProgramWindow id = ProgramWindow::Main;
+        HWND hwnd = nullptr;
+        bool modal = false;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lParam);
+    Slot& SlotOf(ProgramWindow window) { return slots_[static_cast<int>(window)]; }
+    void CreateUnits(Slot& slot);
+    void BuildTrayMenu();
+    void DrawPictureButton(const DRAWITEMSTRUCT& item);
+    void RunModal(Slot& slot);
+
+    HINSTANCE instance_;
+    ProgramState& state_;
+    HWND owner_ = nullptr;  // hidden tool window: keeps the program off the taskbar
+    Slot slots_[3];
+    HMENU menuBar_ = nullptr;   // "托盘菜单", never shown as a bar
+    HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon
+    HICON icon_ = nullptr;
+    HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
 };
 
 }  // namespace tremolux::win32

@@ -11,7 +11,12 @@ namespace tremolux::win32 {
 
 namespace {
 
-HKEY Key(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
+// The predefined roots are sign-extended values in a 64-bit build.
+HKEY Key(RegistryKey key) {
+    if (key == win::kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
+    if (key == win::kHkeyClassesRoot) return HKEY_CLASSES_ROOT;
+    return reinterpret_cast<HKEY>(key);
+}
 
 // The longest path Windows hands out, in UTF-16 units.
 constexpr DWORD kMaxPath = 32768;

@@ -1,0 +1,128 @@
+# Shared by the Wine tests and benchmarks: a display, a prefix and Wine's
+# virtual desktop with its taskbar, all started here and ended here.
+# Source it, call wine_setup, and wine_teardown on exit.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# The 32-bit program runs under Wine's 32-bit loader where this machine's
+# kernel can run 32-bit code. Where it cannot, the same sources built for
+# 64-bit Windows run under wine64 instead, and the tests say so.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  BITS=32
+  WINE=/usr/lib/wine/wine
+  WINESERVER=/usr/lib/wine/wineserver32
+  export WINEARCH=win32
+else
+  BITS=64
+  WINE=/usr/lib/wine/wine64
+  WINESERVER=/usr/lib/wine/wineserver64
+  export WINEARCH=win64
+  export WINELOADER=$WINE
+fi
+export WINESERVER
+BUILD=$ROOT/build/win$BITS
+WORK=${WINE_WORK:-$ROOT/build/wine$BITS}
+export WINEPREFIX=$WORK/prefix
+STARTED_PIDS=()
+XVFB_PID=
+
+log() { echo "# $*"; }
+
+# A display number with neither a socket nor a lock file.
+free_display() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { echo "$n"; return; }
+  done
+  return 1
+}
+
+start_display() {
+  local n
+  n=$(free_display) || { echo "no free X display" >&2; return 1; }
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+# A prefix of our own, made once and kept under build/; its desktop is the
+# virtual desktop "shell", so a plain `wine prog.exe` joins it. Made with no
+# display, so that nothing it starts stays up.
+start_prefix() {
+  mkdir -p "$WORK"
+  [ -f "$WINEPREFIX/.tremolux-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  log "making a Wine prefix (once, about 20 s)"
+  (
+    unset DISPLAY
+    "$WINE" wineboot --init >/dev/null 2>&1
+    # CJK text: link Wine's UI fonts to WenQuanYi, and 宋体 to it too
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion' font
+    for font in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
+      "$WINE" reg add "$key\FontLink\SystemLink" /v "$font" /t REG_MULTI_SZ \
+        /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    for font in SimSun 宋体 NSimSun; do
+      "$WINE" reg add "$key\FontSubstitutes" /v "$font" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
+    timeout 120 "$WINESERVER" -w
+  ) && touch "$WINEPREFIX/.tremolux-ready"
+}
+
+# Runs a program in the background and remembers its process id.
+spawn() {
+  "$@" >/dev/null 2>&1 &
+  STARTED_PIDS+=($!)
+  LAST_PID=$!
+}
+
+probe() { "$WINE" "$BUILD/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Waits until a probe command succeeds; prints its output.
+await() {
+  local seconds=$1 out
+  shift
+  for _ in $(seq $((seconds * 5))); do
+    if out=$(probe "$@"); then
+      echo "$out"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+start_desktop() {
+  spawn "$WINE" explorer /desktop=shell,1024x768
+  await 30 workarea >/dev/null
+  # the taskbar is up once the work area has shrunk
+  for _ in $(seq 50); do
+    [ "$(probe workarea)" != "0 0 1024 768" ] && return 0
+    sleep 0.2
+  done
+}
+
+wine_setup() {
+  start_prefix && start_display && start_desktop
+}
+
+wine_teardown() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  "$WINESERVER" -k 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  return 0
+}
+
+screenshot() { import -window root -display "$DISPLAY" "$1"; }

@@ -1,0 +1,115 @@
+// probe.exe: reads the state of the Wine desktop from inside it, for the
+// Wine tests. One command a run; prints one line; exit 1 when the thing
+// looked for is not there.
+//   probe rect TITLE        L T R B normal|minimized enabled|disabled
+//   probe class CLASS       L T R B of each visible top-level window of CLASS
+//   probe menu              L T R B of the open popup menu
+//   probe foreground        the foreground window's title
+//   probe workarea          L T R B of the work area
+//   probe cursor            X Y of the cursor
+//   probe menus             L T R B of each open popup menu, topmost first
+//   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
+//   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+void PrintRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%ld %ld %ld %ld %s %s\n", r.left, r.top, r.right, r.bottom,
+                IsIconic(window) ? "minimized" : "normal",
+                IsWindowEnabled(window) ? "enabled" : "disabled");
+}
+
+struct ClassSearch {
+    const wchar_t* name;
+    int found;
+};
+
+BOOL CALLBACK ListClass(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ClassSearch*>(lParam);
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 255);
+    if (std::wcscmp(name, search->name) == 0 && IsWindowVisible(window)) {
+        PrintRect(window);
+        ++search->found;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    const std::wstring command = argv[1];
+    if (command == L"rect" && argc == 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        PrintRect(window);
+        return 0;
+    }
+    if (command == L"class" && argc == 3) {
+        ClassSearch search{argv[2], 0};
+        EnumWindows(ListClass, reinterpret_cast<LPARAM>(&search));
+        return search.found ? 0 : 1;
+    }
+    if (command == L"menu") {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return 1;
+        PrintRect(menu);
+        return 0;
+    }
+    if (command == L"menus") {
+        int found = 0;
+        for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+             menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+            if (!IsWindowVisible(menu)) continue;
+            PrintRect(menu);
+            ++found;
+        }
+        return found ? 0 : 1;
+    }
+    if (command == L"keys" && argc == 4) {
+        const int key = _wtoi(argv[2]);
+        const DWORD until = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
+        SHORT last = 0x7fff;
+        while (GetTickCount() < until) {
+            const SHORT state = GetAsyncKeyState(key);
+            if (state != last) std::printf("%04x\n", static_cast<unsigned short>(state));
+            last = state;
+            Sleep(20);
+        }
+        return 0;
+    }
+    if (command == L"foreground") {
+        wchar_t title[256] = {};
+        GetWindowTextW(GetForegroundWindow(), title, 255);
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+        std::printf("%s\n", utf8);
+        return 0;
+    }
+    if (command == L"cursor") {
+        POINT p{};
+        GetCursorPos(&p);
+        std::printf("%ld %ld\n", p.x, p.y);
+        return 0;
+    }
+    if (command == L"workarea") {
+        RECT r{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (command == L"taskbar-created") {
+        const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+        SendMessageTimeoutW(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+        return 0;
+    }
+    return 2;
+}

@@ -1,0 +1,39 @@
+// testwin.exe TITLE X Y WIDTH HEIGHT: an ordinary resizable window with a
+// title bar, for the Wine tests to drag around.
+#include <windows.h>
+
+#include <cwchar>
+
+namespace {
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 6) return 2;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"TremoluxTestWindow";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW,
+                                  _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window) return 1;
+    ShowWindow(window, SW_SHOWNORMAL);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
