@@ -9,6 +9,8 @@
 //   probe cursor            X Y of the cursor
 //   probe menus             L T R B of each open popup menu, topmost first
 //   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
+//   probe latency TITLE     ms from the cursor reaching the right edge to the
+//                           window lying on the right half (waits up to 5 s)
 //   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
 #include <windows.h>
 
@@ -85,6 +87,28 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(20);
         }
         return 0;
+    }
+    if (command == L"latency" && argc == 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        LARGE_INTEGER frequency, start, now, edge{};
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        for (;;) {
+            QueryPerformanceCounter(&now);
+            if (now.QuadPart - start.QuadPart > 5 * frequency.QuadPart) return 1;
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            if (!edge.QuadPart && cursor.x == width - 1) edge = now;
+            RECT r{};
+            GetWindowRect(window, &r);
+            if (edge.QuadPart && r.left == width / 2 + 1 && r.top == 0) {
+                std::printf("%.1f\n", 1000.0 * (now.QuadPart - edge.QuadPart) / frequency.QuadPart);
+                return 0;
+            }
+            Sleep(1);
+        }
     }
     if (command == L"foreground") {
         wchar_t title[256] = {};

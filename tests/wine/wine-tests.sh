@@ -178,6 +178,7 @@ TOP_GROUPS=1,1,1,1,1,2
 
 main() {
   trap wine_teardown EXIT
+  trap "exit 130" INT TERM
   mkdir -p "$SHOTS"
   if [ "$BITS" = 64 ]; then
     echo "# this machine's kernel cannot run 32-bit code, so Wine's 32-bit loader cannot"
