@@ -451,7 +451,10 @@ private:
         } else if (timed && verb == "help") {
             NotYet(verb);
         } else if (timed && verb == "shell") {
-            NotYet("shell restart");
+            Need(tokens, 2, "shell restart");
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "restart") throw Failure{"unknown command \"shell " + tokens[1].text + "\""};
+            command.verb = Verb::ShellRestart;
         } else if (timed && verb == "call") {
             command.verb = Verb::Call;
             Need(tokens, 2, "call PROCEDURE");

@@ -77,6 +77,9 @@ public:
     void TrayEvent(std::uint32_t mouseMessage);
     // A click on the strip's picture button; false when no strip is loaded.
     bool ClickStrip();
+    // The shell restarts: every tray icon disappears, a new taskbar window
+    // appears, and "TaskbarCreated" is broadcast.
+    void RestartShell();
 
     // The program's window framework: the state its handlers get, the
     // delivery of a message to one of its windows, and the end of the process.
@@ -225,6 +228,8 @@ private:
     bool otherInstance_ = false;
     bool racingInstance_ = false;
     bool trayIcon_ = false;
+    bool trayIconWanted_ = false;  // added by the program and not removed
+    std::string trayTip_;
     std::vector<std::pair<std::uint32_t, bool>> menuChecks_;
     bool menuOpen_ = false;
     bool menuClosed_ = false;

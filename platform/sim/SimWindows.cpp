@@ -16,6 +16,8 @@ constexpr std::uint32_t kWmTimer = 0x0113;
 constexpr std::uint32_t kWmCommand = 0x0111;
 // The strip's picture button reports its click to the strip window.
 constexpr std::uint32_t kButtonClicked = 0x8001;
+// The registered "TaskbarCreated" message.
+constexpr std::uint32_t kTaskbarCreated = 0xC100;
 
 const char* WindowName(ProgramWindow window) {
     switch (window) {
@@ -130,6 +132,13 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
         for (const UnitDeclaration& unit : declaration.units)
             if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
         break;
+    case kTaskbarCreated:
+        // After a restart of the shell the icon is put back as it was.
+        if (w->id == ProgramWindow::Main && trayIconWanted_) {
+            trace_.Call("TrayIcon add " + Quoted(trayTip_));
+            trayIcon_ = !Failing("Shell_NotifyIconA");
+        }
+        break;
     case kWmClose:
         if (w->id != ProgramWindow::Main) break;
         DestroyProgramWindow(window);
@@ -143,6 +152,7 @@ void SimDesktop::EndOfProcess() {
     for (std::size_t i = 0; i < windows_.size(); ++i)
         if (windows_[i].program) DestroyProgramWindow(static_cast<WindowHandle>(i + 1));
     trayIcon_ = false;
+    trayIconWanted_ = false;
     boxes_.clear();
     menuOpen_ = false;
 }
@@ -169,9 +179,19 @@ void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
 bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     const bool add = message == win::kNimAdd;
     trace_.Call(add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove"));
+    trayIconWanted_ = add;
+    if (add) trayTip_ = tip ? tip : "";
     if (Failing("Shell_NotifyIconA")) return false;
     trayIcon_ = add;
     return true;
+}
+
+void SimDesktop::RestartShell() {
+    trayIcon_ = false;
+    if (Window* old = Live(taskbar_)) old->alive = false;
+    taskbar_ = AddWindow("taskbar", false);
+    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
+    if (thread_ && main != kNoWindow) thread_->Post(main, kTaskbarCreated, 0, 0);
 }
 
 void SimDesktop::TrayEvent(std::uint32_t mouseMessage) {

@@ -32,6 +32,19 @@ WindowHandle ToHandle(HWND hwnd) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
+// Run as administrator, the program would not hear the shell's broadcast:
+// message filtering keeps it from a process of lower integrity. Windows
+// Vista and later have the filter; Windows XP has neither it nor the need.
+void AllowTaskbarCreated(HWND window, UINT message) {
+    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    if (!user32 || message == 0) return;
+    auto filter = reinterpret_cast<Filter>(
+        reinterpret_cast<void*>(::GetProcAddress(user32, "ChangeWindowMessageFilterEx")));
+    constexpr DWORD kMsgFltAllow = 1;
+    if (filter) filter(window, message, kMsgFltAllow, nullptr);
+}
+
 DWORD StyleOf(const WindowDeclaration& declaration) {
     if (declaration.border == Border::FixedSingle)
         return WS_OVERLAPPED | WS_CAPTION | (declaration.systemMenu ? WS_SYSMENU : 0);
@@ -65,6 +78,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
         slots_[i].desktop = this;
         slots_[i].id = static_cast<ProgramWindow>(i);
     }
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 Win32Desktop::~Win32Desktop() {
@@ -142,6 +156,11 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
         if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
         return 0;
     default:
+        // After a restart of the shell the icon is put back as it was.
+        if (message == taskbarCreated_ && taskbarCreated_ != 0 && slot.id == ProgramWindow::Main) {
+            if (trayIconWanted_) AddTrayIcon();
+            return 0;
+        }
         if (message == kTrayMessage && declaration.tray) {
             if (const std::int32_t code = TrayActionCode(LOWORD(lParam)); code != 0)
                 declaration.tray(state_, *this, code);
@@ -170,6 +189,7 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     if (!declaration.systemMenu)
         ::SetWindowLongPtrW(slot.hwnd, GWL_STYLE,
                             ::GetWindowLongPtrW(slot.hwnd, GWL_STYLE) & ~WS_SYSMENU);
+    if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
     CreateUnits(slot);
     for (const TimerDeclaration& timer : declaration.timers)
         ::SetTimer(slot.hwnd, timer.id, timer.interval, nullptr);
@@ -291,20 +311,31 @@ void Win32Desktop::SetStripTopmost() {
 // ---- tray icon and menu ----
 
 bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
+    if (message == win::kNimAdd) {
+        trayIconWanted_ = true;
+        trayTip_ = Widen(tip ? tip : "");
+        return AddTrayIcon();
+    }
+    trayIconWanted_ = false;
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V2_SIZE;
     data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
     data.uID = kTrayIconId;
-    if (message == win::kNimAdd) {
-        data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        data.uCallbackMessage = kTrayMessage;
-        data.hIcon = icon_;
-        const std::wstring text = Widen(tip ? tip : "");
-        const std::size_t length = std::min(text.size(), std::size(data.szTip) - 1);
-        std::wmemcpy(data.szTip, text.c_str(), length);
-        data.szTip[length] = L'\0';
-    }
     return ::Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+bool Win32Desktop::AddTrayIcon() {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = icon_;
+    const std::size_t length = std::min(trayTip_.size(), std::size(data.szTip) - 1);
+    std::wmemcpy(data.szTip, trayTip_.c_str(), length);
+    data.szTip[length] = L'\0';
+    return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
 bool Win32Desktop::CheckMenuItem(std::uint32_t commandId, bool checked) {

@@ -7,6 +7,8 @@
 #endif
 #include <windows.h>
 
+#include <string>
+
 #include "engine/DesktopPort.h"
 #include "engine/ProgramState.h"
 
@@ -110,6 +112,13 @@ private:
     HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon
     HICON icon_ = nullptr;
     HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
+    // The shell broadcasts this when a new taskbar is up, every icon gone.
+    UINT taskbarCreated_ = 0;
+    // The tooltip of the icon the program has put in the tray, so that it
+    // can be put back after a restart of the shell; empty when removed.
+    std::wstring trayTip_;
+    bool trayIconWanted_ = false;
+    bool AddTrayIcon();
 };
 
 }  // namespace tremolux::win32

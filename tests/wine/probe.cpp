@@ -12,7 +12,10 @@
 //   probe latency TITLE     ms from the cursor reaching the right edge to the
 //                           window lying on the right half (waits up to 5 s)
 //   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
+//   probe tray-delete CLASS removes the tray icon 100 of each window of CLASS,
+//                           as a restart of the shell would
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -128,6 +131,17 @@ int wmain(int argc, wchar_t** argv) {
         RECT r{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (command == L"tray-delete" && argc == 3) {
+        for (HWND window = FindWindowExW(nullptr, nullptr, argv[2], nullptr); window;
+             window = FindWindowExW(nullptr, window, argv[2], nullptr)) {
+            NOTIFYICONDATAW data{};
+            data.cbSize = sizeof data;
+            data.hWnd = window;
+            data.uID = 100;
+            Shell_NotifyIconW(NIM_DELETE, &data);
+        }
         return 0;
     }
     if (command == L"taskbar-created") {

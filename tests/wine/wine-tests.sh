@@ -273,6 +273,21 @@ main() {
   check "the peek corner leaves the program running" 0 "$(kill -0 "$tremolux" 2>/dev/null; echo $?)"
   check "and the window as it was" "normal" "$(rect | cut -d' ' -f5)"
 
+  # a restart of the shell: Wine's desktop shell cannot be restarted under a
+  # running program, so the icon is taken away as a restart would take it,
+  # and the shell's "TaskbarCreated" broadcast is sent from a test program
+  screenshot "$WORK/with-icon.png"
+  probe tray-delete TremoluxWindow
+  sleep 0.5
+  screenshot "$WORK/without-icon.png"
+  check "the icon is gone, as after a shell restart" yes \
+    "$([ "$(differing_pixels 20x16+1004+750 with-icon.png without-icon.png)" != 0 ] && echo yes)"
+  probe taskbar-created
+  sleep 0.8
+  screenshot "$WORK/icon-back.png"
+  check "TaskbarCreated brings the icon back" 0 \
+    "$(differing_pixels 20x16+1004+750 with-icon.png icon-back.png)"
+
   # exit: the icon goes and the process ends with code 0
   menu=$(open_menu 1)
   [ -n "$menu" ] && choose "$menu" $TOP_GROUPS 6
