@@ -91,6 +91,10 @@ bool NotThere(std::int32_t status) {
     return status == win::kErrorFileNotFound || status == kErrorPathNotFound;
 }
 
+bool OpenForReading(DesktopPort& port, RegistryKey root, const std::string& key, OpenKey& open) {
+    return port.RegOpenKeyExA(root, key.c_str(), win::kKeyRead, open.Out()) == win::kErrorSuccess;
+}
+
 // Open for writing, or create with any missing parents.
 bool OpenForWriting(DesktopPort& port, RegistryKey root, const std::string& key, OpenKey& open) {
     return port.RegOpenKeyExA(root, key.c_str(), win::kKeyWrite, open.Out()) ==
@@ -111,9 +115,7 @@ std::uint32_t ReadNumber(DesktopPort& port, RegistryKey root, std::string_view p
                          std::uint32_t fallback) {
     const RegistryLocation location = SplitLocation(path);
     OpenKey key(port);
-    if (port.RegOpenKeyExA(root, location.key.c_str(), win::kKeyRead, key.Out()) !=
-        win::kErrorSuccess)
-        return fallback;
+    if (!OpenForReading(port, root, location.key, key)) return fallback;
     std::uint32_t type = 0;
     std::uint8_t data[4] = {};
     std::uint32_t size = sizeof data;
@@ -129,9 +131,7 @@ std::string ReadText(DesktopPort& port, RegistryKey root, std::string_view path,
                      std::string_view fallback) {
     const RegistryLocation location = SplitLocation(path);
     OpenKey key(port);
-    if (port.RegOpenKeyExA(root, location.key.c_str(), win::kKeyRead, key.Out()) !=
-        win::kErrorSuccess)
-        return std::string(fallback);
+    if (!OpenForReading(port, root, location.key, key)) return std::string(fallback);
     std::uint32_t type = 0;
     std::vector<std::uint8_t> data;
     if (!QueryWhole(port, key.Get(), location.valueName.c_str(), type, data))

@@ -30,12 +30,40 @@ constexpr UnitDeclaration kHelpUnits[] = {
 };
 
 constexpr WindowDeclaration kWindows[] = {
-    {ProgramWindow::Main, "", 380, 250, Border::None, true, true, true, false, false, kMainTimers,
-     {}, StartUp, nullptr, nullptr, ShowTrayMenu},
+    {ProgramWindow::Main,
+     "",
+     380,
+     250,
+     Border::None,
+     true,
+     true,
+     true,
+     false,
+     false,
+     kMainTimers,
+     {},
+     StartUp,
+     nullptr,
+     nullptr,
+     ShowTrayMenu},
     {ProgramWindow::Strip, "", 216, 227, Border::None, false, false, false, true, true,
      kStripTimers, kStripUnits, nullptr, PlaceStrip, StripDeactivated, nullptr},
-    {ProgramWindow::Help, "Tremolux v2.7.2.26 beta 帮助文档", 552, 667, Border::FixedSingle, true,
-     true, true, false, false, {}, kHelpUnits, nullptr, nullptr, nullptr, nullptr},
+    {ProgramWindow::Help,
+     "Tremolux v2.7.2.26 beta 帮助文档",
+     552,
+     667,
+     Border::FixedSingle,
+     true,
+     true,
+     true,
+     false,
+     false,
+     {},
+     kHelpUnits,
+     nullptr,
+     nullptr,
+     nullptr,
+     nullptr},
 };
 
 constexpr MenuItemDeclaration kTrayMenu[] = {
@@ -85,11 +113,11 @@ std::int32_t TrayActionCode(std::uint32_t mouseMessage) {
     constexpr std::uint32_t kWmRButtonUp = 0x0205;
     constexpr std::uint32_t kWmContextMenu = 0x007B;
     switch (mouseMessage) {
-    case kWmLButtonUp: return 1;
-    case kWmLButtonDblClk: return 2;
-    case kWmRButtonUp:
-    case kWmContextMenu: return 3;
-    default: return 0;
+        case kWmLButtonUp: return 1;
+        case kWmLButtonDblClk: return 2;
+        case kWmRButtonUp:
+        case kWmContextMenu: return 3;
+        default: return 0;
     }
 }
 

@@ -43,7 +43,7 @@ struct TimerDeclaration {
 struct MenuItemDeclaration {
     std::uint32_t commandId;  // 0 for separators and submenu openers
     int depth;
-    const char* caption;  // null for a separator
+    const char* caption;   // null for a separator
     const char* shortcut;  // shown right-aligned after a tab, or null
     bool opensSubmenu;
     bool checked;  // initial check mark

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "engine/Engine.h"
-#include "shell/Commands.h"
 #include "platform/sim/Procedures.h"
+#include "shell/Commands.h"
 
 namespace tremolux::sim {
 
@@ -14,7 +14,6 @@ namespace {
 // Thrown to end the run from wherever it stands.
 struct ExpectFailed {};
 struct ScenarioOver {};
-
 
 RegistryKey RootOf(const std::string& path) {
     return SameName(path.substr(0, 4), "HKCR") ? win::kHkeyClassesRoot : win::kHkeyLocalMachine;
@@ -237,12 +236,12 @@ void Replay::Apply(const Command& c) {
             desktop_.SetOtherInstance(c.name == "running", c.name == "racing");
             break;
         case Verb::Answer:
-        desktop_.AnswerMessageBox(c.name == "yes"  ? Answer::Yes
-                                  : c.name == "no" ? Answer::No
-                                                   : Answer::Ok);
-        break;
-    case Verb::Dump: desktop_.Dump(state_); break;
-    case Verb::DumpRegistry: desktop_.DumpRegistry(); break;
+            desktop_.AnswerMessageBox(c.name == "yes"  ? Answer::Yes
+                                      : c.name == "no" ? Answer::No
+                                                       : Answer::Ok);
+            break;
+        case Verb::Dump: desktop_.Dump(state_); break;
+        case Verb::DumpRegistry: desktop_.DumpRegistry(); break;
         default: break;
     }
 }

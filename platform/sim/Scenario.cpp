@@ -453,7 +453,8 @@ private:
         } else if (timed && verb == "shell") {
             Need(tokens, 2, "shell restart");
             Exactly(tokens, 2);
-            if (Word(tokens[1]) != "restart") throw Failure{"unknown command \"shell " + tokens[1].text + "\""};
+            if (Word(tokens[1]) != "restart")
+                throw Failure{"unknown command \"shell " + tokens[1].text + "\""};
             command.verb = Verb::ShellRestart;
         } else if (timed && verb == "call") {
             command.verb = Verb::Call;

@@ -39,7 +39,6 @@ constexpr std::string_view kOperations[] = {
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
 
-
 // The A functions see texts through a code page that has ASCII only, as on a
 // Windows whose ANSI code page lacks the program's characters: each
 // non-ASCII UTF-8 sequence reads as one '?'.
@@ -128,9 +127,7 @@ std::string Expand(std::string_view source) {
 
 }  // namespace
 
-SimDesktop::SimDesktop(Trace& trace) : trace_(trace) {
-    taskbar_ = AddWindow("taskbar", false);
-}
+SimDesktop::SimDesktop(Trace& trace) : trace_(trace) { taskbar_ = AddWindow("taskbar", false); }
 
 bool SimDesktop::IsOperation(std::string_view name) {
     return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);
@@ -254,7 +251,7 @@ void SimDesktop::Dump(const ProgramState& state) {
 }
 
 void SimDesktop::DumpRegistry() {
-    for (const std::string& line : registry_.Describe([](std::uint32_t type, const auto& data) {
+    for (const std::string& line : registry_.Describe([](std::uint32_t type, const auto&data) {
              return TypeName(type) + " " + DataTrace(type, data);
          }))
         trace_.Call(line);
@@ -513,9 +510,9 @@ std::int32_t SimDesktop::MessageBoxA(const char* text, const char* caption, std:
     trace_.Call("MessageBoxA " + Quoted(text ? text : "") + " " + Quoted(caption ? caption : "") +
                 " " + Hex(type) + " -> " + names[static_cast<int>(box.answer)]);
     switch (box.answer) {
-    case Answer::Yes: return win::kIdYes;
-    case Answer::No: return win::kIdNo;
-    default: return win::kIdOk;
+        case Answer::Yes: return win::kIdYes;
+        case Answer::No: return win::kIdNo;
+        default: return win::kIdOk;
     }
 }
 
@@ -524,7 +521,9 @@ void SimDesktop::AnswerMessageBox(Answer answer) {
     OpenBox& box = *boxes_.back();
     const bool yesNo = (box.type & 0xF) == win::kMbYesNo;
     const bool fits = yesNo ? answer == Answer::Yes || answer == Answer::No : answer == Answer::Ok;
-    if (!fits) throw ScenarioError{yesNo ? "the message box has Yes and No" : "the message box has only OK"};
+    if (!fits)
+        throw ScenarioError{yesNo ? "the message box has Yes and No"
+                                  : "the message box has only OK"};
     box.answer = answer;
 }
 
@@ -593,18 +592,20 @@ std::int32_t SimDesktop::RegSetValueExA(RegistryKey key, const char* valueName, 
                                         const std::uint8_t* data, std::uint32_t size) {
     std::vector<std::uint8_t> bytes;
     if (data) bytes.assign(data, data + size);
-    const bool refused = Failing("RegWrite");
-    trace_.Call("RegWrite " + RegistryTrace(key, valueName) + " " + TypeName(type) + " " +
-                DataTrace(type, bytes) + (refused ? " failed" : ""));
-    if (refused) return win::kErrorAccessDenied;
-    return registry_.Set(key, valueName ? valueName : "", type, std::move(bytes));
+    return WriteValue(key, valueName, type, std::move(bytes));
 }
 
+// The sim stores texts as UTF-8 whichever API wrote them.
 std::int32_t SimDesktop::RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
                                         const char* text) {
     const std::string_view value = text ? text : "";
     std::vector<std::uint8_t> bytes(value.begin(), value.end());
     bytes.push_back(0);
+    return WriteValue(key, valueName, type, std::move(bytes));
+}
+
+std::int32_t SimDesktop::WriteValue(RegistryKey key, const char* valueName, std::uint32_t type,
+                                    std::vector<std::uint8_t> bytes) {
     const bool refused = Failing("RegWrite");
     trace_.Call("RegWrite " + RegistryTrace(key, valueName) + " " + TypeName(type) + " " +
                 DataTrace(type, bytes) + (refused ? " failed" : ""));

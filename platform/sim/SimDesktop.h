@@ -186,6 +186,8 @@ private:
     void Activate(WindowHandle window);
     void ToggleDesktop();
     std::string RegistryTrace(RegistryKey key, const char* valueName) const;
+    std::int32_t WriteValue(RegistryKey key, const char* valueName, std::uint32_t type,
+                            std::vector<std::uint8_t> bytes);
     std::uint32_t CopyModulePath(const std::string& path, char* buffer, std::uint32_t size);
 
     Trace& trace_;

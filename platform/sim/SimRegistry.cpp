@@ -203,14 +203,14 @@ void SimRegistry::Remove(RegistryKey root, std::string_view path) {
 }
 
 std::vector<std::string> SimRegistry::Describe(
-    const std::function<std::string(std::uint32_t, const std::vector<std::uint8_t>&)>& data)
-    const {
+    const std::function<std::string(std::uint32_t, const std::vector<std::uint8_t>&)>& data) const {
     std::vector<std::string> lines;
     const std::function<void(const Key&, const std::string&)> walk = [&](const Key& key,
-                                                                        const std::string& path) {
+                                                                         const std::string& path) {
         if (key.values.empty() && key.subkeys.empty()) lines.push_back("registry " + path + " key");
         for (const Value& value : key.values)
-            lines.push_back("registry " + path + "\\" + value.name + " " + data(value.type, value.data));
+            lines.push_back("registry " + path + "\\" + value.name + " " +
+                            data(value.type, value.data));
         for (const auto& sub : key.subkeys) walk(*sub, path + "\\" + sub->name);
     };
     for (const auto& sub : machine_->subkeys) walk(*sub, "HKLM\\" + sub->name);

@@ -21,9 +21,9 @@ constexpr std::uint32_t kTaskbarCreated = 0xC100;
 
 const char* WindowName(ProgramWindow window) {
     switch (window) {
-    case ProgramWindow::Main: return "main";
-    case ProgramWindow::Strip: return "strip";
-    case ProgramWindow::Help: return "help";
+        case ProgramWindow::Main: return "main";
+        case ProgramWindow::Strip: return "strip";
+        case ProgramWindow::Help: return "help";
     }
     return "?";
 }
@@ -114,37 +114,37 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
     if (!w || !w->program || !state_) return;
     const WindowDeclaration& declaration = DeclarationOf(w->id);
     switch (message) {
-    case kWmTimer:
-        for (const TimerDeclaration& timer : declaration.timers)
-            if (timer.id == wParam) timer.tick(*state_, *this);
-        break;
-    case kWmCommand:
-        if (const MenuItemDeclaration* item = MenuItemById(static_cast<std::uint32_t>(wParam)))
-            item->click(*state_, *this);
-        break;
-    case kTrayMessage:
-        if (const std::int32_t code = TrayActionCode(static_cast<std::uint32_t>(lParam));
-            code != 0 && declaration.tray)
-            declaration.tray(*state_, *this, code);
-        break;
-    case kButtonClicked:
-        if (!w->enabled) break;
-        for (const UnitDeclaration& unit : declaration.units)
-            if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
-        break;
-    case kTaskbarCreated:
-        // After a restart of the shell the icon is put back as it was.
-        if (w->id == ProgramWindow::Main && trayIconWanted_) {
-            trace_.Call("TrayIcon add " + Quoted(trayTip_));
-            trayIcon_ = !Failing("Shell_NotifyIconA");
-        }
-        break;
-    case kWmClose:
-        if (w->id != ProgramWindow::Main) break;
-        DestroyProgramWindow(window);
-        EndProcess(*state_, *this);
-        ExitProcess(0);
-    default: break;
+        case kWmTimer:
+            for (const TimerDeclaration& timer : declaration.timers)
+                if (timer.id == wParam) timer.tick(*state_, *this);
+            break;
+        case kWmCommand:
+            if (const MenuItemDeclaration* item = MenuItemById(static_cast<std::uint32_t>(wParam)))
+                item->click(*state_, *this);
+            break;
+        case kTrayMessage:
+            if (const std::int32_t code = TrayActionCode(static_cast<std::uint32_t>(lParam));
+                code != 0 && declaration.tray)
+                declaration.tray(*state_, *this, code);
+            break;
+        case kButtonClicked:
+            if (!w->enabled) break;
+            for (const UnitDeclaration& unit : declaration.units)
+                if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
+            break;
+        case kTaskbarCreated:
+            // After a restart of the shell the icon is put back as it was.
+            if (w->id == ProgramWindow::Main && trayIconWanted_) {
+                trace_.Call("TrayIcon add " + Quoted(trayTip_));
+                trayIcon_ = !Failing("Shell_NotifyIconA");
+            }
+            break;
+        case kWmClose:
+            if (w->id != ProgramWindow::Main) break;
+            DestroyProgramWindow(window);
+            EndProcess(*state_, *this);
+            ExitProcess(0);
+        default: break;
     }
 }
 
@@ -213,7 +213,8 @@ bool SimDesktop::IsMenuItemChecked(std::uint32_t commandId) {
         if (id == commandId) checked = mark;
     trace_.Read([&] {
         const MenuItemDeclaration* item = MenuItemById(commandId);
-        return "IsMenuItemChecked " + Quoted(item ? item->caption : "?") + (checked ? " -> 1" : " -> 0");
+        return "IsMenuItemChecked " + Quoted(item ? item->caption : "?") +
+               (checked ? " -> 1" : " -> 0");
     });
     return checked;
 }

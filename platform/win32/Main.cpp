@@ -1,5 +1,6 @@
 // The process entry of tremolux.exe.
 #include <windows.h>
+// after windows.h, which it needs
 #include <objbase.h>
 
 #include "platform/win32/Win32Desktop.h"

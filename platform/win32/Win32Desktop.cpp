@@ -100,8 +100,7 @@ int Win32Desktop::RunMessageLoop() {
 
 // ---- the window framework ----
 
-LRESULT CALLBACK Win32Desktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK Win32Desktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* slot = static_cast<Slot*>(create->lpCreateParams);
@@ -117,56 +116,58 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
     const WindowDeclaration& declaration = DeclarationOf(slot.id);
     const HWND hwnd = slot.hwnd;
     switch (message) {
-    case WM_TIMER:
-        for (const TimerDeclaration& timer : declaration.timers)
-            if (timer.id == wParam) timer.tick(state_, *this);
-        return 0;
-    case WM_COMMAND:
-        if (lParam == 0) {  // a menu item
-            if (const MenuItemDeclaration* item = MenuItemById(LOWORD(wParam)))
-                item->click(state_, *this);
-        } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kPictureButtonId) {
-            for (const UnitDeclaration& unit : declaration.units)
-                if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(state_, *this);
-        }
-        return 0;
-    case WM_DRAWITEM:
-        DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_SHOWWINDOW:
-        if (wParam && declaration.shown) declaration.shown(state_, *this);
-        break;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && declaration.deactivated)
-            declaration.deactivated(state_, *this);
-        break;
-    case WM_NCACTIVATE:
-        // The strip's caption is drawn as active even when it is not.
-        if (declaration.captionAlwaysActive)
-            return ::DefWindowProcW(hwnd, message, TRUE, lParam);
-        break;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && declaration.escapeCloses) {
-            ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        case WM_TIMER:
+            for (const TimerDeclaration& timer : declaration.timers)
+                if (timer.id == wParam) timer.tick(state_, *this);
             return 0;
-        }
-        break;
-    case WM_DESTROY:
-        slot.hwnd = nullptr;
-        if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
-        return 0;
-    default:
-        // After a restart of the shell the icon is put back as it was.
-        if (message == taskbarCreated_ && taskbarCreated_ != 0 && slot.id == ProgramWindow::Main) {
-            if (trayIconWanted_) AddTrayIcon();
+        case WM_COMMAND:
+            if (lParam == 0) {  // a menu item
+                if (const MenuItemDeclaration* item = MenuItemById(LOWORD(wParam)))
+                    item->click(state_, *this);
+            } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kPictureButtonId) {
+                for (const UnitDeclaration& unit : declaration.units)
+                    if (unit.kind == UnitKind::PictureButton && unit.click)
+                        unit.click(state_, *this);
+            }
             return 0;
-        }
-        if (message == kTrayMessage && declaration.tray) {
-            if (const std::int32_t code = TrayActionCode(LOWORD(lParam)); code != 0)
-                declaration.tray(state_, *this, code);
+        case WM_DRAWITEM:
+            DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SHOWWINDOW:
+            if (wParam && declaration.shown) declaration.shown(state_, *this);
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE && declaration.deactivated)
+                declaration.deactivated(state_, *this);
+            break;
+        case WM_NCACTIVATE:
+            // The strip's caption is drawn as active even when it is not.
+            if (declaration.captionAlwaysActive)
+                return ::DefWindowProcW(hwnd, message, TRUE, lParam);
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_ESCAPE && declaration.escapeCloses) {
+                ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            slot.hwnd = nullptr;
+            if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
             return 0;
-        }
-        break;
+        default:
+            // After a restart of the shell the icon is put back as it was.
+            if (message == taskbarCreated_ && taskbarCreated_ != 0 &&
+                slot.id == ProgramWindow::Main) {
+                if (trayIconWanted_) AddTrayIcon();
+                return 0;
+            }
+            if (message == kTrayMessage && declaration.tray) {
+                if (const std::int32_t code = TrayActionCode(LOWORD(lParam)); code != 0)
+                    declaration.tray(state_, *this, code);
+                return 0;
+            }
+            break;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -284,7 +285,8 @@ void Win32Desktop::RunModal(Slot& slot) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    if (message.message == WM_QUIT && slot.hwnd) ::PostQuitMessage(static_cast<int>(message.wParam));
+    if (message.message == WM_QUIT && slot.hwnd)
+        ::PostQuitMessage(static_cast<int>(message.wParam));
     for (int i = 0; i < 3; ++i)
         if (&slots_[i] != &slot && slots_[i].hwnd) ::EnableWindow(slots_[i].hwnd, wasEnabled[i]);
 }
@@ -340,7 +342,8 @@ bool Win32Desktop::AddTrayIcon() {
 
 bool Win32Desktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
     return ::CheckMenuItem(trayMenu_, commandId,
-                           MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) != static_cast<DWORD>(-1);
+                           MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) !=
+           static_cast<DWORD>(-1);
 }
 
 bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
@@ -351,8 +354,8 @@ bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
 // Without TPM_RETURNCMD the chosen item's WM_COMMAND is posted to the main
 // window and raises its click once the menu has closed.
 bool Win32Desktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) {
-    return ::TrackPopupMenu(trayMenu_, flags, x, y, 0, SlotOf(ProgramWindow::Main).hwnd,
-                            nullptr) != FALSE;
+    return ::TrackPopupMenu(trayMenu_, flags, x, y, 0, SlotOf(ProgramWindow::Main).hwnd, nullptr) !=
+           FALSE;
 }
 
 std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {
@@ -444,8 +447,8 @@ std::intptr_t Win32Desktop::SendMessageA(WindowHandle window, std::uint32_t mess
     return ::SendMessageA(ToHwnd(window), message, wParam, lParam);
 }
 
-bool Win32Desktop::PostMessageA(WindowHandle window, std::uint32_t message,
-                                std::uintptr_t wParam, std::intptr_t lParam) {
+bool Win32Desktop::PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
     return ::PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
 }
 

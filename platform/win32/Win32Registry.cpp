@@ -45,8 +45,8 @@ std::int32_t Win32Desktop::RegQueryValueExA(RegistryKey key, const char* valueNa
                                             std::uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;
-    const LONG status =
-        ::RegQueryValueExA(Key(key), valueName, nullptr, &valueType, data, size ? &valueSize : nullptr);
+    const LONG status = ::RegQueryValueExA(Key(key), valueName, nullptr, &valueType, data,
+                                           size ? &valueSize : nullptr);
     if (type) *type = valueType;
     if (size) *size = valueSize;
     return status;

@@ -15,6 +15,7 @@
 //   probe tray-delete CLASS removes the tray icon 100 of each window of CLASS,
 //                           as a restart of the shell would
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <cstdio>

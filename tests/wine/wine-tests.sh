@@ -161,16 +161,18 @@ choose() {  # choose "L T R B" GROUPS INDEX
 # The menu's submenu: the popup menu that is not the top-level one.
 submenu() { probe menus | cut -d' ' -f1-4 | grep -v -x -F "$1" | head -1; }
 
-# A fresh window in front, then a quick swipe rightward along the bottom edge.
-swipe_bottom() {
+# A fresh window brought to the front, then a quick swipe from (x, y) to
+# (tx, ty): the pointer rests at the start past a main tick, and is at the
+# end when that tick's 500 ms measurement ends.
+swipe() {
   fresh_window
   local at
   at=$(title_point)
   xdotool mousemove ${at% *} ${at#* } click 1
   sleep 0.3
-  xdotool mousemove 100 767
+  xdotool mousemove "$1" "$2"
   sleep 0.35
-  xdotool mousemove 400 767
+  xdotool mousemove "$3" "$4"
   sleep 1.2
 }
 
@@ -247,18 +249,10 @@ main() {
     "$("$WINE" reg query 'HKLM\Software\Kestrelia\Tremolux' /v opmode 2>/dev/null |
        tr -d '\r' | awk '$1 == "opmode" {print $3}')"
 
-  # slide mode: a quick swipe down the right edge
-  fresh_window
-  local at
-  at=$(title_point)
-  xdotool mousemove ${at% *} ${at#* } click 1
-  sleep 0.3
-  xdotool mousemove 1023 100
-  sleep 0.35
-  xdotool mousemove 1023 400
-  sleep 1.2
+  # slide mode: quick swipes down the right edge and along the bottom edge
+  swipe 1023 100 1023 400
   check "a swipe down the right edge: right half" "513 0 1024 748 normal" "$(rect)"
-  swipe_bottom
+  swipe 100 767 400 767
   check "a swipe right along the bottom edge: minimized" "minimized" "$(rect | cut -d' ' -f5)"
   restore
   check "$undo shows the minimized window again" "normal" "$(rect | cut -d' ' -f5)"
