@@ -77,6 +77,8 @@ public:
     bool IsMenuItemChecked(std::uint32_t) override { return false; }
     bool TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) override { return false; }
     std::int32_t MessageBoxA(const char*, const char*, std::uint32_t) override { return 1; }
+    std::intptr_t ShellExecuteA(const char*, const char*, std::int32_t) override { return 0; }
+    std::uint32_t WinExec(const char*, std::int32_t) override { return 0; }
     std::int32_t RegOpenKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
         return 2;
     }

@@ -26,6 +26,7 @@ constexpr std::uint32_t kSwpNoMove = 0x0002;
 constexpr std::uint32_t kSwpNoZOrder = 0x0004;
 constexpr std::uint32_t kSwpNoActivate = 0x0010;
 constexpr std::int32_t kSwShowNormal = 1;
+constexpr std::int32_t kSwShow = 5;
 constexpr std::uint32_t kWmNull = 0x0000;
 constexpr std::uint32_t kWmHotkey = 0x0312;
 constexpr std::uint32_t kMbOk = 0x0000;
@@ -120,6 +121,12 @@ public:
     // Pops up the tray menu, owned by the main window, and returns when it
     // closes; a chosen item then raises its click event.
     virtual bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) = 0;
+
+    // The help window's links: the shell's verb on a file or address; a
+    // result of 32 or less is a failure. WinExec: above 31 is success.
+    virtual std::intptr_t ShellExecuteA(const char* verb, const char* file,
+                                        std::int32_t show) = 0;
+    virtual std::uint32_t WinExec(const char* commandLine, std::int32_t show) = 0;
 
     // Message boxes: no owner window. Texts are UTF-8.
     virtual std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) = 0;

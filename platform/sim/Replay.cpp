@@ -228,6 +228,7 @@ void Replay::Apply(const Command& c) {
             break;
         case Verb::Tray: desktop_.TrayEvent(static_cast<std::uint32_t>(c.number[0])); break;
         case Verb::ShellRestart: desktop_.RestartShell(); break;
+        case Verb::Help: desktop_.CloseHelpWindow(); break;
         case Verb::Menu:
             desktop_.ChooseMenuItem(c.name == "none" ? std::nullopt
                                                      : std::optional<std::string>(c.text));

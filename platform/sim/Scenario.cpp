@@ -283,10 +283,6 @@ private:
         return path;
     }
 
-    [[noreturn]] static void NotYet(const std::string& verb) {
-        throw Failure{"\"" + verb + "\" is not supported by this build of the simulated desktop"};
-    }
-
     Command ParseCommand(const std::vector<Token>& tokens, bool timed) {
         Command command;
         command.line = line_;
@@ -449,7 +445,12 @@ private:
                 throw Failure{"expected a caption in double quotes or none"};
             }
         } else if (timed && verb == "help") {
-            NotYet(verb);
+            Need(tokens, 2, "help close|escape");
+            Exactly(tokens, 2);
+            command.verb = Verb::Help;
+            command.name = Word(tokens[1]);
+            if (command.name != "close" && command.name != "escape")
+                throw Failure{"unknown command \"help " + command.name + "\""};
         } else if (timed && verb == "shell") {
             Need(tokens, 2, "shell restart");
             Exactly(tokens, 2);

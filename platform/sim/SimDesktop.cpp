@@ -35,6 +35,8 @@ constexpr std::string_view kOperations[] = {
     "ExpandEnvironmentStringsA",
     "GetModuleFileNameA",
     "GetModuleFileNameW",
+    "ShellExecuteA",
+    "WinExec",
 };
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object

@@ -80,6 +80,8 @@ public:
     // The shell restarts: every tray icon disappears, a new taskbar window
     // appears, and "TaskbarCreated" is broadcast.
     void RestartShell();
+    // The user closes the open help window (its close button or Esc).
+    void CloseHelpWindow();
 
     // The program's window framework: the state its handlers get, the
     // delivery of a message to one of its windows, and the end of the process.
@@ -140,6 +142,8 @@ public:
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
     bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    std::intptr_t ShellExecuteA(const char* verb, const char* file, std::int32_t show) override;
+    std::uint32_t WinExec(const char* commandLine, std::int32_t show) override;
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
@@ -182,6 +186,7 @@ private:
     WindowHandle Lookup(std::string_view name) const;
     WindowHandle ProgramHandle(ProgramWindow window) const;
     void DestroyProgramWindow(WindowHandle window);
+    void ShowHelpWindow(WindowHandle help);
     WindowHandle AddWindow(std::string name, bool declared);
     void Activate(WindowHandle window);
     void ToggleDesktop();
@@ -236,6 +241,7 @@ private:
     bool menuOpen_ = false;
     bool menuClosed_ = false;
     std::optional<std::string> menuChoice_;
+    bool helpModal_ = false;  // the help window's own loop is running
 };
 
 }  // namespace tremolux::sim

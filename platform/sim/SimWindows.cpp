@@ -86,11 +86,68 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
 }
 
 void SimDesktop::ShowProgramWindow(ProgramWindow window) {
-    Window* w = Live(ProgramHandle(window));
-    if (!w || w->visible) return;
+    const WindowHandle handle = ProgramHandle(window);
+    Window* w = Live(handle);
+    if (!w) return;
+    if (window == ProgramWindow::Help) {
+        ShowHelpWindow(handle);
+        return;
+    }
+    if (w->visible) return;
     w->visible = true;
     const WindowDeclaration& declaration = DeclarationOf(window);
     if (declaration.shown && state_) declaration.shown(*state_, *this);
+}
+
+// The help window is modal: the program's other windows are disabled while
+// its loop runs, timers ticking, and get their enabled state back when it
+// closes. Shown again while open, it only comes to the front.
+void SimDesktop::ShowHelpWindow(WindowHandle help) {
+    if (helpModal_) {
+        trace_.Call("HelpWindow front");
+        windows_[help - 1].minimized = false;
+        Activate(help);
+        return;
+    }
+    std::vector<std::pair<WindowHandle, bool>> enabled;
+    for (ProgramWindow other : {ProgramWindow::Main, ProgramWindow::Strip}) {
+        if (Window* w = Live(ProgramHandle(other))) {
+            enabled.emplace_back(ProgramHandle(other), w->enabled);
+            w->enabled = false;
+        }
+    }
+    windows_[help - 1].visible = true;
+    Activate(help);
+    trace_.Call("HelpWindow shown");
+    helpModal_ = true;
+    struct Done {
+        bool& modal;
+        ~Done() { modal = false; }
+    } done{helpModal_};
+    if (thread_) thread_->RunModal([&] { return !Live(help); });
+    trace_.Call("HelpWindow closed");
+    for (const auto& [window, was] : enabled)
+        if (Window* w = Live(window)) w->enabled = was;
+}
+
+void SimDesktop::CloseHelpWindow() {
+    const WindowHandle help = ProgramHandle(ProgramWindow::Help);
+    if (!helpModal_ || help == kNoWindow) throw ScenarioError{"no help window is open"};
+    DestroyProgramWindow(help);
+}
+
+std::intptr_t SimDesktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
+    const std::intptr_t result = Failing("ShellExecuteA") ? 2 : 42;  // SE_ERR_FILENOTFOUND
+    trace_.Call("ShellExecuteA " + Quoted(verb ? verb : "") + " " + Quoted(file ? file : "") + " " +
+                std::to_string(show) + " -> " + std::to_string(result));
+    return result;
+}
+
+std::uint32_t SimDesktop::WinExec(const char* commandLine, std::int32_t show) {
+    const std::uint32_t result = Failing("WinExec") ? 2 : 33;
+    trace_.Call("WinExec " + Quoted(commandLine ? commandLine : "") + " " + std::to_string(show) +
+                " -> " + std::to_string(result));
+    return result;
 }
 
 void SimDesktop::CloseMainWindow() {
@@ -153,6 +210,7 @@ void SimDesktop::EndOfProcess() {
         if (windows_[i].program) DestroyProgramWindow(static_cast<WindowHandle>(i + 1));
     trayIcon_ = false;
     trayIconWanted_ = false;
+    helpModal_ = false;
     boxes_.clear();
     menuOpen_ = false;
 }

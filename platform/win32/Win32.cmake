@@ -11,6 +11,7 @@ add_executable(tremolux WIN32
   platform/win32/Win32Desktop.cpp
   platform/win32/Win32Registry.cpp
   platform/win32/Text.cpp
+  platform/win32/Units.cpp
   platform/win32/tremolux.rc
 )
 target_link_libraries(tremolux PRIVATE tremolux_core

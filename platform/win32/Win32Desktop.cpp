@@ -11,6 +11,7 @@
 
 #include "platform/win32/Resources.h"
 #include "platform/win32/Text.h"
+#include "platform/win32/Units.h"
 #include "shell/Declarations.h"
 
 namespace tremolux::win32 {
@@ -72,6 +73,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     ::RegisterClassExW(&windowClass);
+    RegisterUnitClasses(instance);
     owner_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                nullptr, instance, nullptr);
     for (int i = 0; i < 3; ++i) {
@@ -197,15 +199,28 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     if (declaration.created) declaration.created(state_, *this);
 }
 
+// In declared order; the link boxes lie over the label and are drawn above it.
 void Win32Desktop::CreateUnits(Slot& slot) {
     if (slot.id == ProgramWindow::Main) BuildTrayMenu();
+    HWND links[2] = {};
+    int linkCount = 0;
     for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
-        if (unit.kind == UnitKind::PictureButton)
+        switch (unit.kind) {
+        case UnitKind::PictureButton:
             ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                               unit.rect.left, unit.rect.top, unit.rect.right, unit.rect.bottom,
                               slot.hwnd, reinterpret_cast<HMENU>(kPictureButtonId), instance_,
                               nullptr);
+            break;
+        case UnitKind::Label: CreateLabel(instance_, slot.hwnd, unit); break;
+        case UnitKind::LinkBox:
+            if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this); link && linkCount < 2)
+                links[linkCount++] = link;
+            break;
+        }
     }
+    for (int i = 0; i < linkCount; ++i)
+        ::SetWindowPos(links[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The menu as declared: a submenu's items follow its opener, and an item's
@@ -254,8 +269,16 @@ void Win32Desktop::DrawPictureButton(const DRAWITEMSTRUCT& item) {
 void Win32Desktop::ShowProgramWindow(ProgramWindow window) {
     Slot& slot = SlotOf(window);
     if (!slot.hwnd) return;
+    if (slot.modal && slot.running) {
+        // Already open: brought to the front, restored if minimized.
+        if (::IsIconic(slot.hwnd)) ::ShowWindow(slot.hwnd, SW_RESTORE);
+        ::SetForegroundWindow(slot.hwnd);
+        return;
+    }
     if (slot.modal) {
+        slot.running = true;
         RunModal(slot);
+        slot.running = false;
         return;
     }
     ::ShowWindow(slot.hwnd, window == ProgramWindow::Strip ? SW_SHOWNOACTIVATE : SW_SHOW);
@@ -356,6 +379,15 @@ bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
 bool Win32Desktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) {
     return ::TrackPopupMenu(trayMenu_, flags, x, y, 0, SlotOf(ProgramWindow::Main).hwnd, nullptr) !=
            FALSE;
+}
+
+std::intptr_t Win32Desktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
+    return reinterpret_cast<std::intptr_t>(
+        ::ShellExecuteA(nullptr, verb, file, nullptr, nullptr, show));
+}
+
+std::uint32_t Win32Desktop::WinExec(const char* commandLine, std::int32_t show) {
+    return ::WinExec(commandLine, show);
 }
 
 std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {

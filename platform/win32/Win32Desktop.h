@@ -66,6 +66,8 @@ public:
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
     bool TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) override;
+    std::intptr_t ShellExecuteA(const char* verb, const char* file, std::int32_t show) override;
+    std::uint32_t WinExec(const char* commandLine, std::int32_t show) override;
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
@@ -94,6 +96,7 @@ private:
         ProgramWindow id = ProgramWindow::Main;
         HWND hwnd = nullptr;
         bool modal = false;
+        bool running = false;  // a modal window's own loop is under way
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

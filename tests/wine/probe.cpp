@@ -8,6 +8,8 @@
 //   probe workarea          L T R B of the work area
 //   probe cursor            X Y of the cursor
 //   probe menus             L T R B of each open popup menu, topmost first
+//   probe client TITLE      X Y of the client area's top-left corner on the screen
+//   probe count TITLE       how many top-level windows have the title
 //   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
 //   probe latency TITLE     ms from the cursor reaching the right edge to the
 //                           window lying on the right half (waits up to 5 s)
@@ -68,6 +70,22 @@ int wmain(int argc, wchar_t** argv) {
         HWND menu = FindWindowW(L"#32768", nullptr);
         if (!menu || !IsWindowVisible(menu)) return 1;
         PrintRect(menu);
+        return 0;
+    }
+    if (command == L"client" && argc == 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        std::printf("%ld %ld\n", origin.x, origin.y);
+        return 0;
+    }
+    if (command == L"count" && argc == 3) {
+        int count = 0;
+        for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, argv[2]); window;
+             window = FindWindowExW(nullptr, window, nullptr, argv[2]))
+            ++count;
+        std::printf("%d\n", count);
         return 0;
     }
     if (command == L"menus") {

@@ -23,6 +23,20 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
 
 rect() { probe rect "$TITLE" | cut -d' ' -f1-5; }
 
+# Whether a 98 by 20 link box centred at "X Y" holds pixels of the colour
+# "R,G,B" in a screenshot under $WORK (a new one when none is named).
+colour_in() {
+  local at=$1 colour=$2 shot=${3:-}
+  if [ -z "$shot" ]; then
+    shot=colours.png
+    screenshot "$WORK/$shot"
+  fi
+  local x=$((${at% *} - 49)) y=$((${at#* } - 10)) count
+  count=$(convert "$WORK/$shot" -crop "98x20+$x+$y" +repage -fuzz 12% -fill black \
+    +opaque "rgb($colour)" -fill white -opaque "rgb($colour)" -format '%[fx:int(mean*w*h)]' info:)
+  [ "${count:-0}" -gt 0 ] && echo yes || echo no
+}
+
 # How many pixels of an area differ between two screenshots under $WORK.
 differing_pixels() {
   local area=$1
@@ -266,6 +280,39 @@ main() {
   sleep 0.6
   check "the peek corner leaves the program running" 0 "$(kill -0 "$tremolux" 2>/dev/null; echo $?)"
   check "and the window as it was" "normal" "$(rect | cut -d' ' -f5)"
+
+  # the help window, opened from the tray menu
+  local help="Tremolux v2.7.2.26 beta 帮助文档"
+  menu=$(open_menu 3) && choose "$menu" $TOP_GROUPS 4
+  check "the help window opens centred, 552 by 667" "236 50 788 717 normal" \
+    "$(await 5 rect "$help" | cut -d' ' -f1-5)"
+  check "while it is open the strip is disabled, so a click on it does nothing" disabled \
+    "$(probe class TremoluxWindow | grep '^1014 749 ' | cut -d' ' -f6)"
+  local origin link
+  origin=$(probe client "$help")
+  link="$((${origin% *} + 68 + 49)) $((${origin#* } + 583 + 10))"
+  xdotool mousemove 400 700
+  sleep 0.5
+  screenshot "$SHOTS/help.png"
+  check "a link box is drawn in its normal colour" yes "$(colour_in "$link" 0,0,255)"
+  xdotool mousemove $link
+  sleep 0.3
+  xdotool mousemove $((${link% *} + 3)) "${link#* }"
+  sleep 0.5
+  screenshot "$WORK/hover.png"
+  check "and in the hover colour with the pointer over it" yes "$(colour_in "$link" 62,157,232 hover.png)"
+  xdotool mousemove 400 700
+  sleep 0.5
+  check "and back when the pointer leaves" no "$(colour_in "$link" 62,157,232)"
+  menu=$(open_menu 3) && choose "$menu" $TOP_GROUPS 4
+  check "a second 查看软件介绍 opens no second window" 1 "$(probe count "$help")"
+  xdotool mousemove 400 300 click 1
+  sleep 0.2
+  xdotool key Escape
+  sleep 0.5
+  check "Esc closes it" 0 "$(probe count "$help")"
+  check "and the strip is enabled again" enabled \
+    "$(probe class TremoluxWindow | grep '^1014 749 ' | cut -d' ' -f6)"
 
   # a restart of the shell: Wine's desktop shell cannot be restarted under a
   # running program, so the icon is taken away as a restart would take it,
