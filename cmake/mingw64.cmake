@@ -1,10 +1,4 @@
-# Cross-compiling for 64-bit Windows (the Wine tests on a machine that cannot run 32-bit code) with Debian's MinGW-w64 (g++-mingw-w64-x86-64).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The same sources for 64-bit Windows (g++-mingw-w64-x86-64): what Wine runs
+# on a machine whose kernel cannot run 32-bit code.
+set(MINGW_ARCH x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw32.cmake)
