@@ -56,8 +56,16 @@ int Replay::Run() {
 // an expectation waits until the loop is idle at its time.
 void Replay::Loop(const std::function<bool()>& done, bool nested) {
     const std::vector<Step>& steps = scenario_.steps;
+    const std::int64_t end = steps.empty() ? 0 : steps.back().time;
     while (!done()) {
         if (ApplyDueCommands()) continue;
+        // Past the last step nothing more is delivered: a handler that keeps
+        // the thread busy, such as slide mode's wait on an edge, would
+        // otherwise always leave a tick due.
+        if (next_ == steps.size() && clock_ > end) {
+            if (nested) throw ScenarioOver{};
+            return;
+        }
         if (!queue_.empty()) {
             const std::function<void()> message = std::move(queue_.front());
             queue_.pop_front();
