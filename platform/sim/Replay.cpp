@@ -45,6 +45,10 @@ int Replay::Run() {
             return 0;
         } catch (const ExpectFailed&) {
             return 1;
+        } catch (const TraceFull&) {
+            err_ << "the trace grew past " << Trace::kMaxLines << " lines at time " << clock_
+                 << "; the run ends there\n";
+            return 1;
         } catch (const ScenarioError& error) {
             err_ << "line " << current_ << ": " << error.message << '\n';
             return 1;

@@ -5,6 +5,7 @@
 namespace tremolux::sim {
 
 void Trace::Call(std::string text) {
+    if (lines_.size() >= kMaxLines) throw TraceFull{};
     if (echo_) *echo_ << clock_ << ' ' << text << '\n';
     lines_.push_back({clock_, std::move(text)});
 }

@@ -10,8 +10,15 @@
 
 namespace tremolux::sim {
 
+// Thrown when a run would grow the trace past kMaxLines: a scenario asking
+// for days of virtual time with the timers running ends instead of
+// exhausting memory.
+struct TraceFull {};
+
 class Trace {
 public:
+    static constexpr std::size_t kMaxLines = 5'000'000;
+
     struct Line {
         std::int64_t time;
         std::string text;

@@ -134,3 +134,20 @@ TEST(Replay, TracesEveryCallWithItsTime) {
 
 }  // namespace
 }  // namespace tremolux::sim
+
+namespace tremolux::sim {
+namespace {
+
+TEST(Replay, EndsARunWhoseTraceWouldGrowWithoutBound) {
+    // days of virtual time with the timers running: the run ends, it does
+    // not exhaust memory
+    Parsed parsed = Parse("at 100 start\nrun 100000000000\n");
+    ASSERT_TRUE(parsed.scenario);
+    std::ostringstream err;
+    Replay replay(*parsed.scenario, nullptr, err);
+    EXPECT_EQ(replay.Run(), 1);
+    EXPECT_NE(err.str().find("the trace grew past"), std::string::npos) << err.str();
+}
+
+}  // namespace
+}  // namespace tremolux::sim
