@@ -192,8 +192,8 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
         case kTaskbarCreated:
             // After a restart of the shell the icon is put back as it was.
             if (w->id == ProgramWindow::Main && trayIconWanted_) {
-                trace_.Call("TrayIcon add " + Quoted(trayTip_));
-                trayIcon_ = !Failing("Shell_NotifyIconA");
+                const std::string tip = trayTip_;
+                Shell_NotifyIconA(win::kNimAdd, tip.c_str());
             }
             break;
         case kWmClose:

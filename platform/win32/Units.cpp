@@ -71,38 +71,66 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
     return bitmap;
 }
 
+// The label's gradient and font, made once when it is created rather than
+// at every paint.
+struct Label {
+    HBITMAP gradient = nullptr;
+    HFONT font = nullptr;
+    std::wstring text;
+};
+
 LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* label = reinterpret_cast<Label*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     switch (message) {
+        case WM_CREATE: {
+            label = new Label;
+            RECT client;
+            ::GetClientRect(hwnd, &client);
+            HDC dc = ::GetDC(hwnd);
+            label->gradient = GradientBitmap(dc, client.right, client.bottom);
+            ::ReleaseDC(hwnd, dc);
+            label->font = ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                        DEFAULT_PITCH, L"宋体");
+            label->text = Widen(kHelpText);
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+            return 0;
+        }
+        case WM_NCDESTROY:
+            if (label) {
+                if (label->gradient) ::DeleteObject(label->gradient);
+                if (label->font) ::DeleteObject(label->font);
+                delete label;
+                ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            }
+            break;
         case WM_ERASEBKGND: return TRUE;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = ::BeginPaint(hwnd, &paint);
             RECT client;
             ::GetClientRect(hwnd, &client);
-            if (HBITMAP gradient = GradientBitmap(dc, client.right, client.bottom)) {
+            if (label && label->gradient) {
                 HDC memory = ::CreateCompatibleDC(dc);
-                HGDIOBJ previous = ::SelectObject(memory, gradient);
+                HGDIOBJ previous = ::SelectObject(memory, label->gradient);
                 ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
                 ::SelectObject(memory, previous);
                 ::DeleteDC(memory);
-                ::DeleteObject(gradient);
             }
-            HFONT font = ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       DEFAULT_PITCH, L"宋体");
-            HGDIOBJ previousFont = ::SelectObject(dc, font);
-            ::SetBkMode(dc, TRANSPARENT);
-            ::SetTextColor(dc, kLabelText);
-            const std::wstring text = Widen(kHelpText);
-            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-                        DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-            ::SelectObject(dc, previousFont);
-            ::DeleteObject(font);
+            if (label) {
+                HGDIOBJ previousFont = ::SelectObject(dc, label->font);
+                ::SetBkMode(dc, TRANSPARENT);
+                ::SetTextColor(dc, kLabelText);
+                ::DrawTextW(dc, label->text.c_str(), static_cast<int>(label->text.size()), &client,
+                            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+                ::SelectObject(dc, previousFont);
+            }
             ::EndPaint(hwnd, &paint);
             return 0;
         }
-        default: return ::DefWindowProcW(hwnd, message, wParam, lParam);
+        default: break;
     }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool Inside(HWND hwnd, LPARAM lParam) {

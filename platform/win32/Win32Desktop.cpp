@@ -147,12 +147,6 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
             if (declaration.captionAlwaysActive)
                 return ::DefWindowProcW(hwnd, message, TRUE, lParam);
             break;
-        case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE && declaration.escapeCloses) {
-                ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
-                return 0;
-            }
-            break;
         case WM_DESTROY:
             slot.hwnd = nullptr;
             if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
@@ -189,9 +183,6 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
                       StyleOf(declaration), left, top, declaration.width, declaration.height,
                       owner_, nullptr, instance_, &slot);
     if (!slot.hwnd) return;
-    if (!declaration.systemMenu)
-        ::SetWindowLongPtrW(slot.hwnd, GWL_STYLE,
-                            ::GetWindowLongPtrW(slot.hwnd, GWL_STYLE) & ~WS_SYSMENU);
     if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
     CreateUnits(slot);
     for (const TimerDeclaration& timer : declaration.timers)
@@ -206,17 +197,18 @@ void Win32Desktop::CreateUnits(Slot& slot) {
     int linkCount = 0;
     for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
         switch (unit.kind) {
-        case UnitKind::PictureButton:
-            ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                              unit.rect.left, unit.rect.top, unit.rect.right, unit.rect.bottom,
-                              slot.hwnd, reinterpret_cast<HMENU>(kPictureButtonId), instance_,
-                              nullptr);
-            break;
-        case UnitKind::Label: CreateLabel(instance_, slot.hwnd, unit); break;
-        case UnitKind::LinkBox:
-            if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this); link && linkCount < 2)
-                links[linkCount++] = link;
-            break;
+            case UnitKind::PictureButton:
+                ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                  unit.rect.left, unit.rect.top, unit.rect.right, unit.rect.bottom,
+                                  slot.hwnd, reinterpret_cast<HMENU>(kPictureButtonId), instance_,
+                                  nullptr);
+                break;
+            case UnitKind::Label: CreateLabel(instance_, slot.hwnd, unit); break;
+            case UnitKind::LinkBox:
+                if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this);
+                    link && linkCount < 2)
+                    links[linkCount++] = link;
+                break;
         }
     }
     for (int i = 0; i < linkCount; ++i)
