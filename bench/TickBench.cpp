@@ -26,6 +26,7 @@ public:
 
     KernelHandle OpenEventA(std::uint32_t, bool, const char*) override { return 0; }
     KernelHandle CreateEventA(bool, bool, const char*) override { return 1; }
+    bool CloseHandle(KernelHandle) override { return true; }
     std::uint32_t GetLastError() override { return 0; }
     bool SystemParametersInfoA(std::uint32_t, std::uint32_t, Rect* value, std::uint32_t) override {
         *value = {0, 0, 1024, 738};
@@ -82,18 +83,16 @@ public:
     std::int32_t RegOpenKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
         return 2;
     }
-    std::int32_t RegCreateKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
-        return 5;
-    }
     std::int32_t RegQueryValueExA(RegistryKey, const char*, std::uint32_t*, std::uint8_t*,
                                   std::uint32_t*) override {
         return 2;
     }
-    std::int32_t RegSetValueExA(RegistryKey, const char*, std::uint32_t, const std::uint8_t*,
-                                std::uint32_t) override {
+    std::int32_t RegSetKeyValueA(RegistryKey, const char*, const char*, std::uint32_t,
+                                 const std::uint8_t*, std::uint32_t) override {
         return 5;
     }
-    std::int32_t RegSetValueExW(RegistryKey, const char*, std::uint32_t, const char*) override {
+    std::int32_t RegSetKeyValueW(RegistryKey, const char*, const char*, std::uint32_t,
+                                 const char*) override {
         return 5;
     }
     std::int32_t RegDeleteValueA(RegistryKey, const char*) override { return 2; }
@@ -102,9 +101,9 @@ public:
     std::uint32_t ExpandEnvironmentStringsA(const char*, char*, std::uint32_t) override {
         return 0;
     }
-    std::uint32_t GetModuleFileNameA(char*, std::uint32_t) override { return 0; }
     std::uint32_t GetModuleFileNameW(char*, std::uint32_t) override { return 0; }
     bool SetTimer(WindowHandle, std::uint32_t, std::uint32_t) override { return true; }
+    bool KillTimer(WindowHandle, std::uint32_t) override { return true; }
     [[noreturn]] void ExitProcess(std::uint32_t code) override {
         std::exit(static_cast<int>(code));
     }

@@ -41,6 +41,7 @@ constexpr std::uint32_t kNimDelete = 2;
 
 // Registry
 constexpr RegistryKey kHkeyClassesRoot = 0x80000000u;
+constexpr RegistryKey kHkeyCurrentUser = 0x80000001u;
 constexpr RegistryKey kHkeyLocalMachine = 0x80000002u;
 constexpr std::uint32_t kKeyRead = 0x20019;
 constexpr std::uint32_t kKeyWrite = 0x20006;
@@ -65,6 +66,7 @@ public:
     virtual KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
                                     const char* name) = 0;
     virtual KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) = 0;
+    virtual bool CloseHandle(KernelHandle handle) = 0;
     virtual std::uint32_t GetLastError() = 0;
 
     // Desktop state and input. A failed read returns false and leaves its
@@ -134,18 +136,21 @@ public:
     // Registry, with the Win32 status codes. Value data and sizes are bytes.
     virtual std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey,
                                        std::uint32_t desiredAccess, RegistryKey* key) = 0;
-    virtual std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey,
-                                         std::uint32_t desiredAccess, RegistryKey* key) = 0;
     // With data null, reports type and size only. A buffer too small gives
     // ERROR_MORE_DATA with the size needed.
     virtual std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName,
                                           std::uint32_t* type, std::uint8_t* data,
                                           std::uint32_t* size) = 0;
-    virtual std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
-                                        const std::uint8_t* data, std::uint32_t size) = 0;
-    // Texts are UTF-8 here; the binding stores them through the wide API.
-    virtual std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
-                                        const char* text) = 0;
+    // Sets a value of a subkey, creating the subkey (and its missing parents)
+    // when it does not exist.
+    virtual std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey,
+                                         const char* valueName, std::uint32_t type,
+                                         const std::uint8_t* data, std::uint32_t size) = 0;
+    // The same for a text, UTF-8 here, stored through the wide API with its
+    // terminating zero.
+    virtual std::int32_t RegSetKeyValueW(RegistryKey root, const char* subKey,
+                                         const char* valueName, std::uint32_t type,
+                                         const char* text) = 0;
     virtual std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) = 0;
     virtual std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) = 0;
     virtual std::int32_t RegCloseKey(RegistryKey key) = 0;
@@ -153,14 +158,16 @@ public:
     virtual std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
                                                     std::uint32_t size) = 0;
 
-    // Full path of the running executable. Returns the length copied; a
-    // result equal to size means the buffer was too small.
-    virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
-    // The same path as UTF-8, read through the wide API.
+    // Full path of the running executable as UTF-8, read through the wide
+    // API. Returns the length copied; a result equal to size means the buffer
+    // was too small.
     virtual std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) = 0;
 
+    // A timer of one of the program's windows, delivered as its declared
+    // tick; SetTimer with a running timer's id starts it afresh.
     virtual bool SetTimer(WindowHandle window, std::uint32_t timerId,
                           std::uint32_t milliseconds) = 0;
+    virtual bool KillTimer(WindowHandle window, std::uint32_t timerId) = 0;
     [[noreturn]] virtual void ExitProcess(std::uint32_t exitCode) = 0;
 };
 

@@ -12,7 +12,7 @@ for extra in "$@"; do
     windows32) packages+=(g++-mingw-w64-i686) ;;
     windows64) packages+=(g++-mingw-w64-x86-64) ;;
     wine) packages+=(wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
-                     fonts-wqy-microhei python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64) ;;
+                     fonts-wqy-microhei fonts-arphic-gbsn00lp python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64) ;;
     *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;
   esac
 done

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/Numbers.h"
+
 namespace tremolux {
 
 namespace {
@@ -21,9 +23,6 @@ constexpr std::uint32_t kMaxTextBytes = 1u << 20;
 // The size can change between two queries when another program writes the
 // value meanwhile; after this many tries the text counts as unreadable.
 constexpr int kReadTries = 4;
-// The longest path Windows can hand out is 32,767 UTF-16 units, at most
-// three UTF-8 bytes each.
-constexpr std::uint32_t kMaxPathBytes = 32767 * 3 + 1;
 
 // An open registry key, closed when it goes out of scope.
 class OpenKey {
@@ -86,21 +85,101 @@ std::optional<std::string> Expand(DesktopPort& port, const std::string& source) 
     return std::nullopt;
 }
 
-bool NotThere(std::int32_t status) {
-    constexpr std::int32_t kErrorPathNotFound = 3;
-    return status == win::kErrorFileNotFound || status == kErrorPathNotFound;
-}
-
 bool OpenForReading(DesktopPort& port, RegistryKey root, const std::string& key, OpenKey& open) {
     return port.RegOpenKeyExA(root, key.c_str(), win::kKeyRead, open.Out()) == win::kErrorSuccess;
 }
 
-// Open for writing, or create with any missing parents.
-bool OpenForWriting(DesktopPort& port, RegistryKey root, const std::string& key, OpenKey& open) {
-    return port.RegOpenKeyExA(root, key.c_str(), win::kKeyWrite, open.Out()) ==
-               win::kErrorSuccess ||
-           port.RegCreateKeyExA(root, key.c_str(), win::kKeyWrite, open.Out()) ==
+// The machine-wide settings have a per-user twin at the same subkey under
+// HKEY_CURRENT_USER. A standard user may not write under
+// HKEY_LOCAL_MACHINE, so that is where such a user's choices are kept, and a
+// read takes the per-user value when there is one: the user's choice wins.
+bool HasPerUserTwin(RegistryKey root) { return root == win::kHkeyLocalMachine; }
+
+template <typename ReadAt>
+auto PerUserFirst(RegistryKey root, const RegistryLocation& location, ReadAt readAt) {
+    if (HasPerUserTwin(root))
+        if (auto value = readAt(win::kHkeyCurrentUser, location)) return value;
+    return readAt(root, location);
+}
+
+std::optional<std::uint32_t> NumberAt(DesktopPort& port, RegistryKey root,
+                                      const RegistryLocation& location) {
+    OpenKey key(port);
+    if (!OpenForReading(port, root, location.key, key)) return std::nullopt;
+    std::uint32_t type = 0;
+    std::uint8_t data[4] = {};
+    std::uint32_t size = sizeof data;
+    const std::int32_t status =
+        port.RegQueryValueExA(key.Get(), location.valueName.c_str(), &type, data, &size);
+    if (status != win::kErrorSuccess || type != win::kRegDword || size != sizeof data)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(data[0]) | static_cast<std::uint32_t>(data[1]) << 8 |
+           static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 24;
+}
+
+std::optional<std::string> TextAt(DesktopPort& port, RegistryKey root,
+                                  const RegistryLocation& location) {
+    OpenKey key(port);
+    if (!OpenForReading(port, root, location.key, key)) return std::nullopt;
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    if (!QueryWhole(port, key.Get(), location.valueName.c_str(), type, data)) return std::nullopt;
+    if (type == win::kRegSz) return TextOf(data, data.size());
+    if (type != win::kRegExpandSz) return std::nullopt;
+    return Expand(port, TextOf(data, data.size()));
+}
+
+bool ValueExists(DesktopPort& port, RegistryKey root, const RegistryLocation& location) {
+    OpenKey key(port);
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    return OpenForReading(port, root, location.key, key) &&
+           port.RegQueryValueExA(key.Get(), location.valueName.c_str(), &type, nullptr, &size) ==
                win::kErrorSuccess;
+}
+
+// Whether anything of ours is still at the location: the value, or a key
+// whose name is the whole path.
+bool SomethingLeft(DesktopPort& port, RegistryKey root, std::string_view path) {
+    const RegistryLocation location = SplitLocation(path);
+    OpenKey key(port);
+    return ValueExists(port, root, location) ||
+           OpenForReading(port, root, std::string(path), key);
+}
+
+std::int32_t DeleteValue(DesktopPort& port, RegistryKey root, const RegistryLocation& location) {
+    OpenKey key(port);
+    const std::int32_t opened =
+        port.RegOpenKeyExA(root, location.key.c_str(), win::kKeyWrite, key.Out());
+    if (opened != win::kErrorSuccess) return opened;
+    return port.RegDeleteValueA(key.Get(), location.valueName.c_str());
+}
+
+// The write under root; a standard user, refused under HKEY_LOCAL_MACHINE,
+// gets it under HKEY_CURRENT_USER instead. A machine-wide write replaces a
+// per-user value left from an earlier refusal, which would otherwise go on
+// winning over the choice just made.
+template <typename SetAt>
+bool Store(DesktopPort& port, RegistryKey root, std::string_view path, SetAt setAt) {
+    const RegistryLocation location = SplitLocation(path);
+    const std::int32_t status = setAt(root, location);
+    if (status == win::kErrorSuccess) {
+        if (HasPerUserTwin(root) && ValueExists(port, win::kHkeyCurrentUser, location))
+            DeleteValue(port, win::kHkeyCurrentUser, location);
+        return true;
+    }
+    return status == win::kErrorAccessDenied && HasPerUserTwin(root) &&
+           setAt(win::kHkeyCurrentUser, location) == win::kErrorSuccess;
+}
+
+// The value, or when the key cannot be opened or the value not deleted, the
+// key named by the whole path (refused while it has subkeys).
+DeleteOutcome DeleteAt(DesktopPort& port, RegistryKey root, std::string_view path) {
+    if (DeleteValue(port, root, SplitLocation(path)) == win::kErrorSuccess)
+        return DeleteOutcome::Deleted;
+    if (port.RegDeleteKeyA(root, std::string(path).c_str()) == win::kErrorSuccess)
+        return DeleteOutcome::Deleted;
+    return SomethingLeft(port, root, path) ? DeleteOutcome::Refused : DeleteOutcome::Absent;
 }
 
 }  // namespace
@@ -113,82 +192,57 @@ RegistryLocation SplitLocation(std::string_view path) {
 
 std::uint32_t ReadNumber(DesktopPort& port, RegistryKey root, std::string_view path,
                          std::uint32_t fallback) {
-    const RegistryLocation location = SplitLocation(path);
-    OpenKey key(port);
-    if (!OpenForReading(port, root, location.key, key)) return fallback;
-    std::uint32_t type = 0;
-    std::uint8_t data[4] = {};
-    std::uint32_t size = sizeof data;
-    const std::int32_t status =
-        port.RegQueryValueExA(key.Get(), location.valueName.c_str(), &type, data, &size);
-    if (status != win::kErrorSuccess || type != win::kRegDword || size != sizeof data)
-        return fallback;
-    return static_cast<std::uint32_t>(data[0]) | static_cast<std::uint32_t>(data[1]) << 8 |
-           static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 24;
+    return PerUserFirst(root, SplitLocation(path), [&](RegistryKey at, const auto& location) {
+               return NumberAt(port, at, location);
+           }).value_or(fallback);
 }
 
 std::string ReadText(DesktopPort& port, RegistryKey root, std::string_view path,
                      std::string_view fallback) {
-    const RegistryLocation location = SplitLocation(path);
-    OpenKey key(port);
-    if (!OpenForReading(port, root, location.key, key)) return std::string(fallback);
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> data;
-    if (!QueryWhole(port, key.Get(), location.valueName.c_str(), type, data))
-        return std::string(fallback);
-    if (type == win::kRegSz) return TextOf(data, data.size());
-    if (type != win::kRegExpandSz) return std::string(fallback);
-    return Expand(port, TextOf(data, data.size())).value_or(std::string(fallback));
+    return PerUserFirst(root, SplitLocation(path), [&](RegistryKey at, const auto& location) {
+               return TextAt(port, at, location);
+           }).value_or(std::string(fallback));
 }
 
 bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::uint32_t number) {
-    const RegistryLocation location = SplitLocation(path);
-    OpenKey key(port);
-    if (!OpenForWriting(port, root, location.key, key)) return false;
     const std::uint8_t data[4] = {
         static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
         static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
-    return port.RegSetValueExA(key.Get(), location.valueName.c_str(), win::kRegDword, data,
-                               sizeof data) == win::kErrorSuccess;
+    return Store(port, root, path, [&](RegistryKey at, const RegistryLocation& location) {
+        return port.RegSetKeyValueA(at, location.key.c_str(), location.valueName.c_str(),
+                                    win::kRegDword, data, sizeof data);
+    });
 }
 
 bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::string_view text) {
-    const RegistryLocation location = SplitLocation(path);
-    OpenKey key(port);
-    if (!OpenForWriting(port, root, location.key, key)) return false;
-    return port.RegSetValueExW(key.Get(), location.valueName.c_str(), win::kRegSz,
-                               std::string(text).c_str()) == win::kErrorSuccess;
+    const std::string value(text);
+    return Store(port, root, path, [&](RegistryKey at, const RegistryLocation& location) {
+        return port.RegSetKeyValueW(at, location.key.c_str(), location.valueName.c_str(),
+                                    win::kRegSz, value.c_str());
+    });
 }
 
+// Under HKEY_LOCAL_MACHINE the per-user twin goes too. Refused when anything
+// of ours is left under either root.
 DeleteOutcome DeleteValueOrKey(DesktopPort& port, RegistryKey root, std::string_view path) {
-    const RegistryLocation location = SplitLocation(path);
-    bool absent = true;
-    {
-        OpenKey key(port);
-        const std::int32_t opened =
-            port.RegOpenKeyExA(root, location.key.c_str(), win::kKeyWrite, key.Out());
-        if (opened == win::kErrorSuccess) {
-            const std::int32_t deleted =
-                port.RegDeleteValueA(key.Get(), location.valueName.c_str());
-            if (deleted == win::kErrorSuccess) return DeleteOutcome::Deleted;
-            absent = NotThere(deleted);
-        } else {
-            absent = NotThere(opened);
-        }
-    }
-    const std::int32_t deleted = port.RegDeleteKeyA(root, std::string(path).c_str());
-    if (deleted == win::kErrorSuccess) return DeleteOutcome::Deleted;
-    return absent && NotThere(deleted) ? DeleteOutcome::Absent : DeleteOutcome::Refused;
+    const DeleteOutcome outcome = DeleteAt(port, root, path);
+    if (!HasPerUserTwin(root)) return outcome;
+    const DeleteOutcome perUser = DeleteAt(port, win::kHkeyCurrentUser, path);
+    if (outcome == DeleteOutcome::Refused || perUser == DeleteOutcome::Refused)
+        return DeleteOutcome::Refused;
+    if (outcome == DeleteOutcome::Deleted || perUser == DeleteOutcome::Deleted)
+        return DeleteOutcome::Deleted;
+    return DeleteOutcome::Absent;
 }
 
 std::optional<std::string> ProgramPath(DesktopPort& port) {
-    for (std::uint32_t size = 260; size <= kMaxPathBytes; size *= 2) {
+    for (std::uint32_t size = 260;; size = NextBufferSize(size, kMaxProgramPathBytes)) {
         std::vector<char> buffer(size, '\0');
         const std::uint32_t length = port.GetModuleFileNameW(buffer.data(), size);
         if (length == 0) return std::nullopt;
         if (length < size) return std::string(buffer.data(), length);
+        if (size == kMaxProgramPathBytes) return std::nullopt;
     }
-    return std::nullopt;
 }
 
 std::string ProgramDirectory(std::string_view programPath) {
@@ -219,7 +273,10 @@ bool EffectSwitchedOff(DesktopPort& port, Effect effect) {
 }
 
 bool StartsWithWindows(DesktopPort& port) {
-    return !ReadText(port, win::kHkeyLocalMachine, paths::kRunValue).empty();
+    const RegistryLocation location = SplitLocation(paths::kRunValue);
+    for (RegistryKey root : {win::kHkeyLocalMachine, win::kHkeyCurrentUser})
+        if (!TextAt(port, root, location).value_or(std::string()).empty()) return true;
+    return false;
 }
 
 void CleanUpSettings(ProgramState&, DesktopPort& port) {

@@ -1,6 +1,8 @@
 // The settings store: four registry values under HKEY_LOCAL_MACHINE, reached
 // through the desktop port's registry operations, and the clean-up command.
-// Nothing is cached: every read goes to the registry.
+// Nothing is cached: every read goes to the registry. A user who may not
+// write under HKEY_LOCAL_MACHINE keeps the same values at the same subkeys
+// under HKEY_CURRENT_USER, and those win when they are there.
 #pragma once
 
 #include <cstdint>
@@ -36,18 +38,21 @@ struct RegistryLocation {
 RegistryLocation SplitLocation(std::string_view path);
 
 // The REG_DWORD at the location, or fallback when the key or value is missing
-// or the value is not a 4-byte REG_DWORD.
+// or the value is not a 4-byte REG_DWORD. Under HKEY_LOCAL_MACHINE the
+// per-user value is read first.
 std::uint32_t ReadNumber(DesktopPort& port, RegistryKey root, std::string_view path,
                          std::uint32_t fallback = 0);
 
 // The REG_SZ at the location as stored, or a REG_EXPAND_SZ expanded; fallback
 // for anything else, and for a text that cannot be read whole. A stored text
-// without its terminating zero ends where its data ends.
+// without its terminating zero ends where its data ends. Under
+// HKEY_LOCAL_MACHINE the per-user value is read first.
 std::string ReadText(DesktopPort& port, RegistryKey root, std::string_view path,
                      std::string_view fallback = {});
 
-// Opens the key for writing or, failing that, creates it; then sets the value
-// as REG_DWORD, or a text as REG_SZ through the wide API. True when set.
+// Sets the value, creating its key when needed: a number as REG_DWORD, a
+// text as REG_SZ through the wide API. Refused under HKEY_LOCAL_MACHINE for
+// lack of rights, it is set under HKEY_CURRENT_USER instead. True when set.
 bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::uint32_t number);
 bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::string_view text);
 
@@ -57,11 +62,17 @@ enum class DeleteOutcome { Deleted, Absent, Refused };
 
 // Deletes the named value or, when the key cannot be opened or the value not
 // deleted, the key whose name is the whole path (refused while it has
-// subkeys).
+// subkeys); under HKEY_LOCAL_MACHINE the per-user one too. Refused when
+// anything of ours is left.
 DeleteOutcome DeleteValueOrKey(DesktopPort& port, RegistryKey root, std::string_view path);
 
+// The longest path Windows can hand out is 32,767 UTF-16 units, at most
+// three UTF-8 bytes each, with its terminating zero.
+constexpr std::uint32_t kMaxProgramPathBytes = 32767 * 3 + 1;
+
 // The running executable's full path, through the wide API, with a buffer
-// that grows until the whole path fits; nullopt when it cannot be read whole.
+// that grows until the whole path fits, up to the longest there is; nullopt
+// when it cannot be read whole.
 std::optional<std::string> ProgramPath(DesktopPort& port);
 // Cut at the path's last backslash: D:\Tools for D:\Tools\x.exe, D: for D:\x.exe.
 std::string ProgramDirectory(std::string_view programPath);
@@ -79,7 +90,8 @@ enum class Effect { Maximize, Minimize };
 // Read afresh before every maximize or minimize: any non-zero switch stops it.
 bool EffectSwitchedOff(DesktopPort& port, Effect effect);
 
-// Any non-empty Run value counts as on, whatever path it holds.
+// Any non-empty Run value, the machine's or the user's, counts as on,
+// whatever path it holds.
 bool StartsWithWindows(DesktopPort& port);
 
 // Asks, then removes every value the program has written. The completion

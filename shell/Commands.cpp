@@ -1,6 +1,7 @@
 #include "shell/Commands.h"
 
 #include "engine/Engine.h"
+#include "engine/Numbers.h"
 #include "settings/Settings.h"
 #include "shell/Declarations.h"
 
@@ -14,8 +15,10 @@ constexpr const char* kInformationCaption = "信息：";
 constexpr RegistryKey kHklm = win::kHkeyLocalMachine;
 
 // The message, then the main window's close is posted; once it is gone no
-// window of the program is left and the process ends with code 0.
-void RefuseSecondInstance(DesktopPort& port) {
+// window of the program is left and the process ends with code 0. A handle
+// this instance got to the other one's event is let go.
+void RefuseSecondInstance(DesktopPort& port, KernelHandle otherEvent) {
+    if (otherEvent != 0) port.CloseHandle(otherEvent);
     port.MessageBoxA(kAlreadyRunning, kInformationCaption, win::kMbOk | win::kMbTaskModal);
     port.CloseMainWindow();
 }
@@ -60,23 +63,46 @@ void EndProcess(ProgramState& state, DesktopPort& port) {
 // Another instance holds the named event. The event is also checked after
 // it is created: two instances started at the same moment can both find
 // nothing to open, and the later CreateEventA then reports that the event
-// already exists.
+// already exists. An instance run as administrator labels its event with a
+// high integrity level, so that this one may neither open nor create it:
+// access denied from either call means another instance runs too.
 void StartUp(ProgramState& state, DesktopPort& port) {
-    if (port.OpenEventA(win::kEventAllAccess, false, kInstanceEvent) != 0) {
-        RefuseSecondInstance(port);
+    const KernelHandle opened = port.OpenEventA(win::kEventAllAccess, false, kInstanceEvent);
+    if (opened != 0 || port.GetLastError() == win::kErrorAccessDenied) {
+        RefuseSecondInstance(port, opened);
         return;
     }
     const KernelHandle event = port.CreateEventA(false, false, kInstanceEvent);
-    if (event != 0 && port.GetLastError() == win::kErrorAlreadyExists) {
-        RefuseSecondInstance(port);
+    const std::uint32_t error = port.GetLastError();
+    if ((event != 0 && error == win::kErrorAlreadyExists) ||
+        (event == 0 && error == win::kErrorAccessDenied)) {
+        RefuseSecondInstance(port, event);
         return;
     }
-    port.Shell_NotifyIconA(win::kNimAdd, kTrayTip);
+    ShowTrayIcon(state, port);
     state.StripLatch = 0;
     state.PeekActive = 0;
     port.LoadWindow(ProgramWindow::Strip, false);
     port.ShowProgramWindow(ProgramWindow::Strip);
     state.OperationMode = StartupOperationMode(port);
+}
+
+// While the shell is still starting, as at a start with Windows, it can
+// refuse the icon; without the icon there is no menu and no way to exit, so
+// the icon is tried again every second until the shell takes it.
+void ShowTrayIcon(ProgramState&, DesktopPort& port) {
+    const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
+    const TimerDeclaration& retry = *TimerOf(ProgramWindow::Main, timer::kTrayIconRetry);
+    if (port.Shell_NotifyIconA(win::kNimAdd, kTrayTip)) {
+        port.KillTimer(main, retry.id);
+    } else {
+        port.SetTimer(main, retry.id, retry.interval);
+    }
+}
+
+// A refused instance never loaded its strip and has no icon to put back.
+void RestoreTrayIcon(ProgramState& state, DesktopPort& port) {
+    if (port.ProgramWindowHandle(ProgramWindow::Strip) != kNoWindow) ShowTrayIcon(state, port);
 }
 
 void ExitProgram(ProgramState& state, DesktopPort& port) {
@@ -103,7 +129,8 @@ void ShowTrayMenu(ProgramState&, DesktopPort& port, std::int32_t code) {
     // the WM_NULL afterwards lets it close properly.
     const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
     port.SetForegroundWindow(main);
-    port.TrackPopupMenu(win::kTpmRightAlign, cursor.x - 5, cursor.y - 5);
+    port.TrackPopupMenu(win::kTpmRightAlign, Saturate(std::int64_t{cursor.x} - 5),
+                        Saturate(std::int64_t{cursor.y} - 5));
     port.PostMessageA(main, win::kWmNull, 0, 0);
 }
 

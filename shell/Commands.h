@@ -12,6 +12,11 @@ void StartProcess(ProgramState& state, DesktopPort& port);
 void EndProcess(ProgramState& state, DesktopPort& port);
 
 void StartUp(ProgramState& state, DesktopPort& port);
+// Puts the tray icon up; while the shell refuses it, tries again every
+// second. RestoreTrayIcon puts a running instance's icon back on a new
+// taskbar.
+void ShowTrayIcon(ProgramState& state, DesktopPort& port);
+void RestoreTrayIcon(ProgramState& state, DesktopPort& port);
 // Removes the tray icon and ends the process with exit code 0.
 void ExitProgram(ProgramState& state, DesktopPort& port);
 

@@ -1,5 +1,7 @@
 #include "shell/Declarations.h"
 
+#include <iterator>
+
 #include "engine/Engine.h"
 #include "settings/Settings.h"
 #include "shell/Commands.h"
@@ -10,80 +12,134 @@ namespace tremolux {
 namespace {
 
 constexpr TimerDeclaration kMainTimers[] = {
-    {"热键时钟", 1, 100, HotkeyTick},
-    {"主时钟", 2, 200, MainTick},
+    {.name = "热键时钟", .id = timer::kHotkey, .interval = 100, .tick = HotkeyTick},
+    {.name = "主时钟", .id = timer::kMain, .interval = 200, .tick = MainTick},
+    {.name = "托盘图标时钟",
+     .id = timer::kTrayIconRetry,
+     .interval = 1000,
+     .tick = ShowTrayIcon,
+     .startsWithWindow = false},
 };
 
 constexpr TimerDeclaration kStripTimers[] = {
-    {"最小化时钟", 1, 500, StripTimerTick},
+    {.name = "最小化时钟", .id = timer::kStrip, .interval = 500, .tick = StripTimerTick},
 };
 
 constexpr UnitDeclaration kStripUnits[] = {
-    {"图形按钮", UnitKind::PictureButton, {0, 0, 80, 104}, nullptr, nullptr, StripClick},
+    {.name = "图形按钮",
+     .kind = UnitKind::PictureButton,
+     .rect = {0, 0, 80, 104},
+     .click = StripClick},
 };
 
 // In creation order; the link boxes lie over the label and are drawn above it.
 constexpr UnitDeclaration kHelpUnits[] = {
-    {"超级链接框2", UnitKind::LinkBox, {68, 583, 98, 20}, "去看看官方网站", kHomePage, nullptr},
-    {"超级链接框1", UnitKind::LinkBox, {68, 559, 98, 20}, "给我发伊妹儿吧", kMailTo, nullptr},
-    {"标签1", UnitKind::Label, {2, 1, 542, 631}, nullptr, nullptr, nullptr},
+    {.name = "超级链接框2",
+     .kind = UnitKind::LinkBox,
+     .rect = {68, 583, 98, 20},
+     .caption = "去看看官方网站",
+     .target = kHomePage},
+    {.name = "超级链接框1",
+     .kind = UnitKind::LinkBox,
+     .rect = {68, 559, 98, 20},
+     .caption = "给我发伊妹儿吧",
+     .target = kMailTo},
+    {.name = "标签1", .kind = UnitKind::Label, .rect = {2, 1, 542, 631}},
 };
 
 constexpr WindowDeclaration kWindows[] = {
-    {ProgramWindow::Main,
-     "",
-     380,
-     250,
-     Border::None,
-     true,
-     true,
-     true,
-     false,
-     false,
-     kMainTimers,
-     {},
-     StartUp,
-     nullptr,
-     nullptr,
-     ShowTrayMenu},
-    {ProgramWindow::Strip, "", 216, 227, Border::None, false, false, false, true, true,
-     kStripTimers, kStripUnits, nullptr, PlaceStrip, StripDeactivated, nullptr},
-    {ProgramWindow::Help,
-     "Tremolux v2.7.2.26 beta 帮助文档",
-     552,
-     667,
-     Border::FixedSingle,
-     true,
-     true,
-     true,
-     false,
-     false,
-     {},
-     kHelpUnits,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
+    {.id = ProgramWindow::Main,
+     .width = 380,
+     .height = 250,
+     .systemMenu = true,
+     .movable = true,
+     .escapeCloses = true,
+     .timers = kMainTimers,
+     .created = StartUp,
+     .tray = ShowTrayMenu,
+     .taskbarCreated = RestoreTrayIcon},
+    {.id = ProgramWindow::Strip,
+     .width = 216,
+     .height = 227,
+     .topmost = true,
+     .captionAlwaysActive = true,
+     .neverActivates = true,
+     .timers = kStripTimers,
+     .units = kStripUnits,
+     .shown = PlaceStrip,
+     .deactivated = StripDeactivated},
+    {.id = ProgramWindow::Help,
+     .title = "Tremolux v2.7.2.26 beta 帮助文档",
+     .width = 552,
+     .height = 667,
+     .border = Border::FixedSingle,
+     .systemMenu = true,
+     .movable = true,
+     .escapeCloses = true,
+     .units = kHelpUnits},
 };
 
+constexpr MenuItemDeclaration kSeparator{};
+
 constexpr MenuItemDeclaration kTrayMenu[] = {
-    {command::kRestore, 0, "恢复上个窗口", "Shift+F1", false, false, RestoreLastWindow},
-    {0, 0, nullptr, nullptr, false, false, nullptr},
-    {0, 0, "选择操作模式", nullptr, true, false, nullptr},
-    {command::kDragBumpMode, 1, "拖碰操作模式-默认", nullptr, false, true, ChooseDragBumpMode},
-    {command::kSlideMode, 1, "滑动操作模式", nullptr, false, false, ChooseSlideMode},
-    {0, 0, nullptr, nullptr, false, false, nullptr},
-    {0, 0, "选择禁用特效", nullptr, true, false, nullptr},
-    {command::kNoMax, 1, "不要由本软件触发单个窗口最大化", nullptr, false, false, ToggleNoMax},
-    {command::kNoMin, 1, "不要由本软件触发单个窗口最小化", nullptr, false, false, ToggleNoMin},
-    {0, 0, nullptr, nullptr, false, false, nullptr},
-    {command::kStartWithWindows, 0, "随Windows启动", nullptr, false, false, ToggleStartWithWindows},
-    {0, 0, nullptr, nullptr, false, false, nullptr},
-    {command::kHelp, 0, "查看软件介绍", nullptr, false, false, OpenHelpWindow},
-    {0, 0, nullptr, nullptr, false, false, nullptr},
-    {command::kCleanUp, 0, "删除软件注册信息-卸载用", nullptr, false, false, CleanUpSettings},
-    {command::kExit, 0, "退出", nullptr, false, false, ExitProgram},
+    {.commandId = command::kRestore,
+     .caption = "恢复上个窗口",
+     .shortcut = "Shift+F1",
+     .click = RestoreLastWindow},
+    kSeparator,
+    {.caption = "选择操作模式", .opensSubmenu = true},
+    {.commandId = command::kDragBumpMode,
+     .depth = 1,
+     .caption = "拖碰操作模式-默认",
+     .checked = true,
+     .click = ChooseDragBumpMode},
+    {.commandId = command::kSlideMode,
+     .depth = 1,
+     .caption = "滑动操作模式",
+     .click = ChooseSlideMode},
+    kSeparator,
+    {.caption = "选择禁用特效", .opensSubmenu = true},
+    {.commandId = command::kNoMax,
+     .depth = 1,
+     .caption = "不要由本软件触发单个窗口最大化",
+     .click = ToggleNoMax},
+    {.commandId = command::kNoMin,
+     .depth = 1,
+     .caption = "不要由本软件触发单个窗口最小化",
+     .click = ToggleNoMin},
+    kSeparator,
+    {.commandId = command::kStartWithWindows,
+     .caption = "随Windows启动",
+     .click = ToggleStartWithWindows},
+    kSeparator,
+    {.commandId = command::kHelp, .caption = "查看软件介绍", .click = OpenHelpWindow},
+    kSeparator,
+    {.commandId = command::kCleanUp,
+     .caption = "删除软件注册信息-卸载用",
+     .click = CleanUpSettings},
+    {.commandId = command::kExit, .caption = "退出", .click = ExitProgram},
 };
+
+// A click is dispatched by the item's command id.
+constexpr bool CommandIdsUnique() {
+    for (std::size_t i = 0; i < std::size(kTrayMenu); ++i) {
+        if (kTrayMenu[i].commandId == 0) continue;
+        for (std::size_t j = i + 1; j < std::size(kTrayMenu); ++j)
+            if (kTrayMenu[i].commandId == kTrayMenu[j].commandId) return false;
+    }
+    return true;
+}
+static_assert(CommandIdsUnique(), "tray menu command ids must be unique");
+
+// A window's timers are told apart by their ids.
+constexpr bool TimerIdsUnique(std::span<const TimerDeclaration> timers) {
+    for (std::size_t i = 0; i < timers.size(); ++i)
+        for (std::size_t j = i + 1; j < timers.size(); ++j)
+            if (timers[i].id == timers[j].id) return false;
+    return true;
+}
+static_assert(TimerIdsUnique(kMainTimers) && TimerIdsUnique(kStripTimers),
+              "a window's timer ids must be unique");
 
 }  // namespace
 
@@ -91,6 +147,12 @@ const WindowDeclaration& DeclarationOf(ProgramWindow window) {
     for (const WindowDeclaration& declaration : kWindows)
         if (declaration.id == window) return declaration;
     return kWindows[0];
+}
+
+const TimerDeclaration* TimerOf(ProgramWindow window, std::uint32_t id) {
+    for (const TimerDeclaration& timer : DeclarationOf(window).timers)
+        if (timer.id == id) return &timer;
+    return nullptr;
 }
 
 std::span<const MenuItemDeclaration> TrayMenu() { return kTrayMenu; }

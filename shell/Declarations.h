@@ -31,56 +31,73 @@ constexpr std::uint32_t kCleanUp = 108;
 constexpr std::uint32_t kExit = 109;
 }  // namespace command
 
+// The main window's timers beside the two of the gesture engine: the tray
+// icon's retry, started only while the shell refuses the icon.
+namespace timer {
+constexpr std::uint32_t kHotkey = 1;
+constexpr std::uint32_t kMain = 2;
+constexpr std::uint32_t kTrayIconRetry = 3;
+constexpr std::uint32_t kStrip = 1;
+}  // namespace timer
+
 struct TimerDeclaration {
-    const char* name;
-    std::uint32_t id;
-    std::uint32_t interval;  // milliseconds
-    Handler tick;
+    const char* name = nullptr;
+    std::uint32_t id = 0;
+    std::uint32_t interval = 0;  // milliseconds
+    Handler tick = nullptr;
+    bool startsWithWindow = true;  // otherwise started and stopped by its handlers
 };
 
 // The tray menu's items in order. A submenu's items follow its opener with
-// depth 1.
+// depth 1. A row with no caption is a separator.
 struct MenuItemDeclaration {
-    std::uint32_t commandId;  // 0 for separators and submenu openers
-    int depth;
-    const char* caption;   // null for a separator
-    const char* shortcut;  // shown right-aligned after a tab, or null
-    bool opensSubmenu;
-    bool checked;  // initial check mark
-    Handler click;
+    std::uint32_t commandId = 0;  // 0 for separators and submenu openers
+    int depth = 0;
+    const char* caption = nullptr;
+    const char* shortcut = nullptr;  // shown right-aligned after a tab
+    bool opensSubmenu = false;
+    bool checked = false;  // initial check mark
+    Handler click = nullptr;
 };
 
 enum class UnitKind { Label, LinkBox, PictureButton };
 
 struct UnitDeclaration {
-    const char* name;
-    UnitKind kind;
-    Rect rect;  // left, top, width, height in the window's client area
-    const char* caption;
-    const char* target;  // a link box's address
-    Handler click;
+    const char* name = nullptr;
+    UnitKind kind = UnitKind::Label;
+    Rect rect = {};  // left, top, width, height in the window's client area
+    const char* caption = nullptr;
+    const char* target = nullptr;  // a link box's address
+    Handler click = nullptr;
 };
 
 struct WindowDeclaration {
-    ProgramWindow id;
-    const char* title;
-    std::int32_t width;  // outer size; loaded centred on the primary screen
-    std::int32_t height;
-    Border border;
-    bool systemMenu;  // and close button
-    bool movable;
-    bool escapeCloses;
-    bool topmost;
-    bool captionAlwaysActive;
-    std::span<const TimerDeclaration> timers;
-    std::span<const UnitDeclaration> units;
-    Handler created;
-    Handler shown;
-    Handler deactivated;
-    TrayHandler tray;
+    ProgramWindow id = ProgramWindow::Main;
+    const char* title = "";
+    std::int32_t width = 0;  // outer size; loaded centred on the primary screen
+    std::int32_t height = 0;
+    Border border = Border::None;
+    bool systemMenu = false;  // and close button
+    bool movable = false;
+    bool escapeCloses = false;
+    bool topmost = false;
+    bool captionAlwaysActive = false;
+    // Never takes the activation, not even when clicked, so that it never
+    // becomes the foreground window a gesture lays out.
+    bool neverActivates = false;
+    std::span<const TimerDeclaration> timers = {};
+    std::span<const UnitDeclaration> units = {};
+    Handler created = nullptr;
+    Handler shown = nullptr;
+    Handler deactivated = nullptr;
+    TrayHandler tray = nullptr;
+    // The shell's taskbar was created anew (a restart of the shell), with no
+    // tray icons on it.
+    Handler taskbarCreated = nullptr;
 };
 
 const WindowDeclaration& DeclarationOf(ProgramWindow window);
+const TimerDeclaration* TimerOf(ProgramWindow window, std::uint32_t id);
 std::span<const MenuItemDeclaration> TrayMenu();
 const MenuItemDeclaration* MenuItemById(std::uint32_t commandId);
 const MenuItemDeclaration* MenuItemByCaption(std::string_view caption);

@@ -4,12 +4,17 @@
 
 namespace tremolux {
 
+// Where the registered command quoted the placeholder, the target is quoted
+// too: an address with a space or an ampersand stays one argument.
 std::string FallbackCommandLine(std::string_view registered, std::string_view target) {
     std::size_t cut = registered.find("\"%1\"");
-    if (cut == std::string_view::npos) cut = registered.find("%1");
+    const bool quoted = cut != std::string_view::npos;
+    if (!quoted) cut = registered.find("%1");
     std::string line(registered.substr(0, cut));
     line += ' ';
+    if (quoted) line += '"';
     line += target;
+    if (quoted) line += '"';
     return line;
 }
 

@@ -14,7 +14,8 @@ namespace tremolux {
 bool OpenLink(DesktopPort& port, const char* target);
 
 // The registered open command cut where the placeholder begins (a quoted
-// "%1" first, else a bare %1, else nowhere), then a space and the target.
+// "%1" first, else a bare %1, else nowhere), then a space and the target,
+// in double quotes where the placeholder was.
 std::string FallbackCommandLine(std::string_view registered, std::string_view target);
 
 }  // namespace tremolux

@@ -21,6 +21,8 @@ constexpr NamedProcedure kProcedures[] = {
     {"DragBumpDetector", DragBumpDetector},
     {"SlideDetector", SlideDetector},
     {"RestoreLastWindow", RestoreLastWindow},
+    // the tray event with the action code of a right click
+    {"ShowTrayMenu", [](ProgramState& state, DesktopPort& port) { ShowTrayMenu(state, port, 3); }},
     {"CleanUpSettings", CleanUpSettings},
     {"ChooseDragBumpMode", ChooseDragBumpMode},
     {"ChooseSlideMode", ChooseSlideMode},

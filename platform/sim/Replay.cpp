@@ -14,15 +14,26 @@ namespace {
 // Thrown to end the run from wherever it stands.
 struct ExpectFailed {};
 struct ScenarioOver {};
+// The run would go on past a bound: its message says which.
+struct RunBounded {
+    std::string message;
+};
 
 RegistryKey RootOf(const std::string& path) {
-    return SameName(path.substr(0, 4), "HKCR") ? win::kHkeyClassesRoot : win::kHkeyLocalMachine;
+    const std::string root = path.substr(0, 4);
+    if (SameName(root, "HKCR")) return win::kHkeyClassesRoot;
+    if (SameName(root, "HKCU")) return win::kHkeyCurrentUser;
+    return win::kHkeyLocalMachine;
 }
 
 }  // namespace
 
-Replay::Replay(const Scenario& scenario, std::ostream* out, std::ostream& err)
-    : scenario_(scenario), err_(err), trace_(out, clock_), desktop_(trace_) {
+Replay::Replay(const Scenario& scenario, std::ostream* out, std::ostream& err, RunBounds bounds)
+    : scenario_(scenario),
+      err_(err),
+      bounds_(bounds),
+      trace_(out, clock_, bounds.trace),
+      desktop_(trace_) {
     desktop_.Attach(this);
     desktop_.AttachState(&state_);
 }
@@ -46,8 +57,11 @@ int Replay::Run() {
         } catch (const ExpectFailed&) {
             return 1;
         } catch (const TraceFull&) {
-            err_ << "the trace grew past " << Trace::kMaxLines << " lines at time " << clock_
-                 << "; the run ends there\n";
+            err_ << "the trace would grow past " << bounds_.trace.lines << " lines or "
+                 << bounds_.trace.bytes << " bytes at time " << clock_ << "; the run ends there\n";
+            return 1;
+        } catch (const RunBounded& bounded) {
+            err_ << bounded.message << " at time " << clock_ << "; the run ends there\n";
             return 1;
         } catch (const ScenarioError& error) {
             err_ << "line " << current_ << ": " << error.message << '\n';
@@ -91,9 +105,21 @@ void Replay::Loop(const std::function<bool()>& done, bool nested) {
         }
         std::int64_t next = steps[next_].time;
         for (const Timer& timer : timers_) next = std::min(next, timer.nextDue);
-        clock_ = next;
-        MarkDueTimers();
+        Advance(next);
     }
+}
+
+// The clock moves on; the time the program's timers run is bounded, so that
+// a scenario that asks for centuries of it ends in seconds.
+void Replay::Advance(std::int64_t to) {
+    if (!timers_.empty() && to > clock_) {
+        timerTime_ += to - clock_;
+        if (timerTime_ > bounds_.timerTime)
+            throw RunBounded{"the program's timers would run past " +
+                             std::to_string(bounds_.timerTime / 60'000) + " minutes"};
+    }
+    clock_ = std::max(clock_, to);
+    MarkDueTimers();
 }
 
 bool Replay::ApplyDueCommands() {
@@ -116,8 +142,7 @@ void Replay::Block(std::int64_t milliseconds) {
     while (next_ < steps.size() && steps[next_].time <= until) {
         const Step& step = steps[next_];
         if (step.kind != Step::Timed && step.time == until) break;
-        clock_ = std::max(clock_, step.time);
-        MarkDueTimers();
+        Advance(step.time);
         ++next_;
         if (step.kind == Step::Timed) {
             Apply(step.command);
@@ -125,16 +150,25 @@ void Replay::Block(std::int64_t milliseconds) {
             Check(step);
         }
     }
-    clock_ = until;
-    MarkDueTimers();
+    Advance(until);
 }
 
-void Replay::RunModal(const std::function<bool()>& done) { Loop(done, true); }
+// Each nested loop is a frame of the real stack, so their depth is bounded:
+// a message box whose loop runs the next call that opens one, and so on.
+void Replay::RunModal(const std::function<bool()>& done) {
+    if (modalDepth_ >= bounds_.modalDepth)
+        throw RunBounded{"more than " + std::to_string(bounds_.modalDepth) +
+                         " message loops would be nested"};
+    ++modalDepth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{modalDepth_};
+    Loop(done, true);
+}
 
 void Replay::StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) {
-    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
-                                 [&](const Timer& t) { return t.window == window && t.id == id; }),
-                  timers_.end());
+    StopTimer(window, id);
     timers_.push_back({window, id, interval, clock_ + interval});
 }
 
@@ -146,6 +180,12 @@ void Replay::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wPa
 void Replay::Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) {
     desktop_.Dispatch(window, message, wParam, lParam);
+}
+
+void Replay::StopTimer(WindowHandle window, std::uint32_t id) {
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                                 [&](const Timer& t) { return t.window == window && t.id == id; }),
+                  timers_.end());
 }
 
 void Replay::StopTimers(WindowHandle window) {
@@ -185,9 +225,9 @@ void Replay::Check(const Step& step) {
         }
     }
     if (step.kind == Step::ExpectNot) {
-        if (const Trace::Line* line = trace_.Find(step.expected)) {
+        if (const Trace::Seen* seen = trace_.Find(step.expected)) {
             err_ << "line " << step.line << ": expected no \"" << step.expected
-                 << "\" in the trace; found at time " << line->time << '\n';
+                 << "\" in the trace; found at time " << seen->firstTime << '\n';
             throw ExpectFailed{};
         }
     }
@@ -216,6 +256,8 @@ void Replay::Apply(const Command& c) {
         case Verb::Program: desktop_.SetProgramPath(c.text); break;
         case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
         case Verb::Fail: desktop_.Fail(c.name); break;
+        case Verb::Heal: desktop_.Heal(c.name); break;
+        case Verb::StandardUser: desktop_.SetStandardUser(); break;
         case Verb::TraceReads: trace_.SetReads(true); break;
         case Verb::Down: desktop_.KeyDown(int32(0)); break;
         case Verb::Up: desktop_.KeyUp(int32(0)); break;
@@ -245,8 +287,10 @@ void Replay::Apply(const Command& c) {
             desktop_.ChooseMenuItem(c.name == "none" ? std::nullopt
                                                      : std::optional<std::string>(c.text));
             break;
-        case Verb::InstanceRunning:
-            desktop_.SetOtherInstance(c.name == "running", c.name == "racing");
+        case Verb::Instance:
+            desktop_.SetOtherInstance(c.name == "running"  ? SimDesktop::OtherInstance::Running
+                                      : c.name == "racing" ? SimDesktop::OtherInstance::Racing
+                                                           : SimDesktop::OtherInstance::Elevated);
             break;
         case Verb::Answer:
             desktop_.AnswerMessageBox(c.name == "yes"  ? Answer::Yes

@@ -15,10 +15,19 @@
 
 namespace tremolux::sim {
 
+// How far a run may go before it ends with exit 1 and a message: the
+// trace's size, the virtual time the program's timers run, and the depth of
+// nested message loops.
+struct RunBounds {
+    TraceBounds trace;
+    std::int64_t timerTime = 6 * 3'600'000;
+    int modalDepth = 64;
+};
+
 class Replay : public UiThread {
 public:
     // The trace is echoed to out; failed expectations are reported on err.
-    Replay(const Scenario& scenario, std::ostream* out, std::ostream& err);
+    Replay(const Scenario& scenario, std::ostream* out, std::ostream& err, RunBounds bounds = {});
 
     // 0 when every expect held, 1 when one failed.
     int Run();
@@ -34,6 +43,7 @@ public:
     void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) override;
     void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
+    void StopTimer(WindowHandle window, std::uint32_t id) override;
     void StopTimers(WindowHandle window) override;
 
 private:
@@ -46,6 +56,7 @@ private:
     };
 
     void Loop(const std::function<bool()>& done, bool nested);
+    void Advance(std::int64_t to);
     bool ApplyDueCommands();
     void Apply(const Command& command);
     void Check(const Step& step);
@@ -56,6 +67,7 @@ private:
 
     const Scenario& scenario_;
     std::ostream& err_;
+    RunBounds bounds_;
     std::int64_t clock_ = 0;
     Trace trace_;
     SimDesktop desktop_;
@@ -66,6 +78,8 @@ private:
     bool running_ = false;  // a process has started and not yet ended
     bool exited_ = false;
     int current_ = 0;  // the line of the command being applied
+    std::int64_t timerTime_ = 0;  // virtual time passed with timers running
+    int modalDepth_ = 0;
 };
 
 }  // namespace tremolux::sim

@@ -22,21 +22,23 @@ struct Failure {
     std::string message;
 };
 
-// Reads one line of at most kMaxLineLength characters; a longer line is
-// consumed to its end and reported, never held whole.
+// Reads one line of at most kMaxLineLength characters, its end (LF or CR LF)
+// not counted; a longer line is consumed to its end and reported, never held
+// whole.
 bool ReadLine(std::istream& in, std::string& line, bool& tooLong) {
     line.clear();
     tooLong = false;
     int c = in.get();
     if (c == std::char_traits<char>::eof()) return false;
     for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.get()) {
-        if (line.size() < kMaxLineLength) {
+        if (line.size() <= kMaxLineLength) {
             line += static_cast<char>(c);
         } else {
             tooLong = true;
         }
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kMaxLineLength) tooLong = true;
     return true;
 }
 
@@ -277,8 +279,9 @@ private:
     static std::string RegistryPath(const Token& token) {
         const std::string path = Word(token);
         const std::string prefix = path.substr(0, 5);
-        if (!SameName(prefix, "HKLM\\") && !SameName(prefix, "HKCR\\"))
-            throw Failure{"registry path \"" + path + "\" does not start with HKLM\\"};
+        if (!SameName(prefix, "HKLM\\") && !SameName(prefix, "HKCU\\") &&
+            !SameName(prefix, "HKCR\\"))
+            throw Failure{"registry path \"" + path + "\" does not start with HKLM\\ or HKCU\\"};
         if (path.size() == 5) throw Failure{"registry path \"" + path + "\" names no value"};
         return path;
     }
@@ -355,14 +358,22 @@ private:
             Exactly(tokens, 2);
             command.text = Text(tokens[1]);
         } else if (verb == "instance" && !timed) {
-            // instance running: another instance holds the event; instance
-            // racing: another one creates it between our open and create
-            command.verb = Verb::InstanceRunning;
-            Need(tokens, 2, "instance running");
+            // instance running: another instance holds the event; racing:
+            // another one creates it between our open and create; elevated:
+            // another one runs as administrator, its event out of reach
+            command.verb = Verb::Instance;
+            Need(tokens, 2, "instance running|racing|elevated");
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
-            if (command.name != "running" && command.name != "racing")
+            if (command.name != "running" && command.name != "racing" &&
+                command.name != "elevated")
                 throw Failure{"unknown command \"instance " + command.name + "\""};
+        } else if (verb == "user" && !timed) {
+            Need(tokens, 2, "user standard");
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "standard")
+                throw Failure{"unknown command \"user " + tokens[1].text + "\""};
+            command.verb = Verb::StandardUser;
         } else if (verb == "no" && !timed) {
             Need(tokens, 2, "no taskbar");
             Exactly(tokens, 2);
@@ -375,9 +386,9 @@ private:
             if (Word(tokens[1]) != "reads")
                 throw Failure{"unknown command \"trace " + tokens[1].text + "\""};
             command.verb = Verb::TraceReads;
-        } else if (verb == "fail") {
-            command.verb = Verb::Fail;
-            Need(tokens, 2, "fail OPERATION");
+        } else if (verb == "fail" || (timed && verb == "heal")) {
+            command.verb = verb == "fail" ? Verb::Fail : Verb::Heal;
+            Need(tokens, 2, (verb + " OPERATION").c_str());
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
             if (!SimDesktop::IsOperation(command.name))

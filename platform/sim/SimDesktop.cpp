@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/Numbers.h"
+
 namespace tremolux::sim {
 
 namespace {
@@ -33,13 +35,19 @@ constexpr std::string_view kOperations[] = {
     "RegWrite",
     "RegDelete",
     "ExpandEnvironmentStringsA",
-    "GetModuleFileNameA",
     "GetModuleFileNameW",
     "ShellExecuteA",
     "WinExec",
 };
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
+
+// Window rectangles at the ends of the 32-bit range stay there rather than
+// wrap.
+Rect Moved(const Rect& r, std::int64_t dx, std::int64_t dy) {
+    return {Saturate(r.left + dx), Saturate(r.top + dy), Saturate(r.right + dx),
+            Saturate(r.bottom + dy)};
+}
 
 // The A functions see texts through a code page that has ASCII only, as on a
 // Windows whose ANSI code page lacks the program's characters: each
@@ -129,6 +137,10 @@ std::string Expand(std::string_view source) {
 
 }  // namespace
 
+Rect Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+    return {left, top, Saturate(std::int64_t{left} + width), Saturate(std::int64_t{top} + height)};
+}
+
 SimDesktop::SimDesktop(Trace& trace) : trace_(trace) { taskbar_ = AddWindow("taskbar", false); }
 
 bool SimDesktop::IsOperation(std::string_view name) {
@@ -171,11 +183,8 @@ void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
 }
 
 void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
-    if (Window* w = Live(grabbed_)) {
-        const std::int32_t dx = x - cursor_.x;
-        const std::int32_t dy = y - cursor_.y;
-        w->rect = {w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
-    }
+    if (Window* w = Live(grabbed_))
+        w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
     cursor_ = {x, y};
 }
 
@@ -359,16 +368,9 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std
                 std::to_string(cy) + " " + Hex(flags));
     Window* w = Live(window);
     if (!w || Failing("SetWindowPos")) return false;
-    if (!(flags & win::kSwpNoMove)) {
-        w->rect.right += x - w->rect.left;
-        w->rect.bottom += y - w->rect.top;
-        w->rect.left = x;
-        w->rect.top = y;
-    }
-    if (!(flags & win::kSwpNoSize)) {
-        w->rect.right = w->rect.left + cx;
-        w->rect.bottom = w->rect.top + cy;
-    }
+    if (!(flags & win::kSwpNoMove))
+        w->rect = Moved(w->rect, std::int64_t{x} - w->rect.left, std::int64_t{y} - w->rect.top);
+    if (!(flags & win::kSwpNoSize)) w->rect = Sized(w->rect.left, w->rect.top, cx, cy);
     return true;
 }
 
@@ -537,25 +539,32 @@ std::string SimDesktop::RegistryTrace(RegistryKey key, const char* valueName) co
     return path;
 }
 
+// A standard user under UAC may read HKEY_LOCAL_MACHINE but not change it.
+bool SimDesktop::MachineReadOnly(RegistryKey key) const {
+    return standardUser_ && registry_.RootOf(key) == win::kHkeyLocalMachine;
+}
+
 std::int32_t SimDesktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
                                        std::uint32_t desiredAccess, RegistryKey* key) {
     const bool writing = (desiredAccess & win::kKeyWrite & ~win::kKeyRead) != 0;
-    if (writing && Failing("RegWrite")) return win::kErrorAccessDenied;
-    const std::int32_t status = Failing("RegRead")
-                                    ? win::kErrorAccessDenied
-                                    : registry_.Open(root, subKey ? subKey : "", key);
+    std::int32_t status = win::kErrorSuccess;
+    if (writing && Failing("RegWrite")) {
+        status = win::kErrorAccessDenied;
+    } else if (Failing("RegRead")) {
+        status = win::kErrorAccessDenied;
+    } else if (writing && MachineReadOnly(root)) {
+        // the key is found first, then the access checked
+        status = registry_.KeyExists(root, subKey ? subKey : "") ? win::kErrorAccessDenied
+                                                                 : win::kErrorFileNotFound;
+    } else {
+        status = registry_.Open(root, subKey ? subKey : "", key);
+    }
     trace_.Read([&] {
         return std::string("RegOpenKeyExA " + registry_.PathOf(root) +
                            (subKey && *subKey ? "\\" : "") + (subKey ? subKey : "") + " -> " +
                            std::to_string(status));
     });
     return status;
-}
-
-std::int32_t SimDesktop::RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t,
-                                         RegistryKey* key) {
-    if (Failing("RegWrite")) return win::kErrorAccessDenied;
-    return registry_.Create(root, subKey ? subKey : "", key);
 }
 
 std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName,
@@ -590,33 +599,45 @@ std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName
     return status;
 }
 
-std::int32_t SimDesktop::RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
-                                        const std::uint8_t* data, std::uint32_t size) {
+std::int32_t SimDesktop::RegSetKeyValueA(RegistryKey root, const char* subKey,
+                                         const char* valueName, std::uint32_t type,
+                                         const std::uint8_t* data, std::uint32_t size) {
     std::vector<std::uint8_t> bytes;
     if (data) bytes.assign(data, data + size);
-    return WriteValue(key, valueName, type, std::move(bytes));
+    return SetKeyValue(root, subKey, valueName, type, std::move(bytes));
 }
 
 // The sim stores texts as UTF-8 whichever API wrote them.
-std::int32_t SimDesktop::RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
-                                        const char* text) {
+std::int32_t SimDesktop::RegSetKeyValueW(RegistryKey root, const char* subKey,
+                                         const char* valueName, std::uint32_t type,
+                                         const char* text) {
     const std::string_view value = text ? text : "";
     std::vector<std::uint8_t> bytes(value.begin(), value.end());
     bytes.push_back(0);
-    return WriteValue(key, valueName, type, std::move(bytes));
+    return SetKeyValue(root, subKey, valueName, type, std::move(bytes));
 }
 
-std::int32_t SimDesktop::WriteValue(RegistryKey key, const char* valueName, std::uint32_t type,
-                                    std::vector<std::uint8_t> bytes) {
-    const bool refused = Failing("RegWrite");
-    trace_.Call("RegWrite " + RegistryTrace(key, valueName) + " " + TypeName(type) + " " +
-                DataTrace(type, bytes) + (refused ? " failed" : ""));
-    if (refused) return win::kErrorAccessDenied;
-    return registry_.Set(key, valueName ? valueName : "", type, std::move(bytes));
+// One line a write, also a refused one.
+std::int32_t SimDesktop::SetKeyValue(RegistryKey root, const char* subKey, const char* valueName,
+                                     std::uint32_t type, std::vector<std::uint8_t> bytes) {
+    std::string path = registry_.PathOf(root);
+    if (subKey && *subKey) path += std::string("\\") + subKey;
+    path += std::string("\\") + (valueName ? valueName : "");
+    RegistryKey key = 0;
+    std::int32_t status = Failing("RegWrite") || MachineReadOnly(root)
+                              ? win::kErrorAccessDenied
+                              : registry_.Create(root, subKey ? subKey : "", &key);
+    if (status == win::kErrorSuccess) {
+        status = registry_.Set(key, valueName ? valueName : "", type, bytes);
+        registry_.Close(key);
+    }
+    trace_.Call("RegWrite " + path + " " + TypeName(type) + " " + DataTrace(type, bytes) +
+                (status == win::kErrorSuccess ? "" : " failed"));
+    return status;
 }
 
 std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName) {
-    const std::int32_t status = Failing("RegDelete")
+    const std::int32_t status = Failing("RegDelete") || MachineReadOnly(key)
                                     ? win::kErrorAccessDenied
                                     : registry_.DeleteValue(key, valueName ? valueName : "");
     trace_.Call("RegDelete " + RegistryTrace(key, valueName) +
@@ -625,9 +646,14 @@ std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName)
 }
 
 std::int32_t SimDesktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
-    const std::int32_t status = Failing("RegDelete")
-                                    ? win::kErrorAccessDenied
-                                    : registry_.DeleteKey(root, subKey ? subKey : "");
+    std::int32_t status = win::kErrorAccessDenied;
+    if (!Failing("RegDelete")) {
+        if (!MachineReadOnly(root)) {
+            status = registry_.DeleteKey(root, subKey ? subKey : "");
+        } else if (!registry_.KeyExists(root, subKey ? subKey : "")) {
+            status = win::kErrorFileNotFound;
+        }
+    }
     trace_.Call("RegDelete " + RegistryTrace(root, subKey) +
                 (status == win::kErrorSuccess ? " key" : " failed"));
     return status;
@@ -646,32 +672,28 @@ std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* de
     return needed;
 }
 
-std::uint32_t SimDesktop::CopyModulePath(const std::string& path, char* buffer,
-                                         std::uint32_t size) {
-    if (!buffer || size == 0 || Failing("GetModuleFileNameA") || Failing("GetModuleFileNameW"))
-        return 0;
-    const auto length = static_cast<std::uint32_t>(path.size());
+std::uint32_t SimDesktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
+    if (!buffer || size == 0 || Failing("GetModuleFileNameW")) return 0;
+    const auto length = static_cast<std::uint32_t>(programPath_.size());
     // A buffer too small gets as much as fits and no terminating zero, as on
     // Windows XP; the result then equals the size.
     if (length >= size) {
-        std::memcpy(buffer, path.data(), size);
+        std::memcpy(buffer, programPath_.data(), size);
         return size;
     }
-    std::memcpy(buffer, path.c_str(), length + 1);
+    std::memcpy(buffer, programPath_.c_str(), length + 1);
     return length;
-}
-
-std::uint32_t SimDesktop::GetModuleFileNameA(char* buffer, std::uint32_t size) {
-    return CopyModulePath(AnsiView(programPath_), buffer, size);
-}
-
-std::uint32_t SimDesktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
-    return CopyModulePath(programPath_, buffer, size);
 }
 
 bool SimDesktop::SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) {
     if (!Live(window) || !thread_) return false;
     thread_->StartTimer(window, timerId, milliseconds);
+    return true;
+}
+
+bool SimDesktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
+    if (!Live(window) || !thread_) return false;
+    thread_->StopTimer(window, timerId);
     return true;
 }
 

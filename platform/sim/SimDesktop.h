@@ -18,6 +18,10 @@
 
 namespace tremolux::sim {
 
+// A rectangle at (left, top) of the given size, its far edges kept within
+// the 32-bit range.
+Rect Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+
 // What the desktop needs of the UI thread that drives it.
 class UiThread {
 public:
@@ -30,6 +34,7 @@ public:
     virtual void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) = 0;
     virtual void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) = 0;
+    virtual void StopTimer(WindowHandle window, std::uint32_t id) = 0;
     virtual void StopTimers(WindowHandle window) = 0;
 };
 
@@ -63,12 +68,16 @@ public:
     void DestroyWindow(std::string_view name);
     void RemoveTaskbar();
     void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
+    void Heal(std::string_view operation) { failing_.erase(std::string(operation)); }
+    // A standard user under UAC: HKEY_LOCAL_MACHINE cannot be changed.
+    void SetStandardUser() { standardUser_ = true; }
     void SetProgramPath(std::string path) { programPath_ = std::move(path); }
     SimRegistry& Registry() { return registry_; }
-    void SetOtherInstance(bool running, bool racing) {
-        otherInstance_ = running;
-        racingInstance_ = racing;
-    }
+    // Another instance: none, running (it holds the named event), racing (it
+    // creates the event between this one's open and create) or elevated (it
+    // runs at a higher integrity level, so the event is out of reach).
+    enum class OtherInstance { None, Running, Racing, Elevated };
+    void SetOtherInstance(OtherInstance other) { otherInstance_ = other; }
     // The user answers the message box open on top.
     void AnswerMessageBox(Answer answer);
     // The user picks an item of the open tray menu; none dismisses it.
@@ -106,6 +115,7 @@ public:
     KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
                             const char* name) override;
     KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
+    bool CloseHandle(KernelHandle handle) override { return handle != 0; }
     std::uint32_t GetLastError() override { return lastError_; }
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
                                std::uint32_t winIni) override;
@@ -147,22 +157,21 @@ public:
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
-    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
-                                 RegistryKey* key) override;
     std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override;
-    std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
-                                const std::uint8_t* data, std::uint32_t size) override;
-    std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
-                                const char* text) override;
+    std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey, const char* valueName,
+                                 std::uint32_t type, const std::uint8_t* data,
+                                 std::uint32_t size) override;
+    std::int32_t RegSetKeyValueW(RegistryKey root, const char* subKey, const char* valueName,
+                                 std::uint32_t type, const char* text) override;
     std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
     std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
     std::int32_t RegCloseKey(RegistryKey key) override;
     std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
                                             std::uint32_t size) override;
-    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
+    bool KillTimer(WindowHandle window, std::uint32_t timerId) override;
     [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
 
 private:
@@ -191,9 +200,9 @@ private:
     void Activate(WindowHandle window);
     void ToggleDesktop();
     std::string RegistryTrace(RegistryKey key, const char* valueName) const;
-    std::int32_t WriteValue(RegistryKey key, const char* valueName, std::uint32_t type,
-                            std::vector<std::uint8_t> bytes);
-    std::uint32_t CopyModulePath(const std::string& path, char* buffer, std::uint32_t size);
+    std::int32_t SetKeyValue(RegistryKey root, const char* subKey, const char* valueName,
+                             std::uint32_t type, std::vector<std::uint8_t> bytes);
+    bool MachineReadOnly(RegistryKey key) const;
 
     Trace& trace_;
     UiThread* thread_ = nullptr;
@@ -222,6 +231,7 @@ private:
 
     std::set<std::string, std::less<>> failing_;
     SimRegistry registry_;
+    bool standardUser_ = false;
     std::string programPath_ = "C:\\Program Files\\Tremolux\\tremolux.exe";
     std::uint32_t lastError_ = 0;
 
@@ -232,11 +242,8 @@ private:
     std::vector<OpenBox*> boxes_;  // innermost last
 
     ProgramState* state_ = nullptr;
-    bool otherInstance_ = false;
-    bool racingInstance_ = false;
+    OtherInstance otherInstance_ = OtherInstance::None;
     bool trayIcon_ = false;
-    bool trayIconWanted_ = false;  // added by the program and not removed
-    std::string trayTip_;
     std::vector<std::pair<std::uint32_t, bool>> menuChecks_;
     bool menuOpen_ = false;
     bool menuClosed_ = false;

@@ -55,15 +55,30 @@ void SimRegistry::StoreValue(Key& key, std::string_view name, std::uint32_t type
     }
 }
 
-SimRegistry::SimRegistry() : machine_(std::make_unique<Key>()), classes_(std::make_unique<Key>()) {
+SimRegistry::SimRegistry()
+    : machine_(std::make_unique<Key>()),
+      user_(std::make_unique<Key>()),
+      classes_(std::make_unique<Key>()) {
     machine_->name = "HKLM";
+    user_->name = "HKCU";
     classes_->name = "HKCR";
 }
 
 SimRegistry::Key* SimRegistry::RootKey(RegistryKey root) const {
     if (root == win::kHkeyLocalMachine) return machine_.get();
+    if (root == win::kHkeyCurrentUser) return user_.get();
     if (root == win::kHkeyClassesRoot) return classes_.get();
     return nullptr;
+}
+
+RegistryKey SimRegistry::RootOf(RegistryKey key) const {
+    if (RootKey(key)) return key;
+    auto it = handles_.find(key);
+    return it == handles_.end() ? 0 : it->second.root;
+}
+
+bool SimRegistry::KeyExists(RegistryKey root, std::string_view subKey) const {
+    return Find(root, subKey) != nullptr;
 }
 
 SimRegistry::Key* SimRegistry::Find(RegistryKey root, std::string_view path) const {
@@ -213,8 +228,8 @@ std::vector<std::string> SimRegistry::Describe(
                             data(value.type, value.data));
         for (const auto& sub : key.subkeys) walk(*sub, path + "\\" + sub->name);
     };
-    for (const auto& sub : machine_->subkeys) walk(*sub, "HKLM\\" + sub->name);
-    for (const auto& sub : classes_->subkeys) walk(*sub, "HKCR\\" + sub->name);
+    for (const Key* root : {machine_.get(), user_.get(), classes_.get()})
+        for (const auto& sub : root->subkeys) walk(*sub, root->name + "\\" + sub->name);
     return lines;
 }
 

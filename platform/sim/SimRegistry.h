@@ -38,6 +38,9 @@ public:
 
     // The path an open key was opened with, for the trace: "HKLM\sub\key".
     std::string PathOf(RegistryKey key) const;
+    // The predefined root a key is, or was opened under; 0 for none.
+    RegistryKey RootOf(RegistryKey key) const;
+    bool KeyExists(RegistryKey root, std::string_view subKey) const;
 
     // Outside changes: create the keys along the way and set a value; delete a
     // value or, when the path names a key, the key with everything under it.
@@ -73,6 +76,7 @@ private:
     RegistryKey NewHandle(RegistryKey root, std::string_view path);
 
     std::unique_ptr<Key> machine_;
+    std::unique_ptr<Key> user_;
     std::unique_ptr<Key> classes_;
     std::map<RegistryKey, Handle> handles_;
     RegistryKey nextHandle_ = 0x100;

@@ -33,17 +33,26 @@ const char* WindowName(ProgramWindow window) {
 // ---- the named event ----
 
 KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
-    const KernelHandle event = otherInstance_ && !Failing("OpenEventA") ? 2 : 0;
+    const bool running = otherInstance_ == OtherInstance::Running;
+    const KernelHandle event = running && !Failing("OpenEventA") ? 2 : 0;
+    lastError_ = otherInstance_ == OtherInstance::Elevated ? win::kErrorAccessDenied
+                 : event == 0                              ? win::kErrorFileNotFound
+                                                           : 0;
     trace_.Read([&] { return "OpenEventA " + Quoted(name ? name : "") + " -> " + Hex(event); });
     return event;
 }
 
 // Another instance that starts at the same moment creates the event between
-// this one's OpenEventA and CreateEventA.
+// this one's OpenEventA and CreateEventA; one run as administrator has
+// created it with a label this one may not open.
 KernelHandle SimDesktop::CreateEventA(bool, bool, const char* name) {
     trace_.Call("CreateEventA " + Quoted(name ? name : ""));
+    if (otherInstance_ == OtherInstance::Elevated) {
+        lastError_ = win::kErrorAccessDenied;
+        return 0;
+    }
     if (Failing("CreateEventA")) return 0;
-    lastError_ = racingInstance_ ? win::kErrorAlreadyExists : 0;
+    lastError_ = otherInstance_ == OtherInstance::Racing ? win::kErrorAlreadyExists : 0;
     return 1;
 }
 
@@ -71,9 +80,9 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
     Window& w = windows_[handle - 1];
     w.program = true;
     w.id = window;
-    const std::int32_t left = (screenWidth_ - declaration.width) / 2;
-    const std::int32_t top = (screenHeight_ - declaration.height) / 2;
-    w.rect = {left, top, left + declaration.width, top + declaration.height};
+    const auto left = static_cast<std::int32_t>((std::int64_t{screenWidth_} - declaration.width) / 2);
+    const auto top = static_cast<std::int32_t>((std::int64_t{screenHeight_} - declaration.height) / 2);
+    w.rect = Sized(left, top, declaration.width, declaration.height);
     if (window == ProgramWindow::Main) {
         menuChecks_.clear();
         for (const MenuItemDeclaration& item : TrayMenu())
@@ -81,7 +90,7 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
     }
     if (thread_)
         for (const TimerDeclaration& timer : declaration.timers)
-            thread_->StartTimer(handle, timer.id, timer.interval);
+            if (timer.startsWithWindow) thread_->StartTimer(handle, timer.id, timer.interval);
     if (declaration.created && state_) declaration.created(*state_, *this);
 }
 
@@ -190,11 +199,7 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
                 if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
             break;
         case kTaskbarCreated:
-            // After a restart of the shell the icon is put back as it was.
-            if (w->id == ProgramWindow::Main && trayIconWanted_) {
-                const std::string tip = trayTip_;
-                Shell_NotifyIconA(win::kNimAdd, tip.c_str());
-            }
+            if (declaration.taskbarCreated) declaration.taskbarCreated(*state_, *this);
             break;
         case kWmClose:
             if (w->id != ProgramWindow::Main) break;
@@ -209,7 +214,6 @@ void SimDesktop::EndOfProcess() {
     for (std::size_t i = 0; i < windows_.size(); ++i)
         if (windows_[i].program) DestroyProgramWindow(static_cast<WindowHandle>(i + 1));
     trayIcon_ = false;
-    trayIconWanted_ = false;
     helpModal_ = false;
     boxes_.clear();
     menuOpen_ = false;
@@ -227,21 +231,21 @@ void SimDesktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t 
     trace_.Call("StripRect " + std::to_string(left) + " " + std::to_string(top) + " " +
                 std::to_string(width) + " " + std::to_string(height));
     if (Window* w = Live(ProgramHandle(ProgramWindow::Strip)))
-        w->rect = {left, top, left + width, top + height};
+        w->rect = Sized(left, top, width, height);
 }
 
 void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
 
 // ---- tray icon and menu ----
 
+// Adding an icon that is already there fails, as on Windows.
 bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     const bool add = message == win::kNimAdd;
-    trace_.Call(add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove"));
-    trayIconWanted_ = add;
-    if (add) trayTip_ = tip ? tip : "";
-    if (Failing("Shell_NotifyIconA")) return false;
-    trayIcon_ = add;
-    return true;
+    const bool ok = !Failing("Shell_NotifyIconA") && (add ? !trayIcon_ : trayIcon_);
+    if (ok) trayIcon_ = add;
+    trace_.Call((add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove")) +
+                (ok ? "" : " failed"));
+    return ok;
 }
 
 void SimDesktop::RestartShell() {

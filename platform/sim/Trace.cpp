@@ -5,21 +5,22 @@
 namespace tremolux::sim {
 
 void Trace::Call(std::string text) {
-    if (lines_.size() >= kMaxLines) throw TraceFull{};
+    if (lines_ >= bounds_.lines || text.size() > bounds_.bytes - bytes_) throw TraceFull{};
+    ++lines_;
+    bytes_ += text.size();
     if (echo_) *echo_ << clock_ << ' ' << text << '\n';
-    lines_.push_back({clock_, std::move(text)});
+    auto [it, added] = seen_.try_emplace(std::move(text), Seen{0, clock_});
+    ++it->second.count;
 }
 
-const Trace::Line* Trace::Find(std::string_view text) const {
-    for (const Line& line : lines_)
-        if (line.text == text) return &line;
-    return nullptr;
+const Trace::Seen* Trace::Find(std::string_view text) const {
+    auto it = seen_.find(text);
+    return it == seen_.end() ? nullptr : &it->second;
 }
 
 std::size_t Trace::Count(std::string_view text) const {
-    std::size_t count = 0;
-    for (const Line& line : lines_) count += line.text == text;
-    return count;
+    const Seen* seen = Find(text);
+    return seen ? seen->count : 0;
 }
 
 std::string Quoted(std::string_view text) {

@@ -1,30 +1,36 @@
 // The replay trace: one line per desktop call, each stamped with the virtual
-// time, echoed as it is made.
+// time, echoed as it is made. The lines are kept as an index, each distinct
+// line with how often and when first it was made, so that an expectation
+// costs a lookup whatever the length of the trace.
 #pragma once
 
 #include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace tremolux::sim {
 
-// Thrown when a run would grow the trace past kMaxLines: a scenario asking
-// for days of virtual time with the timers running ends instead of
-// exhausting memory.
+// Thrown when a run would grow the trace past its bounds: a scenario asking
+// for days of the program's life ends instead of exhausting memory or disk.
 struct TraceFull {};
+
+struct TraceBounds {
+    std::size_t lines = 1'000'000;
+    std::size_t bytes = 32u << 20;
+};
 
 class Trace {
 public:
-    static constexpr std::size_t kMaxLines = 5'000'000;
 
-    struct Line {
-        std::int64_t time;
-        std::string text;
+    struct Seen {
+        std::size_t count = 0;
+        std::int64_t firstTime = 0;
     };
 
-    Trace(std::ostream* echo, const std::int64_t& clock) : echo_(echo), clock_(clock) {}
+    Trace(std::ostream* echo, const std::int64_t& clock, TraceBounds bounds = {})
+        : echo_(echo), clock_(clock), bounds_(bounds) {}
 
     void SetReads(bool on) { reads_ = on; }
     bool Reads() const { return reads_; }
@@ -36,16 +42,27 @@ public:
         if (reads_) Call(make());
     }
 
-    // A line of the trace, the time field left out, equal to text.
-    const Line* Find(std::string_view text) const;
+    // A line of the trace, the time field left out, equal to text; null
+    // when there is none.
+    const Seen* Find(std::string_view text) const;
     std::size_t Count(std::string_view text) const;
-    const std::vector<Line>& Lines() const { return lines_; }
+    std::size_t Lines() const { return lines_; }
 
 private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
     std::ostream* echo_;
     const std::int64_t& clock_;
+    TraceBounds bounds_;
     bool reads_ = false;
-    std::vector<Line> lines_;
+    std::size_t lines_ = 0;
+    std::size_t bytes_ = 0;
+    std::unordered_map<std::string, Seen, Hash, std::equal_to<>> seen_;
 };
 
 // A text as the trace prints it: in double quotes, with CR, LF, tab and the

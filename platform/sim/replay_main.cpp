@@ -1,7 +1,10 @@
 // tremolux-replay FILE: runs one scenario on the simulated desktop and
-// prints its trace. Exit 0: every expect held; 1: one failed; 2: the file
-// is malformed and nothing ran.
+// prints its trace. Exit 0: every expect held; 1: the run did not pass (an
+// expect failed, the run reached one of its bounds, or its trace could not
+// be written), with a message saying which; 2: the file is malformed or
+// cannot be read, and nothing ran.
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -28,6 +31,12 @@ int main(int argc, char** argv) {
     std::ifstream stream;
     std::istream* in = &std::cin;
     if (std::strcmp(file, "-") != 0) {
+        // A directory opens as a file that reads as empty; it is no scenario.
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error)) {
+            std::cerr << file << ": is a directory\n";
+            return 2;
+        }
         stream.open(file, std::ios::binary);
         if (!stream) {
             std::cerr << file << ": cannot open\n";
@@ -37,11 +46,21 @@ int main(int argc, char** argv) {
     }
     tremolux::sim::ParseError error{};
     const auto scenario = tremolux::sim::ParseScenario(*in, error);
+    if (in->bad()) {
+        std::cerr << file << ": cannot read\n";
+        return 2;
+    }
     if (!scenario) {
         std::cerr << file << ":" << error.line << ": " << error.message << '\n';
         return 2;
     }
     tremolux::sim::Replay replay(*scenario, &std::cout, std::cerr);
     if (reads) replay.SetReads(true);
-    return replay.Run();
+    const int code = replay.Run();
+    // A trace that did not reach its file, a full disk say, is no pass.
+    if (!std::cout.flush()) {
+        std::cerr << "the trace could not be written\n";
+        return 1;
+    }
+    return code;
 }

@@ -1,10 +1,12 @@
-// The help window's units: the label with its gradient and the two link
-// boxes, as child windows of classes of their own.
+// The units as child windows of classes of their own: the strip's picture
+// button, and the help window's label with its gradient and its two link
+// boxes.
 #include "platform/win32/Units.h"
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ namespace {
 
 constexpr wchar_t kLabelClass[] = L"TremoluxLabel";
 constexpr wchar_t kLinkClass[] = L"TremoluxLink";
+constexpr wchar_t kPictureClass[] = L"TremoluxPicture";
 
 constexpr COLORREF kLabelText = RGB(0, 0, 128);
 constexpr COLORREF kLinkBackground = RGB(216, 216, 0);
@@ -25,28 +28,25 @@ constexpr COLORREF kLinkNormal = RGB(0, 0, 255);
 constexpr COLORREF kLinkHover = RGB(62, 157, 232);
 constexpr COLORREF kLinkVisited = RGB(128, 0, 0);
 
-// What a link box keeps while it exists.
-struct LinkBox {
-    DesktopPort* port;
-    std::wstring caption;
-    std::string target;
-    bool hover = false;
-    bool visited = false;
-};
-
-// The link boxes alive now; one is dropped when its window goes.
-std::vector<std::unique_ptr<LinkBox>> liveLinks;
-
-void Forget(LinkBox* link) {
-    liveLinks.erase(std::remove_if(liveLinks.begin(), liveLinks.end(),
-                                   [&](const auto& live) { return live.get() == link; }),
-                    liveLinks.end());
+bool Inside(HWND hwnd, LPARAM lParam) {
+    RECT client;
+    if (!::GetClientRect(hwnd, &client)) return false;
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return ::PtInRect(&client, point) != FALSE;
 }
+
+template <typename Unit>
+Unit* UnitOf(HWND hwnd) {
+    return reinterpret_cast<Unit*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// ---- the label ----
 
 // The label's background: grey, white, grey along the diagonal from the
 // top-right corner toward the bottom-left, over twice the smaller side;
 // grey beyond.
 HBITMAP GradientBitmap(HDC dc, int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -56,7 +56,10 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) return bitmap;
+    if (!bitmap || !bits) {
+        if (bitmap) ::DeleteObject(bitmap);
+        return nullptr;
+    }
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const double length = 2.0 * std::min(width, height);
     for (int y = 0; y < height; ++y) {
@@ -65,33 +68,66 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
             const double t = along / length;
             const double white = t >= 1 ? 0 : 1 - std::fabs(2 * t - 1);
             const auto level = static_cast<std::uint32_t>(128 + 127 * white);
-            pixels[y * width + x] = level << 16 | level << 8 | level;
+            pixels[static_cast<std::size_t>(y) * width + x] = level << 16 | level << 8 | level;
         }
     }
     return bitmap;
 }
 
 // The label's gradient and font, made once when it is created rather than
-// at every paint.
+// at every paint. Either may be missing when the system is short of
+// resources; the label is then drawn without it.
 struct Label {
     HBITMAP gradient = nullptr;
     HFONT font = nullptr;
     std::wstring text;
 };
 
+// SimSun by its English name, which every Windows knows, with the Chinese
+// character set, so that the font mapper keeps to a Song face wherever
+// SimSun itself is missing.
+HFONT HelpFont() {
+    return ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+}
+
+void PaintLabel(HWND hwnd, const Label& label) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(hwnd, &paint);
+    if (!dc) return;
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    if (label.gradient) {
+        if (HDC memory = ::CreateCompatibleDC(dc)) {
+            HGDIOBJ previous = ::SelectObject(memory, label.gradient);
+            ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+            ::SelectObject(memory, previous);
+            ::DeleteDC(memory);
+        }
+    }
+    HGDIOBJ previousFont = label.font ? ::SelectObject(dc, label.font) : nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kLabelText);
+    ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &client,
+                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    if (previousFont) ::SelectObject(dc, previousFont);
+    ::EndPaint(hwnd, &paint);
+}
+
 LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* label = reinterpret_cast<Label*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    Label* label = UnitOf<Label>(hwnd);
     switch (message) {
         case WM_CREATE: {
-            label = new Label;
-            RECT client;
+            label = new (std::nothrow) Label;
+            if (!label) return -1;  // the label is not created
+            RECT client{};
             ::GetClientRect(hwnd, &client);
-            HDC dc = ::GetDC(hwnd);
-            label->gradient = GradientBitmap(dc, client.right, client.bottom);
-            ::ReleaseDC(hwnd, dc);
-            label->font = ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                        DEFAULT_PITCH, L"宋体");
+            if (HDC dc = ::GetDC(hwnd)) {
+                label->gradient = GradientBitmap(dc, client.right, client.bottom);
+                ::ReleaseDC(hwnd, dc);
+            }
+            label->font = HelpFont();
             label->text = Widen(kHelpText);
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
             return 0;
@@ -105,55 +141,101 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             }
             break;
         case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(hwnd, &paint);
-            RECT client;
-            ::GetClientRect(hwnd, &client);
-            if (label && label->gradient) {
-                HDC memory = ::CreateCompatibleDC(dc);
-                HGDIOBJ previous = ::SelectObject(memory, label->gradient);
-                ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-                ::SelectObject(memory, previous);
-                ::DeleteDC(memory);
-            }
-            if (label) {
-                HGDIOBJ previousFont = ::SelectObject(dc, label->font);
-                ::SetBkMode(dc, TRANSPARENT);
-                ::SetTextColor(dc, kLabelText);
-                ::DrawTextW(dc, label->text.c_str(), static_cast<int>(label->text.size()), &client,
-                            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-                ::SelectObject(dc, previousFont);
-            }
-            ::EndPaint(hwnd, &paint);
+        case WM_PAINT:
+            if (!label) break;
+            PaintLabel(hwnd, *label);
             return 0;
-        }
         default: break;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Inside(HWND hwnd, LPARAM lParam) {
-    RECT client;
-    ::GetClientRect(hwnd, &client);
-    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    return ::PtInRect(&client, point) != FALSE;
+// ---- the link boxes ----
+
+// What a link box keeps while it exists. window is cleared when the box's
+// window goes, which may happen while a click is being handled.
+struct LinkBox {
+    DesktopPort* port;
+    std::wstring caption;
+    std::string target;
+    HWND window = nullptr;
+    bool hover = false;
+    bool visited = false;
+};
+
+// The link boxes alive now; one is dropped when its window goes. Shared, so
+// that a click in progress keeps its box alive past that.
+std::vector<std::shared_ptr<LinkBox>> liveLinks;
+
+std::shared_ptr<LinkBox> Keep(const LinkBox* link) {
+    for (const auto& live : liveLinks)
+        if (live.get() == link) return live;
+    return nullptr;
 }
 
-// The box captures the mouse while the pointer is over it, so that it
-// hears the pointer leave; the hover colour wins over the visited one.
+void Forget(const LinkBox* link) {
+    liveLinks.erase(std::remove_if(liveLinks.begin(), liveLinks.end(),
+                                   [&](const auto& live) { return live.get() == link; }),
+                    liveLinks.end());
+}
+
+void EndHover(HWND hwnd, LinkBox& link) {
+    link.hover = false;
+    if (::GetCapture() == hwnd) ::ReleaseCapture();
+    ::InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// Opening the target can pump messages (an error box, DDE), and the help
+// window may be closed meanwhile: the box is kept alive across the call,
+// and marked visited only if its window is still there.
+void Click(const LinkBox* clicked) {
+    const std::shared_ptr<LinkBox> link = Keep(clicked);
+    if (!link || !OpenLink(*link->port, link->target.c_str()) || !link->window) return;
+    link->visited = true;
+    ::InvalidateRect(link->window, nullptr, TRUE);
+}
+
+void PaintLink(HWND hwnd, const LinkBox& link) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(hwnd, &paint);
+    if (!dc) return;
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    if (HBRUSH background = ::CreateSolidBrush(kLinkBackground)) {
+        ::FillRect(dc, &client, background);
+        ::DeleteObject(background);
+    }
+    HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, link.hover     ? kLinkHover
+                       : link.visited ? kLinkVisited
+                                      : kLinkNormal);
+    ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (previous) ::SelectObject(dc, previous);
+    ::EndPaint(hwnd, &paint);
+}
+
+// The box captures the mouse while the pointer is over it, so that it hears
+// the pointer leave. The capture only holds over the program's own windows
+// while no button is down, so the box also asks to be told when the
+// pointer leaves it. The hover colour wins over the visited one.
 LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* link = reinterpret_cast<LinkBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    LinkBox* link = UnitOf<LinkBox>(hwnd);
     switch (message) {
         case WM_NCCREATE: {
             const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                                reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            link = static_cast<LinkBox*>(create->lpCreateParams);
+            if (link) link->window = hwnd;
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
             break;
         }
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            Forget(link);
+            if (link) {
+                link->window = nullptr;
+                Forget(link);
+            }
             break;
         case WM_SETCURSOR:
             ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
@@ -163,10 +245,15 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             if (!link->hover && Inside(hwnd, lParam)) {
                 link->hover = true;
                 ::SetCapture(hwnd);
+                TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd, 0};
+                ::TrackMouseEvent(&leave);
                 ::InvalidateRect(hwnd, nullptr, TRUE);
             } else if (link->hover && !Inside(hwnd, lParam)) {
-                ::ReleaseCapture();
+                EndHover(hwnd, *link);
             }
+            return 0;
+        case WM_MOUSELEAVE:
+            if (link && link->hover) EndHover(hwnd, *link);
             return 0;
         case WM_CAPTURECHANGED:
             if (link && link->hover) {
@@ -175,32 +262,86 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_LBUTTONUP:
-            if (link && Inside(hwnd, lParam) && OpenLink(*link->port, link->target.c_str())) {
-                link->visited = true;
-                ::InvalidateRect(hwnd, nullptr, TRUE);
-            }
+            if (link && Inside(hwnd, lParam)) Click(link);
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = ::BeginPaint(hwnd, &paint);
-            RECT client;
-            ::GetClientRect(hwnd, &client);
-            HBRUSH background = ::CreateSolidBrush(kLinkBackground);
-            ::FillRect(dc, &client, background);
-            ::DeleteObject(background);
-            if (link) {
-                HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-                ::SetBkMode(dc, TRANSPARENT);
-                ::SetTextColor(dc, link->hover     ? kLinkHover
-                                   : link->visited ? kLinkVisited
-                                                   : kLinkNormal);
-                ::DrawTextW(dc, link->caption.c_str(), static_cast<int>(link->caption.size()),
-                            &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-                ::SelectObject(dc, previous);
-            }
-            ::EndPaint(hwnd, &paint);
+        case WM_PAINT:
+            if (!link) break;
+            PaintLink(hwnd, *link);
             return 0;
+        default: break;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// ---- the picture button ----
+
+struct PictureButton {
+    const HBITMAP* pictures;
+    bool pressed = false;
+};
+
+void PaintPicture(HWND hwnd, const PictureButton& button) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(hwnd, &paint);
+    if (!dc) return;
+    HBITMAP picture = button.pictures[button.pressed ? 1 : 0];
+    HDC memory = picture ? ::CreateCompatibleDC(dc) : nullptr;
+    if (memory) {
+        HGDIOBJ previous = ::SelectObject(memory, picture);
+        BITMAP size{};
+        ::GetObjectW(picture, sizeof size, &size);
+        ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, previous);
+        ::DeleteDC(memory);
+    }
+    ::EndPaint(hwnd, &paint);
+}
+
+void SetPressed(HWND hwnd, PictureButton& button, bool pressed) {
+    button.pressed = pressed;
+    ::InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+// The class has no CS_DBLCLKS: the second click of a double click is a
+// click like the first. The button takes no focus, and a click on it does
+// not activate its window.
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    PictureButton* button = UnitOf<PictureButton>(hwnd);
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            button = new (std::nothrow)
+                PictureButton{static_cast<const HBITMAP*>(create->lpCreateParams)};
+            if (!button) return FALSE;
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
+            break;
         }
+        case WM_NCDESTROY:
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            delete button;
+            break;
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        case WM_LBUTTONDOWN:
+            if (!button) break;
+            ::SetCapture(hwnd);
+            SetPressed(hwnd, *button, true);
+            return 0;
+        case WM_LBUTTONUP:
+            if (!button || !button->pressed) return 0;
+            SetPressed(hwnd, *button, false);
+            ::ReleaseCapture();
+            if (Inside(hwnd, lParam))
+                ::SendMessageW(::GetParent(hwnd), WM_COMMAND,
+                               MAKEWPARAM(::GetDlgCtrlID(hwnd), BN_CLICKED),
+                               reinterpret_cast<LPARAM>(hwnd));
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (button && button->pressed) SetPressed(hwnd, *button, false);
+            return 0;
+        case WM_PAINT:
+            if (!button) break;
+            PaintPicture(hwnd, *button);
+            return 0;
         default: break;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
@@ -219,6 +360,10 @@ void RegisterUnitClasses(HINSTANCE instance) {
     unit.lpfnWndProc = LinkProc;
     unit.lpszClassName = kLinkClass;
     ::RegisterClassExW(&unit);
+    unit.lpfnWndProc = PictureProc;
+    unit.lpszClassName = kPictureClass;
+    unit.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    ::RegisterClassExW(&unit);
 }
 
 HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit) {
@@ -229,15 +374,25 @@ HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit) {
 
 HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
                    DesktopPort& port) {
-    liveLinks.push_back(std::make_unique<LinkBox>(
-        LinkBox{&port, Widen(unit.caption ? unit.caption : ""), unit.target ? unit.target : ""}));
-    LinkBox* link = liveLinks.back().get();
+    auto link = std::shared_ptr<LinkBox>(
+        new (std::nothrow) LinkBox{&port, Widen(unit.caption ? unit.caption : ""),
+                                   unit.target ? unit.target : ""});
+    if (!link) return nullptr;
+    liveLinks.push_back(link);
     HWND box =
         ::CreateWindowExW(WS_EX_CLIENTEDGE, kLinkClass, link->caption.c_str(),
                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, unit.rect.left, unit.rect.top,
-                          unit.rect.right, unit.rect.bottom, parent, nullptr, instance, link);
-    if (!box) Forget(link);
+                          unit.rect.right, unit.rect.bottom, parent, nullptr, instance, link.get());
+    if (!box) Forget(link.get());
     return box;
+}
+
+HWND CreatePictureButton(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, UINT_PTR id,
+                         const HBITMAP (&pictures)[2]) {
+    return ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE, unit.rect.left,
+                             unit.rect.top, unit.rect.right, unit.rect.bottom, parent,
+                             reinterpret_cast<HMENU>(id), instance,
+                             const_cast<HBITMAP*>(pictures));
 }
 
 }  // namespace tremolux::win32

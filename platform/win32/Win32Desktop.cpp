@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/Numbers.h"
+#include "platform/win32/Decisions.h"
 #include "platform/win32/Resources.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Units.h"
@@ -22,6 +26,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TremoluxWindow";
 constexpr UINT_PTR kPictureButtonId = 1;
+// How long the taskbar may take to answer the corner request.
+constexpr UINT kTaskbarAnswerTimeout = 2000;
 
 // Window handles have 32 significant bits on every Windows, so a 64-bit
 // build (the one Wine runs where 32-bit code cannot) sign-extends them.
@@ -33,23 +39,83 @@ WindowHandle ToHandle(HWND hwnd) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
-// Run as administrator, the program would not hear the shell's broadcast:
-// message filtering keeps it from a process of lower integrity. Windows
-// Vista and later have the filter; Windows XP has neither it nor the need.
-void AllowTaskbarCreated(HWND window, UINT message) {
-    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+template <typename Function>
+Function User32Function(const char* name) {
     HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    if (!user32 || message == 0) return;
-    auto filter = reinterpret_cast<Filter>(
-        reinterpret_cast<void*>(::GetProcAddress(user32, "ChangeWindowMessageFilterEx")));
+    return user32 ? reinterpret_cast<Function>(
+                        reinterpret_cast<void*>(::GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+// Run as administrator, the program would not hear the shell's broadcast:
+// message filtering keeps it from a process of lower integrity. Windows 7
+// and later filter per window, Vista per process; Windows XP has neither
+// the filter nor the need.
+void AllowTaskbarCreated(HWND window, UINT message) {
+    if (message == 0) return;
     constexpr DWORD kMsgFltAllow = 1;
-    if (filter) filter(window, message, kMsgFltAllow, nullptr);
+    constexpr DWORD kMsgFltAdd = 1;
+    using PerWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using PerProcess = BOOL(WINAPI*)(UINT, DWORD);
+    if (auto filter = User32Function<PerWindow>("ChangeWindowMessageFilterEx")) {
+        filter(window, message, kMsgFltAllow, nullptr);
+    } else if (auto filter = User32Function<PerProcess>("ChangeWindowMessageFilter")) {
+        filter(message, kMsgFltAdd);
+    }
 }
 
 DWORD StyleOf(const WindowDeclaration& declaration) {
     if (declaration.border == Border::FixedSingle)
         return WS_OVERLAPPED | WS_CAPTION | (declaration.systemMenu ? WS_SYSMENU : 0);
     return WS_POPUP | (declaration.systemMenu ? WS_SYSMENU : 0);
+}
+
+// A window that never takes the activation is a tool window too, which also
+// keeps it off the taskbar and out of Alt+Tab.
+DWORD ExtendedStyleOf(const WindowDeclaration& declaration) {
+    return (declaration.topmost ? WS_EX_TOPMOST : 0) |
+           (declaration.neverActivates ? WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW : 0);
+}
+
+Rect WorkArea() {
+    RECT area{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+        area = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+// A maximized window given a new rectangle would stay maximized at it: a
+// half-width window with a restore button whose restore jumps elsewhere. It
+// is restored, straight to that rectangle as its normal one, instead. The
+// normal rectangle is in workspace coordinates, which start at the work
+// area's corner (except for tool windows); the SetWindowPos that follows
+// puts the window exactly where the screen coordinates say. Where the
+// placement of another program's window is refused (Wine refuses it), a
+// plain restore does, by way of the window's earlier normal rectangle.
+void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx,
+                    std::int32_t cy) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(window, &placement)) {
+        ::ShowWindow(window, SW_RESTORE);
+        return;
+    }
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const bool tool = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    if (!tool && ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        dx = std::int64_t{monitor.rcWork.left} - monitor.rcMonitor.left;
+        dy = std::int64_t{monitor.rcWork.top} - monitor.rcMonitor.top;
+    }
+    placement.flags = 0;
+    placement.showCmd = SW_RESTORE;
+    placement.rcNormalPosition = {Saturate(x - dx), Saturate(y - dy),
+                                  Saturate(std::int64_t{x} + cx - dx),
+                                  Saturate(std::int64_t{y} + cy - dy)};
+    if (!::SetWindowPlacement(window, &placement) || ::IsZoomed(window))
+        ::ShowWindow(window, SW_RESTORE);
 }
 
 }  // namespace
@@ -81,6 +147,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
         slots_[i].id = static_cast<ProgramWindow>(i);
     }
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    isHungAppWindow_ = User32Function<IsHungAppWindowFunction>("IsHungAppWindow");
 }
 
 Win32Desktop::~Win32Desktop() {
@@ -92,12 +159,12 @@ Win32Desktop::~Win32Desktop() {
 }
 
 int Win32Desktop::RunMessageLoop() {
-    MSG message;
+    MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }
 
 // ---- the window framework ----
@@ -119,8 +186,8 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
     const HWND hwnd = slot.hwnd;
     switch (message) {
         case WM_TIMER:
-            for (const TimerDeclaration& timer : declaration.timers)
-                if (timer.id == wParam) timer.tick(state_, *this);
+            if (const TimerDeclaration* timer = TimerOf(slot.id, static_cast<std::uint32_t>(wParam)))
+                timer->tick(state_, *this);
             return 0;
         case WM_COMMAND:
             if (lParam == 0) {  // a menu item
@@ -132,9 +199,9 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
                         unit.click(state_, *this);
             }
             return 0;
-        case WM_DRAWITEM:
-            DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
+        case WM_MOUSEACTIVATE:
+            if (declaration.neverActivates) return MA_NOACTIVATE;
+            break;
         case WM_SHOWWINDOW:
             if (wParam && declaration.shown) declaration.shown(state_, *this);
             break;
@@ -152,10 +219,8 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
             if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
             return 0;
         default:
-            // After a restart of the shell the icon is put back as it was.
-            if (message == taskbarCreated_ && taskbarCreated_ != 0 &&
-                slot.id == ProgramWindow::Main) {
-                if (trayIconWanted_) AddTrayIcon();
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                if (declaration.taskbarCreated) declaration.taskbarCreated(state_, *this);
                 return 0;
             }
             if (message == kTrayMessage && declaration.tray) {
@@ -168,64 +233,75 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// Creates the window hidden, centred on the primary screen and owned by the
-// hidden tool window, then its units and timers, then raises its created
-// event.
+// Creates the window hidden, centred on the primary screen (and within the
+// work area) and owned by the hidden tool window, then its units and
+// timers, then raises its created event.
 void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     Slot& slot = SlotOf(window);
     if (slot.hwnd) return;
     const WindowDeclaration& declaration = DeclarationOf(window);
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - declaration.width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - declaration.height) / 2;
+    const std::int64_t left = (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - declaration.width) / 2;
+    const std::int64_t top = (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - declaration.height) / 2;
+    const Rect placed = WithinWorkArea(
+        {Saturate(left), Saturate(top), Saturate(left + declaration.width),
+         Saturate(top + declaration.height)},
+        WorkArea());
     const std::wstring title = Widen(declaration.title);
     slot.modal = modal;
-    ::CreateWindowExW(declaration.topmost ? WS_EX_TOPMOST : 0, kWindowClass, title.c_str(),
-                      StyleOf(declaration), left, top, declaration.width, declaration.height,
-                      owner_, nullptr, instance_, &slot);
+    ::CreateWindowExW(ExtendedStyleOf(declaration), kWindowClass, title.c_str(),
+                      StyleOf(declaration), placed.left, placed.top, placed.right - placed.left,
+                      placed.bottom - placed.top, owner_, nullptr, instance_, &slot);
     if (!slot.hwnd) return;
     if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
     CreateUnits(slot);
     for (const TimerDeclaration& timer : declaration.timers)
-        ::SetTimer(slot.hwnd, timer.id, timer.interval, nullptr);
+        if (timer.startsWithWindow) ::SetTimer(slot.hwnd, timer.id, timer.interval, nullptr);
     if (declaration.created) declaration.created(state_, *this);
 }
 
 // In declared order; the link boxes lie over the label and are drawn above it.
 void Win32Desktop::CreateUnits(Slot& slot) {
     if (slot.id == ProgramWindow::Main) BuildTrayMenu();
-    HWND links[2] = {};
-    int linkCount = 0;
+    std::vector<HWND> links;
     for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
         switch (unit.kind) {
             case UnitKind::PictureButton:
-                ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                                  unit.rect.left, unit.rect.top, unit.rect.right, unit.rect.bottom,
-                                  slot.hwnd, reinterpret_cast<HMENU>(kPictureButtonId), instance_,
-                                  nullptr);
+                CreatePictureButton(instance_, slot.hwnd, unit, kPictureButtonId, pictures_);
                 break;
             case UnitKind::Label: CreateLabel(instance_, slot.hwnd, unit); break;
             case UnitKind::LinkBox:
-                if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this);
-                    link && linkCount < 2)
-                    links[linkCount++] = link;
+                if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this))
+                    links.push_back(link);
                 break;
         }
     }
-    for (int i = 0; i < linkCount; ++i)
-        ::SetWindowPos(links[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (HWND link : links)
+        ::SetWindowPos(link, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The menu as declared: a submenu's items follow its opener, and an item's
-// shortcut text stands after a tab.
+// shortcut text stands after a tab. A menu that cannot be made is no menu:
+// the tray event then opens nothing.
 void Win32Desktop::BuildTrayMenu() {
     if (menuBar_) return;
     menuBar_ = ::CreateMenu();
-    trayMenu_ = ::CreatePopupMenu();
-    ::AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(trayMenu_),
-                  Widen(kTrayMenuCaption).c_str());
+    HMENU dropDown = ::CreatePopupMenu();
+    if (!menuBar_ || !dropDown ||
+        !::AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown),
+                       Widen(kTrayMenuCaption).c_str())) {
+        if (dropDown) ::DestroyMenu(dropDown);
+        if (menuBar_) ::DestroyMenu(menuBar_);
+        menuBar_ = nullptr;
+        return;
+    }
+    trayMenu_ = dropDown;
     HMENU submenu = nullptr;
     for (const MenuItemDeclaration& item : TrayMenu()) {
-        HMENU into = item.depth == 1 && submenu ? submenu : trayMenu_;
+        HMENU into = trayMenu_;
+        if (item.depth == 1) {
+            if (!submenu) continue;
+            into = submenu;
+        }
         if (!item.caption) {
             ::AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
             continue;
@@ -234,26 +310,16 @@ void Win32Desktop::BuildTrayMenu() {
         if (item.shortcut) text += L"\t" + Widen(item.shortcut);
         if (item.opensSubmenu) {
             submenu = ::CreatePopupMenu();
-            ::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), text.c_str());
+            if (submenu && !::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                                          text.c_str())) {
+                ::DestroyMenu(submenu);
+                submenu = nullptr;
+            }
             continue;
         }
         ::AppendMenuW(into, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.commandId,
                       text.c_str());
     }
-}
-
-// The first picture normally, the second while the button is held down.
-void Win32Desktop::DrawPictureButton(const DRAWITEMSTRUCT& item) {
-    HBITMAP picture = pictures_[(item.itemState & ODS_SELECTED) ? 1 : 0];
-    if (!picture) return;
-    HDC memory = ::CreateCompatibleDC(item.hDC);
-    if (!memory) return;
-    HGDIOBJ previous = ::SelectObject(memory, picture);
-    BITMAP size{};
-    ::GetObjectW(picture, sizeof size, &size);
-    ::BitBlt(item.hDC, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-    ::SelectObject(memory, previous);
-    ::DeleteDC(memory);
 }
 
 // The strip is shown without taking the activation; a modal window is
@@ -273,7 +339,7 @@ void Win32Desktop::ShowProgramWindow(ProgramWindow window) {
         slot.running = false;
         return;
     }
-    ::ShowWindow(slot.hwnd, window == ProgramWindow::Strip ? SW_SHOWNOACTIVATE : SW_SHOW);
+    ::ShowWindow(slot.hwnd, DeclarationOf(window).neverActivates ? SW_SHOWNOACTIVATE : SW_SHOW);
 }
 
 // While a modal window is open every other window of the program is
@@ -288,8 +354,14 @@ void Win32Desktop::RunModal(Slot& slot) {
     }
     ::ShowWindow(slot.hwnd, SW_SHOW);
     const WindowDeclaration& declaration = DeclarationOf(slot.id);
-    MSG message;
-    while (slot.hwnd && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    bool quit = false;
+    while (slot.hwnd) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            quit = got == 0;
+            break;
+        }
         // Esc closes the window wherever in it the keyboard focus is.
         if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
             declaration.escapeCloses &&
@@ -300,8 +372,8 @@ void Win32Desktop::RunModal(Slot& slot) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    if (message.message == WM_QUIT && slot.hwnd)
-        ::PostQuitMessage(static_cast<int>(message.wParam));
+    // The quit this loop took is left for the outer loop to end on.
+    if (quit) ::PostQuitMessage(static_cast<int>(message.wParam));
     for (int i = 0; i < 3; ++i)
         if (&slots_[i] != &slot && slots_[i].hwnd) ::EnableWindow(slots_[i].hwnd, wasEnabled[i]);
 }
@@ -316,52 +388,64 @@ void Win32Desktop::CloseMainWindow() {
 
 void Win32Desktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
                                 std::int32_t height) {
-    ::SetWindowPos(SlotOf(ProgramWindow::Strip).hwnd, nullptr, left, top, width, height,
-                   SWP_NOACTIVATE | SWP_NOZORDER);
+    if (HWND strip = SlotOf(ProgramWindow::Strip).hwnd)
+        ::SetWindowPos(strip, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
+// Back to the top of the always-on-top windows. If anything minimized or
+// hid the strip meanwhile, it is shown again, without taking the
+// activation.
 void Win32Desktop::SetStripTopmost() {
-    ::SetWindowPos(SlotOf(ProgramWindow::Strip).hwnd, HWND_TOPMOST, 0, 0, 0, 0,
-                   SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    HWND strip = SlotOf(ProgramWindow::Strip).hwnd;
+    if (!strip) return;
+    if (::IsIconic(strip)) ::ShowWindow(strip, SW_SHOWNOACTIVATE);
+    const UINT show = ::IsWindowVisible(strip) ? 0 : SWP_SHOWWINDOW;
+    ::SetWindowPos(strip, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | show);
 }
+
+bool Win32Desktop::SetTimer(WindowHandle window, std::uint32_t timerId,
+                            std::uint32_t milliseconds) {
+    return ::SetTimer(ToHwnd(window), timerId, milliseconds, nullptr) != 0;
+}
+
+bool Win32Desktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
+    return ::KillTimer(ToHwnd(window), timerId) != FALSE;
+}
+
+void Win32Desktop::ExitProcess(std::uint32_t exitCode) { ::ExitProcess(exitCode); }
 
 // ---- tray icon and menu ----
 
+// An add can report failure when the shell, busy starting, answered late
+// but put the icon up all the same; then the icon is there to be modified,
+// and the add counts as done.
 bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
+    data.uID = kTrayIconId;
     if (message == win::kNimAdd) {
-        trayIconWanted_ = true;
-        trayTip_ = Widen(tip ? tip : "");
-        return AddTrayIcon();
+        data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        data.uCallbackMessage = kTrayMessage;
+        data.hIcon = icon_;
+        const std::wstring text = Widen(tip ? tip : "");
+        const std::size_t length = std::min(text.size(), std::size(data.szTip) - 1);
+        std::wmemcpy(data.szTip, text.c_str(), length);
+        data.szTip[length] = L'\0';
     }
-    trayIconWanted_ = false;
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
-    data.uID = kTrayIconId;
-    return ::Shell_NotifyIconW(message, &data) != FALSE;
-}
-
-bool Win32Desktop::AddTrayIcon() {
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon = icon_;
-    const std::size_t length = std::min(trayTip_.size(), std::size(data.szTip) - 1);
-    std::wmemcpy(data.szTip, trayTip_.c_str(), length);
-    data.szTip[length] = L'\0';
-    return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    return ::Shell_NotifyIconW(message, &data) != FALSE ||
+           (message == win::kNimAdd && ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE);
 }
 
 bool Win32Desktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
-    return ::CheckMenuItem(trayMenu_, commandId,
-                           MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) !=
-           static_cast<DWORD>(-1);
+    return trayMenu_ && ::CheckMenuItem(trayMenu_, commandId,
+                                        MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) !=
+                            static_cast<DWORD>(-1);
 }
 
 bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
+    if (!trayMenu_) return false;
     const UINT state = ::GetMenuState(trayMenu_, commandId, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
 }
@@ -369,17 +453,42 @@ bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
 // Without TPM_RETURNCMD the chosen item's WM_COMMAND is posted to the main
 // window and raises its click once the menu has closed.
 bool Win32Desktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) {
-    return ::TrackPopupMenu(trayMenu_, flags, x, y, 0, SlotOf(ProgramWindow::Main).hwnd, nullptr) !=
-           FALSE;
+    return trayMenu_ && ::TrackPopupMenu(trayMenu_, flags, x, y, 0,
+                                         SlotOf(ProgramWindow::Main).hwnd, nullptr) != FALSE;
 }
 
+// The link's address through the wide API, so that one outside the ANSI
+// code page arrives as it is. An address that is not valid UTF-8 is not
+// opened: SE_ERR_FNF.
 std::intptr_t Win32Desktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
+    constexpr std::intptr_t kFileNotFound = 2;
+    const std::optional<std::wstring> wideVerb = ToUtf16(verb ? verb : "");
+    const std::optional<std::wstring> wideFile = ToUtf16(file ? file : "");
+    if (!wideVerb || !wideFile) return kFileNotFound;
     return reinterpret_cast<std::intptr_t>(
-        ::ShellExecuteA(nullptr, verb, file, nullptr, nullptr, show));
+        ::ShellExecuteW(nullptr, wideVerb->c_str(), wideFile->c_str(), nullptr, nullptr, show));
 }
 
+// WinExec has no wide form: the command line is started with
+// CreateProcessW, with WinExec's result, above 31 on success.
 std::uint32_t Win32Desktop::WinExec(const char* commandLine, std::int32_t show) {
-    return ::WinExec(commandLine, show);
+    constexpr std::uint32_t kStarted = 33;
+    constexpr std::uint32_t kFileNotFound = 2;
+    const std::optional<std::wstring> line = ToUtf16(commandLine ? commandLine : "");
+    if (!line || line->empty()) return kFileNotFound;
+    std::vector<wchar_t> writable(line->begin(), line->end());
+    writable.push_back(L'\0');  // CreateProcessW may write into its command line
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
+        return kFileNotFound;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return kStarted;
 }
 
 std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {
@@ -396,6 +505,10 @@ KernelHandle Win32Desktop::OpenEventA(std::uint32_t desiredAccess, bool inheritH
 
 KernelHandle Win32Desktop::CreateEventA(bool manualReset, bool initialState, const char* name) {
     return reinterpret_cast<KernelHandle>(::CreateEventA(nullptr, manualReset, initialState, name));
+}
+
+bool Win32Desktop::CloseHandle(KernelHandle handle) {
+    return handle != 0 && ::CloseHandle(reinterpret_cast<HANDLE>(handle)) != FALSE;
 }
 
 std::uint32_t Win32Desktop::GetLastError() { return ::GetLastError(); }
@@ -418,13 +531,28 @@ std::int32_t Win32Desktop::GetSystemMetrics(std::int32_t index) {
     return ::GetSystemMetrics(index);
 }
 
+// The engine asks for the primary button and for Shift as the logical keys;
+// see PhysicalKey and ShiftState.
 std::int16_t Win32Desktop::GetAsyncKeyState(std::int32_t virtualKey) {
+    if (virtualKey == VK_SHIFT)
+        return ShiftState(::GetAsyncKeyState(VK_SHIFT), ::GetAsyncKeyState(VK_LSHIFT),
+                          ::GetAsyncKeyState(VK_RSHIFT));
+    if (virtualKey == VK_LBUTTON || virtualKey == VK_RBUTTON)
+        return ::GetAsyncKeyState(PhysicalKey(virtualKey, ::GetSystemMetrics(SM_SWAPBUTTON) != 0));
     return ::GetAsyncKeyState(virtualKey);
 }
 
 void Win32Desktop::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 // ---- windows ----
+
+bool Win32Desktop::Hung(HWND window) const {
+    const bool ownThread =
+        window && ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId();
+    return SpareHungWindow(ToHandle(window), ownThread, [&](WindowHandle) {
+        return isHungAppWindow_ && isHungAppWindow_(window);
+    });
+}
 
 WindowHandle Win32Desktop::GetForegroundWindow() { return ToHandle(::GetForegroundWindow()); }
 
@@ -433,55 +561,61 @@ bool Win32Desktop::GetWindowRect(WindowHandle window, Rect* rect) {
 }
 
 bool Win32Desktop::EnableWindow(WindowHandle window, bool enable) {
-    return ::EnableWindow(ToHwnd(window), enable) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    return !Hung(hwnd) && ::EnableWindow(hwnd, enable) != FALSE;
 }
 
 bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
                                 std::int32_t y, std::int32_t cx, std::int32_t cy,
                                 std::uint32_t flags) {
-    return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    if (Hung(hwnd)) return false;
+    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE)) && ::IsZoomed(hwnd)) LeaveMaximized(hwnd, x, y, cx, cy);
+    return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
 bool Win32Desktop::CloseWindow(WindowHandle window) {
-    return ::CloseWindow(ToHwnd(window)) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    return !Hung(hwnd) && ::CloseWindow(hwnd) != FALSE;
 }
 
 bool Win32Desktop::ShowWindow(WindowHandle window, std::int32_t command) {
-    return ::ShowWindow(ToHwnd(window), command) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    return !Hung(hwnd) && ::ShowWindow(hwnd, command) != FALSE;
 }
 
 bool Win32Desktop::SetForegroundWindow(WindowHandle window) {
-    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    return !Hung(hwnd) && ::SetForegroundWindow(hwnd) != FALSE;
 }
 
 bool Win32Desktop::BringWindowToTop(WindowHandle window) {
-    return ::BringWindowToTop(ToHwnd(window)) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    return !Hung(hwnd) && ::BringWindowToTop(hwnd) != FALSE;
 }
 
 WindowHandle Win32Desktop::SetFocus(WindowHandle window) {
-    return ToHandle(::SetFocus(ToHwnd(window)));
+    const HWND hwnd = ToHwnd(window);
+    return Hung(hwnd) ? kNoWindow : ToHandle(::SetFocus(hwnd));
 }
 
 WindowHandle Win32Desktop::FindWindowA(const char* className, const char* windowName) {
     return ToHandle(::FindWindowA(className, windowName));
 }
 
+// A taskbar that has stopped responding is not waited for.
 std::intptr_t Win32Desktop::SendMessageA(WindowHandle window, std::uint32_t message,
                                          std::uintptr_t wParam, std::intptr_t lParam) {
-    return ::SendMessageA(ToHwnd(window), message, wParam, lParam);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam,
+                          SMTO_ABORTIFHUNG | SMTO_NORMAL, kTaskbarAnswerTimeout, &result);
+    return static_cast<std::intptr_t>(result);
 }
 
 bool Win32Desktop::PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
     return ::PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
 }
-
-bool Win32Desktop::SetTimer(WindowHandle window, std::uint32_t timerId,
-                            std::uint32_t milliseconds) {
-    return ::SetTimer(ToHwnd(window), timerId, milliseconds, nullptr) != 0;
-}
-
-void Win32Desktop::ExitProcess(std::uint32_t exitCode) { ::ExitProcess(exitCode); }
 
 // ---- shell automation, late-bound by name ----
 

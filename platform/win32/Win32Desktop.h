@@ -7,8 +7,6 @@
 #endif
 #include <windows.h>
 
-#include <string>
-
 #include "engine/DesktopPort.h"
 #include "engine/ProgramState.h"
 
@@ -30,6 +28,7 @@ public:
     KernelHandle OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
                             const char* name) override;
     KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
+    bool CloseHandle(KernelHandle handle) override;
     std::uint32_t GetLastError() override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
                                std::uint32_t winIni) override;
@@ -71,22 +70,21 @@ public:
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
-    std::int32_t RegCreateKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
-                                 RegistryKey* key) override;
     std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override;
-    std::int32_t RegSetValueExA(RegistryKey key, const char* valueName, std::uint32_t type,
-                                const std::uint8_t* data, std::uint32_t size) override;
-    std::int32_t RegSetValueExW(RegistryKey key, const char* valueName, std::uint32_t type,
-                                const char* text) override;
+    std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey, const char* valueName,
+                                 std::uint32_t type, const std::uint8_t* data,
+                                 std::uint32_t size) override;
+    std::int32_t RegSetKeyValueW(RegistryKey root, const char* subKey, const char* valueName,
+                                 std::uint32_t type, const char* text) override;
     std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
     std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
     std::int32_t RegCloseKey(RegistryKey key) override;
     std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
                                             std::uint32_t size) override;
-    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
+    bool KillTimer(WindowHandle window, std::uint32_t timerId) override;
     [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
 
 private:
@@ -104,8 +102,10 @@ private:
     Slot& SlotOf(ProgramWindow window) { return slots_[static_cast<int>(window)]; }
     void CreateUnits(Slot& slot);
     void BuildTrayMenu();
-    void DrawPictureButton(const DRAWITEMSTRUCT& item);
     void RunModal(Slot& slot);
+    // Whether a call on this window is to be spared: another program's
+    // window whose thread has stopped responding.
+    bool Hung(HWND window) const;
 
     HINSTANCE instance_;
     ProgramState& state_;
@@ -117,11 +117,8 @@ private:
     HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
     // The shell broadcasts this when a new taskbar is up, every icon gone.
     UINT taskbarCreated_ = 0;
-    // The tooltip of the icon the program has put in the tray, so that it
-    // can be put back after a restart of the shell; empty when removed.
-    std::wstring trayTip_;
-    bool trayIconWanted_ = false;
-    bool AddTrayIcon();
+    using IsHungAppWindowFunction = BOOL(WINAPI*)(HWND);
+    IsHungAppWindowFunction isHungAppWindow_ = nullptr;
 };
 
 }  // namespace tremolux::win32

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/Numbers.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32Desktop.h"
 
@@ -14,12 +15,32 @@ namespace {
 // The predefined roots are sign-extended values in a 64-bit build.
 HKEY Key(RegistryKey key) {
     if (key == win::kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
+    if (key == win::kHkeyCurrentUser) return HKEY_CURRENT_USER;
     if (key == win::kHkeyClassesRoot) return HKEY_CLASSES_ROOT;
     return reinterpret_cast<HKEY>(key);
 }
 
-// The longest path Windows hands out, in UTF-16 units.
+// The longest path Windows hands out, in UTF-16 units with its zero.
 constexpr DWORD kMaxPath = 32768;
+
+// RegSetKeyValue itself came with Vista, and the program still runs on XP:
+// the subkey is opened for writing or, failing that, created, and the value
+// set in it.
+LONG SetKeyValue(RegistryKey root, const char* subKey, const char* valueName, DWORD type,
+                 const BYTE* data, DWORD size) {
+    const std::optional<std::wstring> key = ToUtf16(subKey ? subKey : "");
+    const std::optional<std::wstring> name = ToUtf16(valueName ? valueName : "");
+    if (!key || !name) return ERROR_NO_UNICODE_TRANSLATION;
+    HKEY opened = nullptr;
+    LONG status = ::RegOpenKeyExW(Key(root), key->c_str(), 0, KEY_WRITE, &opened);
+    if (status != ERROR_SUCCESS)
+        status = ::RegCreateKeyExW(Key(root), key->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_WRITE, nullptr, &opened, nullptr);
+    if (status != ERROR_SUCCESS) return status;
+    status = ::RegSetValueExW(opened, name->c_str(), 0, type, data, size);
+    ::RegCloseKey(opened);
+    return status;
+}
 
 }  // namespace
 
@@ -28,15 +49,6 @@ std::int32_t Win32Desktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
     HKEY opened = nullptr;
     const LONG status = ::RegOpenKeyExA(Key(root), subKey, 0, desiredAccess, &opened);
     if (status == ERROR_SUCCESS && key) *key = reinterpret_cast<RegistryKey>(opened);
-    return status;
-}
-
-std::int32_t Win32Desktop::RegCreateKeyExA(RegistryKey root, const char* subKey,
-                                           std::uint32_t desiredAccess, RegistryKey* key) {
-    HKEY created = nullptr;
-    const LONG status = ::RegCreateKeyExA(Key(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                          desiredAccess, nullptr, &created, nullptr);
-    if (status == ERROR_SUCCESS && key) *key = reinterpret_cast<RegistryKey>(created);
     return status;
 }
 
@@ -52,21 +64,23 @@ std::int32_t Win32Desktop::RegQueryValueExA(RegistryKey key, const char* valueNa
     return status;
 }
 
-std::int32_t Win32Desktop::RegSetValueExA(RegistryKey key, const char* valueName,
-                                          std::uint32_t type, const std::uint8_t* data,
-                                          std::uint32_t size) {
-    return ::RegSetValueExA(Key(key), valueName, 0, type, data, size);
+std::int32_t Win32Desktop::RegSetKeyValueA(RegistryKey root, const char* subKey,
+                                           const char* valueName, std::uint32_t type,
+                                           const std::uint8_t* data, std::uint32_t size) {
+    return SetKeyValue(root, subKey, valueName, type, data, size);
 }
 
 // The text as UTF-16 with its terminating zero, so a path outside the ANSI
-// code page is stored as it is.
-std::int32_t Win32Desktop::RegSetValueExW(RegistryKey key, const char* valueName,
-                                          std::uint32_t type, const char* text) {
-    const std::wstring name = Widen(valueName ? valueName : "");
-    const std::wstring value = Widen(text ? text : "");
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(Key(key), name.c_str(), 0, type,
-                            reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+// code page is stored as it is; a text that does not convert exactly is not
+// stored at all.
+std::int32_t Win32Desktop::RegSetKeyValueW(RegistryKey root, const char* subKey,
+                                           const char* valueName, std::uint32_t type,
+                                           const char* text) {
+    const std::optional<std::wstring> value = ToUtf16(text ? text : "");
+    if (!value || value->size() >= MAXDWORD / sizeof(wchar_t)) return ERROR_NO_UNICODE_TRANSLATION;
+    const auto bytes = static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t));
+    return SetKeyValue(root, subKey, valueName, type,
+                       reinterpret_cast<const BYTE*>(value->c_str()), bytes);
 }
 
 std::int32_t Win32Desktop::RegDeleteValueA(RegistryKey key, const char* valueName) {
@@ -84,31 +98,29 @@ std::uint32_t Win32Desktop::ExpandEnvironmentStringsA(const char* source, char* 
     return ::ExpandEnvironmentStringsA(source, destination, size);
 }
 
-std::uint32_t Win32Desktop::GetModuleFileNameA(char* buffer, std::uint32_t size) {
-    return ::GetModuleFileNameA(nullptr, buffer, size);
-}
-
-// Read whole through the wide API, then handed out as UTF-8 with the same
-// contract as the A call: a result equal to size means it did not fit.
+// Read whole through the wide API, with a buffer that grows up to the
+// longest path there is, then handed out as UTF-8 with the contract of the
+// A call: a result equal to size means it did not fit. A path that cannot
+// be read whole, or converted exactly, gives nothing.
 std::uint32_t Win32Desktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
     if (!buffer || size == 0) return 0;
     std::vector<wchar_t> wide;
     DWORD length = 0;
-    for (DWORD capacity = MAX_PATH; capacity <= kMaxPath; capacity *= 2) {
+    for (DWORD capacity = MAX_PATH;; capacity = NextBufferSize(capacity, kMaxPath)) {
         wide.assign(capacity, L'\0');
         length = ::GetModuleFileNameW(nullptr, wide.data(), capacity);
         if (length == 0) return 0;
         if (length < capacity) break;
-        length = 0;
+        if (capacity == kMaxPath) return 0;
     }
-    if (length == 0) return 0;
-    const std::string path = Narrow(std::wstring_view(wide.data(), length));
-    if (path.size() >= size) {
-        CopyMemory(buffer, path.data(), size);
+    const std::optional<std::string> path = ToUtf8(std::wstring_view(wide.data(), length));
+    if (!path) return 0;
+    if (path->size() >= size) {
+        CopyMemory(buffer, path->data(), size);
         return size;
     }
-    CopyMemory(buffer, path.c_str(), path.size() + 1);
-    return static_cast<std::uint32_t>(path.size());
+    CopyMemory(buffer, path->c_str(), path->size() + 1);
+    return static_cast<std::uint32_t>(path->size());
 }
 
 }  // namespace tremolux::win32

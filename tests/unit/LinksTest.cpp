@@ -7,13 +7,14 @@
 namespace tremolux {
 namespace {
 
-TEST(FallbackCommandLine, CutsAtThePlaceholder) {
-    EXPECT_EQ(FallbackCommandLine("\"C:\\Program Files\\Web\\web.exe\" -nohome \"%1\"", "x"),
-              "\"C:\\Program Files\\Web\\web.exe\" -nohome  x");
+TEST(FallbackCommandLine, CutsAtThePlaceholderAndQuotesWhereItWasQuoted) {
+    EXPECT_EQ(FallbackCommandLine("\"C:\\Program Files\\Web\\web.exe\" -nohome \"%1\"",
+                                  "http://x/a b&c"),
+              "\"C:\\Program Files\\Web\\web.exe\" -nohome  \"http://x/a b&c\"");
     EXPECT_EQ(FallbackCommandLine("web.exe -url %1 -new", "x"), "web.exe -url  x");
     EXPECT_EQ(FallbackCommandLine("web.exe", "x"), "web.exe x");
     // a quoted placeholder wins over a bare one that comes first
-    EXPECT_EQ(FallbackCommandLine("web.exe %1 \"%1\"", "x"), "web.exe %1  x");
+    EXPECT_EQ(FallbackCommandLine("web.exe %1 \"%1\"", "x"), "web.exe %1  \"x\"");
 }
 
 struct Desk {
@@ -37,7 +38,7 @@ TEST(OpenLink, UsesTheShellsOpenFirst) {
     EXPECT_TRUE(OpenLink(d.desktop, kHomePage));
     EXPECT_NE(d.trace.Find(std::string("ShellExecuteA \"open\" \"") + kHomePage + "\" 5 -> 42"),
               nullptr);
-    EXPECT_EQ(d.trace.Lines().size(), 1u);
+    EXPECT_EQ(d.trace.Lines(), 1u);
 }
 
 TEST(OpenLink, FallsBackToTheProgramRegisteredForHtm) {
@@ -46,7 +47,8 @@ TEST(OpenLink, FallsBackToTheProgramRegisteredForHtm) {
     d.desktop.Fail("ShellExecuteA");
     EXPECT_TRUE(OpenLink(d.desktop, kMailTo));
     EXPECT_NE(
-        d.trace.Find(std::string("WinExec \"\\\"C:\\Web\\web.exe\\\"  ") + kMailTo + "\" 5 -> 33"),
+        d.trace.Find(std::string("WinExec \"\\\"C:\\Web\\web.exe\\\"  \\\"") + kMailTo +
+                     "\\\"\" 5 -> 33"),
         nullptr);
 }
 

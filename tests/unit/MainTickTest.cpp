@@ -55,7 +55,7 @@ TEST(MainTick, IdleTickMakesNoWindowCall) {
     Desk d;
     d.desktop.MoveCursor(500, 300);
     for (int i = 0; i < 5; ++i) MainTick(d.state, d.desktop);
-    EXPECT_TRUE(d.trace.Lines().empty());
+    EXPECT_EQ(d.trace.Lines(), 0u);
 }
 
 TEST(Strip, ClickTogglesTheLatch) {

@@ -138,15 +138,61 @@ TEST(Replay, TracesEveryCallWithItsTime) {
 namespace tremolux::sim {
 namespace {
 
-TEST(Replay, EndsARunWhoseTraceWouldGrowWithoutBound) {
-    // days of virtual time with the timers running: the run ends, it does
-    // not exhaust memory
-    Parsed parsed = Parse("at 100 start\nrun 100000000000\n");
-    ASSERT_TRUE(parsed.scenario);
-    std::ostringstream err;
-    Replay replay(*parsed.scenario, nullptr, err);
-    EXPECT_EQ(replay.Run(), 1);
-    EXPECT_NE(err.str().find("the trace grew past"), std::string::npos) << err.str();
+// A run that would not end, or would exhaust memory, ends with exit 1 and a
+// message that says which bound it reached.
+TEST(ReplayBounds, EndAnUnendingRunWithItsOwnMessage) {
+    struct Case {
+        std::string text;
+        const char* message;
+    };
+    std::string nested;
+    for (int i = 0; i < 200; ++i) nested += "at 1 call CleanUpSettings\n";
+    std::string bigValues;
+    for (int i = 0; i < 200; ++i)
+        bigValues += "registry HKLM\\big\\v" + std::to_string(i) + " bytes 3 " +
+                     std::string(4000, 'a') + "\n";
+    for (int i = 0; i < 100; ++i) bigValues += "at " + std::to_string(i + 1) + " dump registry\n";
+    const Case cases[] = {
+        // days of virtual time with the timers running
+        {"at 100 start\nrun 100000000000\n", "timers would run past 360 minutes"},
+        // a refused instance's box answered in centuries: its timers trace
+        // nothing, so only the time bound can end it
+        {"instance running\nat 100 start\nat 2305843009213693951 answer ok\n",
+         "timers would run past 360 minutes"},
+        // each box's loop runs the next call, which opens another box
+        {nested, "message loops would be nested"},
+        // a few lines, each of them long
+        {bigValues, "the trace would grow past"},
+    };
+    for (const Case& c : cases) {
+        const Parsed parsed = Parse(c.text);
+        ASSERT_TRUE(parsed.scenario) << parsed.error.message;
+        std::ostringstream err;
+        Replay replay(*parsed.scenario, nullptr, err);
+        EXPECT_EQ(replay.Run(), 1) << c.message;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
+}
+
+TEST(ReplayBounds, AnExpectAsksTheIndexNotTheWholeTrace) {
+    // each line's first time and count, whatever else the trace holds
+    const Outcome outcome = RunText(
+        "window A 100 50 900 650\nforeground A\n"
+        "at 100 call PlaceLeftHalf\n"
+        "at 200 call PlaceLeftHalf\n"
+        "expect count 2 SetWindowPos A -1 0 0 512 738 0x4\n"
+        "expect not SetWindowPos A -1 0 0 512 738 0x4\n");
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_NE(outcome.errors.find("found at time 100"), std::string::npos) << outcome.errors;
+}
+
+TEST(ScenarioParser, BoundsALineTheSameWhateverItsEnd) {
+    const std::string longest = "# " + std::string(kMaxLineLength - 2, 'x');
+    EXPECT_TRUE(Parse(longest + "\n").scenario);
+    EXPECT_TRUE(Parse(longest + "\r\n").scenario);
+    EXPECT_TRUE(Parse(longest).scenario);
+    EXPECT_FALSE(Parse(longest + "x\n").scenario);
+    EXPECT_FALSE(Parse(longest + "x\r\n").scenario);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace tremolux {
 namespace {
 
 constexpr RegistryKey kHklm = win::kHkeyLocalMachine;
+constexpr RegistryKey kHkcu = win::kHkeyCurrentUser;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
@@ -18,13 +19,27 @@ struct Desk {
     sim::SimDesktop desktop{trace};
 
     void Put(std::string_view key, std::string_view name, std::uint32_t type,
-             std::vector<std::uint8_t> data) {
-        desktop.Registry().Put(kHklm, key, name, type, std::move(data));
+             std::vector<std::uint8_t> data, RegistryKey root = kHklm) {
+        desktop.Registry().Put(root, key, name, type, std::move(data));
     }
-    void PutNumber(std::string_view name, std::uint32_t value) {
+    void PutNumber(std::string_view name, std::uint32_t value, RegistryKey root = kHklm) {
         Put("Software\\Kestrelia\\Tremolux", name, win::kRegDword,
             {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)},
+            root);
+    }
+    // The value at a path of one root alone.
+    std::uint32_t NumberAt(RegistryKey root, std::string_view path) {
+        const RegistryLocation location = SplitLocation(path);
+        RegistryKey key = 0;
+        if (desktop.Registry().Open(root, location.key, &key) != win::kErrorSuccess) return 0;
+        const sim::SimRegistry::Value* value = nullptr;
+        const bool found = desktop.Registry().Query(key, location.valueName, &value) ==
+                           win::kErrorSuccess;
+        desktop.Registry().Close(key);
+        if (!found || value->data.size() != 4) return 0;
+        return value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
+               static_cast<std::uint32_t>(value->data[3]) << 24;
     }
     std::string Text(std::string_view fallback = {}) {
         return ReadText(desktop, kHklm, "software\\test\\value", fallback);
@@ -163,11 +178,107 @@ TEST(DeleteValueOrKey, TellsDeletedFromAbsentFromRefused) {
     EXPECT_EQ(DeleteValueOrKey(d.desktop, kHklm, paths::kSettingsKey), DeleteOutcome::Refused);
 }
 
+TEST(PerUserSettings, AReadTakesTheUsersValueWhenThereIsOne) {
+    Desk d;
+    d.PutNumber("opmode", 1);
+    EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 1u);
+    d.PutNumber("opmode", 2, kHkcu);
+    EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 2u);
+    EXPECT_EQ(StartupOperationMode(d.desktop), 2);
+    // a per-user value of the wrong type reads as absent: the machine's wins
+    d.Put("Software\\Kestrelia\\Tremolux", "opmode", win::kRegSz, Bytes("2"), kHkcu);
+    EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 1u);
+    // other roots have no per-user twin
+    d.Put("software\\test", "value", win::kRegSz, Bytes("user"), kHkcu);
+    d.Put("software\\test", "value", win::kRegSz, Bytes("classes"), win::kHkeyClassesRoot);
+    EXPECT_EQ(ReadText(d.desktop, win::kHkeyClassesRoot, "software\\test\\value"), "classes");
+    EXPECT_EQ(ReadText(d.desktop, kHklm, "software\\test\\value"), "user");
+}
+
+TEST(PerUserSettings, AStandardUsersWriteLandsUnderTheUserAndOnlyWhenAccessIsDenied) {
+    Desk d;
+    d.desktop.SetStandardUser();
+    EXPECT_TRUE(WriteValue(d.desktop, kHklm, paths::kNoMaxWrite, 1u));
+    EXPECT_EQ(d.NumberAt(kHkcu, paths::kNoMaxRead), 1u);
+    EXPECT_EQ(d.NumberAt(kHklm, paths::kNoMaxRead), 0u);
+    EXPECT_TRUE(EffectSwitchedOff(d.desktop, Effect::Maximize));
+    // an administrator's write replaces the per-user value, which would
+    // otherwise go on winning
+    Desk admin;
+    admin.PutNumber("NoMax", 1, kHkcu);
+    EXPECT_TRUE(WriteValue(admin.desktop, kHklm, paths::kNoMaxWrite, 0u));
+    EXPECT_FALSE(EffectSwitchedOff(admin.desktop, Effect::Maximize));
+    EXPECT_EQ(admin.NumberAt(kHkcu, paths::kNoMaxRead), 0u);
+}
+
+// The registry fails a machine-wide write for another reason than rights.
+class BrokenMachineDesktop : public sim::SimDesktop {
+public:
+    using SimDesktop::SimDesktop;
+    std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey, const char* name,
+                                 std::uint32_t type, const std::uint8_t* data,
+                                 std::uint32_t size) override {
+        constexpr std::int32_t kErrorNoSystemResources = 1450;
+        if (root == kHklm) return kErrorNoSystemResources;
+        return SimDesktop::RegSetKeyValueA(root, subKey, name, type, data, size);
+    }
+};
+
+TEST(PerUserSettings, OtherFailuresStaySilentWithNoPerUserCopy) {
+    std::int64_t clock = 0;
+    sim::Trace trace(nullptr, clock);
+    BrokenMachineDesktop desktop(trace);
+    EXPECT_FALSE(WriteValue(desktop, kHklm, paths::kOperationMode, 2u));
+    EXPECT_EQ(ReadNumber(desktop, kHklm, paths::kOperationMode, 1), 1u);
+}
+
+TEST(PerUserSettings, DeletesUnderBothRootsAndCallsRefusedOnlyWhatIsLeft) {
+    Desk d;
+    d.desktop.SetStandardUser();
+    d.PutNumber("NoMin", 1, kHkcu);
+    EXPECT_EQ(DeleteValueOrKey(d.desktop, kHklm, paths::kSettingsKey), DeleteOutcome::Deleted);
+    // the machine's Run key exists, and a standard user may not open it for
+    // writing; with no value of ours in it, nothing is left
+    d.Put("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Other", win::kRegSz,
+          Bytes("C:\\other.exe"));
+    EXPECT_EQ(DeleteValueOrKey(d.desktop, kHklm, paths::kRunValue), DeleteOutcome::Absent);
+    d.Put("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tremolux", win::kRegSz,
+          Bytes("C:\\x.exe"));
+    EXPECT_EQ(DeleteValueOrKey(d.desktop, kHklm, paths::kRunValue), DeleteOutcome::Refused);
+}
+
+TEST(PerUserSettings, StartsWithWindowsWhenEitherRunValueIsNonEmpty) {
+    Desk d;
+    const char* run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    d.Put(run, "Tremolux", win::kRegSz, Bytes("C:\\x.exe"), kHkcu);
+    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    // an empty per-user value does not hide the machine's
+    d.Put(run, "Tremolux", win::kRegSz, {0}, kHkcu);
+    d.Put(run, "Tremolux", win::kRegSz, Bytes("C:\\x.exe"));
+    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    d.Put(run, "Tremolux", win::kRegSz, {0});
+    EXPECT_FALSE(StartsWithWindows(d.desktop));
+}
+
 TEST(ProgramLocation, CutsAtTheLastBackslash) {
     EXPECT_EQ(ProgramDirectory("D:\\Tools\\x.exe"), "D:\\Tools");
     EXPECT_EQ(ProgramFileName("D:\\Tools\\x.exe"), "x.exe");
     EXPECT_EQ(ProgramDirectory("D:\\x.exe"), "D:");
     EXPECT_EQ(ProgramFileName("D:\\x.exe"), "x.exe");
+}
+
+TEST(ProgramLocation, ReadsEveryPathUpToTheLongestWindowsHandsOut) {
+    // the buffer doubles from 260 and must reach its bound: paths of 66,560
+    // bytes and more were refused when it stopped at 66,560
+    for (std::size_t length : {259u, 260u, 66559u, 66560u, 98301u}) {
+        Desk d;
+        const std::string path = "C:\\" + std::string(length - 3, 'p');
+        d.desktop.SetProgramPath(path);
+        EXPECT_EQ(ProgramPath(d.desktop), path) << length;
+    }
+    Desk d;
+    d.desktop.SetProgramPath("C:\\" + std::string(98302 - 3, 'p'));
+    EXPECT_EQ(ProgramPath(d.desktop), std::nullopt);
 }
 
 TEST(ProgramLocation, ReadsALongPathWholeAndRefusesAnUnreadableOne) {
@@ -191,9 +302,6 @@ TEST(RunValueText, QuotesAPathWithASpaceOnly) {
 TEST(RunValueText, KeepsCharactersOutsideTheAnsiCodePage) {
     Desk d;
     d.desktop.SetProgramPath("C:\\工具\\tremolux.exe");
-    char ansi[64] = {};
-    d.desktop.GetModuleFileNameA(ansi, sizeof ansi);
-    EXPECT_STREQ(ansi, "C:\\??\\tremolux.exe");  // what the A call would have given
     EXPECT_EQ(RunValueText(d.desktop), "C:\\工具\\tremolux.exe");
 }
 

@@ -9,7 +9,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # The 32-bit program runs under Wine's 32-bit loader where this machine's
 # kernel can run 32-bit code. Where it cannot, the same sources built for
 # 64-bit Windows run under wine64 instead, and the tests say so.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+# TREMOLUX_WINE_BITS=64 takes the 64-bit road on a machine that has both.
+if [ "${TREMOLUX_WINE_BITS:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   BITS=32
   WINE=/usr/lib/wine/wine
   WINESERVER=/usr/lib/wine/wineserver32
@@ -55,28 +56,36 @@ start_display() {
 
 # A prefix of our own, made once and kept under build/; its desktop is the
 # virtual desktop "shell", so a plain `wine prog.exe` joins it. Made with no
-# display, so that nothing it starts stays up.
+# display, so that nothing it starts stays up. The marker names the set-up's
+# version: a prefix made by an older one is made anew.
+PREFIX_MARK=$WINEPREFIX/.tremolux-ready-2
+# Song faces that may stand in for SimSun, in order of preference.
+SONG_FACES=("AR PL SungtiL GB" "WenQuanYi Bitmap Song" "AR PL UMing CN")
 start_prefix() {
   mkdir -p "$WORK"
-  [ -f "$WINEPREFIX/.tremolux-ready" ] && return 0
+  [ -f "$PREFIX_MARK" ] && return 0
   rm -rf "$WINEPREFIX"
   log "making a Wine prefix (once, about 20 s)"
   (
     unset DISPLAY
     "$WINE" wineboot --init >/dev/null 2>&1
-    # CJK text: link Wine's UI fonts to WenQuanYi, and 宋体 to it too
-    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion' font
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion' font song
+    # CJK text in menus and message boxes: link Wine's UI fonts to WenQuanYi
     for font in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
       "$WINE" reg add "$key\FontLink\SystemLink" /v "$font" /t REG_MULTI_SZ \
         /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
     done
+    # SimSun: the first Song face whose 12-pixel layout of the help text puts
+    # the lines under the link boxes as SimSun does, found by measuring it
+    song=$("$WINE" "$BUILD/fontfit.exe" "${SONG_FACES[@]}" 2>/dev/null | tr -d '\r' | tail -1)
+    [ -n "$song" ] && [[ "$song" != *:* ]] || song="WenQuanYi Micro Hei"
     for font in SimSun 宋体 NSimSun; do
-      "$WINE" reg add "$key\FontSubstitutes" /v "$font" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+      "$WINE" reg add "$key\FontSubstitutes" /v "$font" /d "$song" /f >/dev/null 2>&1
     done
     "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
     timeout 120 "$WINESERVER" -w
-  ) && touch "$WINEPREFIX/.tremolux-ready"
+  ) && touch "$PREFIX_MARK"
 }
 
 # Runs a program in the background and remembers its process id.
@@ -116,7 +125,11 @@ wine_setup() {
   start_prefix && start_display && start_desktop
 }
 
+# Ends everything started here, whatever has ended already: it runs from an
+# exit trap, where under `set -e` the first failing kill would stop it and
+# leave the prefix's wineserver and the display up for the next run to meet.
 wine_teardown() {
+  set +e
   local pid
   for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   "$WINESERVER" -k 2>/dev/null

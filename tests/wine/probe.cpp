@@ -13,6 +13,10 @@
 //   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
 //   probe latency TITLE     ms from the cursor reaching the right edge to the
 //                           window lying on the right half (waits up to 5 s)
+//   probe stall CLASS MS    the longest wait, in ms, for the first visible window of
+//                           CLASS to answer a message, asked every 10 ms for MS ms
+//   probe maximize TITLE    maximizes the window
+//   probe swap 0|1          swaps the mouse buttons (1) or puts them back (0)
 //   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
 //   probe tray-delete CLASS removes the tray icon 100 of each window of CLASS,
 //                           as a restart of the shell would
@@ -20,6 +24,7 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -30,8 +35,17 @@ void PrintRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     std::printf("%ld %ld %ld %ld %s %s\n", r.left, r.top, r.right, r.bottom,
-                IsIconic(window) ? "minimized" : "normal",
+                IsIconic(window)   ? "minimized"
+                : IsZoomed(window) ? "maximized"
+                                   : "normal",
                 IsWindowEnabled(window) ? "enabled" : "disabled");
+}
+
+HWND FirstVisible(const wchar_t* className) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExW(nullptr, window, className, nullptr))
+        if (IsWindowVisible(window)) return window;
+    return nullptr;
 }
 
 struct ClassSearch {
@@ -161,6 +175,32 @@ int wmain(int argc, wchar_t** argv) {
             data.uID = 100;
             Shell_NotifyIconW(NIM_DELETE, &data);
         }
+        return 0;
+    }
+    if (command == L"stall" && argc == 4) {
+        HWND window = FirstVisible(argv[2]);
+        if (!window) return 1;
+        const DWORD until = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
+        DWORD longest = 0;
+        while (GetTickCount() < until) {
+            const DWORD asked = GetTickCount();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            longest = std::max<DWORD>(longest, GetTickCount() - asked);
+            Sleep(10);
+        }
+        std::printf("%lu\n", longest);
+        return 0;
+    }
+    if (command == L"swap" && argc == 3) {
+        SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, _wtoi(argv[2]), nullptr,
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        return 0;
+    }
+    if (command == L"maximize" && argc == 3) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        ShowWindow(window, SW_MAXIMIZE);
         return 0;
     }
     if (command == L"taskbar-created") {
