@@ -114,26 +114,34 @@ def write_icon(path):
 
 def write_bar(path, width, height, light, dark):
     """A thin vertical bar: a dark edge line, then a band shaded from light
-    at the top to a little darker at the bottom."""
-    rows = b''
+    at the top to a little darker at the bottom. An 8-bit picture: the bar
+    has one colour a row and the edge's, fewer than 256."""
+    colours = [dark]
+    rows = []
     for y in reversed(range(height)):
-        line = b''
-        for x in range(width):
-            if x == 0:
-                r, g, b = dark
-            else:
-                t = y / max(1, height - 1)
-                r, g, b = (int(c * (1 - 0.25 * t)) for c in light)
-            line += bytes((b, g, r))
-        rows += line + b'\0' * (-len(line) % 4)
-    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+        t = y / max(1, height - 1)
+        shade = tuple(int(c * (1 - 0.25 * t)) for c in light)
+        if shade not in colours:
+            colours.append(shade)
+        rows.append(bytes([0] + [colours.index(shade)] * (width - 1)))
+    pixels = b''.join(row + b'\0' * (-len(row) % 4) for row in rows)
+    table = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in colours)
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 8, 0, len(pixels), 2835, 2835,
+                         len(colours), 0)
+    offset = 14 + len(header) + len(table)
     with open(path, 'wb') as f:
-        f.write(b'BM' + struct.pack('<IHHI', 14 + len(header) + len(rows), 0, 0, 14 + len(header)))
-        f.write(header + rows)
+        f.write(b'BM' + struct.pack('<IHHI', offset + len(pixels), 0, 0, offset))
+        f.write(header + table + pixels)
 
+
+# The strip is 10 pixels wide, so no more of its pictures is ever seen: they
+# are drawn that wide, at their full heights.
+STRIP_WIDTH = 10
 
 if __name__ == '__main__':
     os.makedirs(OUT, exist_ok=True)
     write_icon(os.path.join(OUT, 'tremolux.ico'))
-    write_bar(os.path.join(OUT, 'strip-normal.bmp'), 82, 109, (200, 214, 232), (96, 112, 140))
-    write_bar(os.path.join(OUT, 'strip-pressed.bmp'), 114, 133, (140, 160, 196), (64, 76, 104))
+    write_bar(os.path.join(OUT, 'strip-normal.bmp'), STRIP_WIDTH, 109, (200, 214, 232),
+              (96, 112, 140))
+    write_bar(os.path.join(OUT, 'strip-pressed.bmp'), STRIP_WIDTH, 133, (140, 160, 196),
+              (64, 76, 104))

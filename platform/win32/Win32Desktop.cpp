@@ -619,11 +619,16 @@ bool Win32Desktop::PostMessageA(WindowHandle window, std::uint32_t message, std:
 
 // ---- shell automation, late-bound by name ----
 
+// The two interface ids the late binding needs, spelled out here: the
+// system's library of them would bring its whole table of ids along.
+constexpr IID kIidDispatch = {0x00020400, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kIidNull = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
+
 AutomationObject Win32Desktop::CreateAutomationObject(const char* progId) {
     CLSID classId;
     if (FAILED(::CLSIDFromProgID(Widen(progId ? progId : "").c_str(), &classId))) return nullptr;
     IDispatch* object = nullptr;
-    if (FAILED(::CoCreateInstance(classId, nullptr, CLSCTX_SERVER, IID_IDispatch,
+    if (FAILED(::CoCreateInstance(classId, nullptr, CLSCTX_SERVER, kIidDispatch,
                                   reinterpret_cast<void**>(&object))))
         return nullptr;
     return object;
@@ -635,9 +640,9 @@ bool Win32Desktop::InvokeAutomationMethod(AutomationObject object, const char* m
     std::wstring name = Widen(method);
     LPOLESTR names[] = {name.data()};
     DISPID id = 0;
-    if (FAILED(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return false;
+    if (FAILED(dispatch->GetIDsOfNames(kIidNull, names, 1, LOCALE_USER_DEFAULT, &id))) return false;
     DISPPARAMS none{};
-    return SUCCEEDED(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
+    return SUCCEEDED(dispatch->Invoke(id, kIidNull, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
                                       nullptr, nullptr, nullptr));
 }
 
