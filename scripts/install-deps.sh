@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, what the build and the tests need and
 # this machine lacks. Run as root; does nothing when all is there.
-#   install-deps.sh [bench] [fuzz] [windows32] [windows64] [wine]
+#   install-deps.sh [bench] [fuzz] [windows32] [windows64] [wine] [release]
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev)
@@ -11,6 +11,7 @@ for extra in "$@"; do
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows32) packages+=(g++-mingw-w64-i686) ;;
     windows64) packages+=(g++-mingw-w64-x86-64) ;;
+    release) packages+=(nsis zip) ;;
     wine) packages+=(wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
                      fonts-wqy-microhei fonts-arphic-gbsn00lp python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64) ;;
     *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;

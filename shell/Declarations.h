@@ -94,6 +94,9 @@ struct WindowDeclaration {
     // The shell's taskbar was created anew (a restart of the shell), with no
     // tray icons on it.
     Handler taskbarCreated = nullptr;
+    // Another program, the uninstaller, asks the running program to end,
+    // with the registered message kExitRequestMessage.
+    Handler exitRequested = nullptr;
 };
 
 const WindowDeclaration& DeclarationOf(ProgramWindow window);
@@ -107,6 +110,9 @@ constexpr std::uint32_t kTrayMessage = 0x8000 + 0x64;
 constexpr std::uint32_t kTrayIconId = 100;
 constexpr const char* kTrayTip = "Tremolux v2.7.2.26 beta";
 constexpr const char* kTrayMenuCaption = "托盘菜单";
+// The registered window message with which the uninstaller asks a running
+// instance to end as its exit command ends it.
+constexpr const char* kExitRequestMessage = "TremoluxExitRequest";
 
 // The mouse message on the icon as the tray event's action code, 0 for one
 // that raises nothing.

@@ -11,7 +11,9 @@ for bits in 32 64; do
   for place in one "second/folder/deeper"; do
     mkdir -p "$work/$place"
     # a copy of the sources, as another machine's checkout would be
-    git -C "$root" ls-files -z | (cd "$root" && xargs -0 cp --parents -t "$work/$place")
+    (cd "$root" && { git ls-files -z 2>/dev/null ||
+                     find . -path ./build -prune -o -path ./dist -prune -o -type f -print0; } |
+       xargs -0 cp --parents -t "$work/$place")
     cmake -S "$work/$place" -B "$work/$place/build$bits" \
       -DCMAKE_TOOLCHAIN_FILE="$work/$place/cmake/mingw$bits.cmake" \
       -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null

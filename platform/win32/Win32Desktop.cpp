@@ -147,6 +147,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
         slots_[i].id = static_cast<ProgramWindow>(i);
     }
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    exitRequest_ = ::RegisterWindowMessageW(Widen(kExitRequestMessage).c_str());
     isHungAppWindow_ = User32Function<IsHungAppWindowFunction>("IsHungAppWindow");
 }
 
@@ -221,6 +222,10 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
                 if (declaration.taskbarCreated) declaration.taskbarCreated(state_, *this);
+                return 0;
+            }
+            if (message == exitRequest_ && exitRequest_ != 0) {
+                if (declaration.exitRequested) declaration.exitRequested(state_, *this);
                 return 0;
             }
             if (message == kTrayMessage && declaration.tray) {

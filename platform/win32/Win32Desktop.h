@@ -117,6 +117,7 @@ private:
     HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
     // The shell broadcasts this when a new taskbar is up, every icon gone.
     UINT taskbarCreated_ = 0;
+    UINT exitRequest_ = 0;
     using IsHungAppWindowFunction = BOOL(WINAPI*)(HWND);
     IsHungAppWindowFunction isHungAppWindow_ = nullptr;
 };

@@ -31,6 +31,19 @@ XVFB_PID=
 
 log() { echo "# $*"; }
 
+# One check of a test, counted in PASSED and FAILED.
+PASSED=0
+FAILED=0
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    PASSED=$((PASSED + 1))
+    echo "ok - $1"
+  else
+    FAILED=$((FAILED + 1))
+    echo "not ok - $1: expected '$2', found '$3'"
+  fi
+}
+
 # A display number with neither a socket nor a lock file.
 free_display() {
   local n

@@ -11,12 +11,15 @@
 //   probe client TITLE      X Y of the client area's top-left corner on the screen
 //   probe count TITLE       how many top-level windows have the title
 //   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
-//   probe latency TITLE     ms from the cursor reaching the right edge to the
-//                           window lying on the right half (waits up to 5 s)
+//   probe latency TITLE     ms from the cursor reaching the right edge, once seen
+//                           off it, to the window lying on the right half (waits up
+//                           to 5 s)
 //   probe stall CLASS MS    the longest wait, in ms, for the first visible window of
 //                           CLASS to answer a message, asked every 10 ms for MS ms
 //   probe maximize TITLE    maximizes the window
 //   probe swap 0|1          swaps the mouse buttons (1) or puts them back (0)
+//   probe version FILE      the file's FileVersion, ProductVersion and ProductName
+//                           from its version resource
 //   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
 //   probe tray-delete CLASS removes the tray icon 100 of each window of CLASS,
 //                           as a restart of the shell would
@@ -131,12 +134,17 @@ int wmain(int argc, wchar_t** argv) {
         LARGE_INTEGER frequency, start, now, edge{};
         QueryPerformanceFrequency(&frequency);
         QueryPerformanceCounter(&start);
+        // The clock starts when the pointer is first seen on the edge after
+        // it was seen off it: a pointer the previous drag left on the edge
+        // would otherwise start it early.
+        bool seenOff = false;
         for (;;) {
             QueryPerformanceCounter(&now);
             if (now.QuadPart - start.QuadPart > 5 * frequency.QuadPart) return 1;
             POINT cursor{};
             GetCursorPos(&cursor);
-            if (!edge.QuadPart && cursor.x == width - 1) edge = now;
+            if (cursor.x != width - 1) seenOff = true;
+            if (seenOff && !edge.QuadPart && cursor.x == width - 1) edge = now;
             RECT r{};
             GetWindowRect(window, &r);
             if (edge.QuadPart && r.left == width / 2 + 1 && r.top == 0) {
@@ -201,6 +209,33 @@ int wmain(int argc, wchar_t** argv) {
         HWND window = FindWindowW(nullptr, argv[2]);
         if (!window) return 1;
         ShowWindow(window, SW_MAXIMIZE);
+        return 0;
+    }
+    if (command == L"version" && argc == 3) {
+        DWORD ignored = 0;
+        const DWORD size = GetFileVersionInfoSizeW(argv[2], &ignored);
+        if (size == 0) return 1;
+        std::wstring data(size, L'\0');
+        if (!GetFileVersionInfoW(argv[2], 0, size, data.data())) return 1;
+        struct Translation {
+            WORD language;
+            WORD codePage;
+        }* translation = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                            reinterpret_cast<void**>(&translation), &length) ||
+            length < sizeof *translation)
+            return 1;
+        for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"ProductName"}) {
+            wchar_t path[128];
+            swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language,
+                     translation->codePage, name);
+            wchar_t* value = nullptr;
+            if (!VerQueryValueW(data.data(), path, reinterpret_cast<void**>(&value), &length))
+                return 1;
+            std::printf("%ls ", value);
+        }
+        std::printf("\n");
         return 0;
     }
     if (command == L"taskbar-created") {

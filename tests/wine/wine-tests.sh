@@ -8,18 +8,6 @@ source "$(dirname "$0")/lib.sh"
 
 TITLE="Tremolux Test Window"
 SHOTS=$ROOT/build/screenshots
-PASSED=0
-FAILED=0
-
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    PASSED=$((PASSED + 1))
-    echo "ok - $1"
-  else
-    FAILED=$((FAILED + 1))
-    echo "not ok - $1: expected '$2', found '$3'"
-  fi
-}
 
 rect() { probe rect "$TITLE" | cut -d' ' -f1-5; }
 

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The release under Wine, in a fresh prefix: the installer runs silently;
+# the program, its shortcut and its entry among the installed programs are
+# there, with its version; the installed program starts and shows its tray
+# icon; the silent uninstaller ends it as its exit command does (exit code
+# 0) and leaves no file, shortcut or registry value of ours behind. Where
+# this machine runs only 64-bit Wine, the same installer script is made for
+# the 64-bit build and tested.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+export WINE_WORK=$PWD/build/wine-install
+bash scripts/install-deps.sh wine release
+source tests/wine/lib.sh
+
+there() { [ -e "$1" ] && echo yes || echo no; }
+key_there() { "$WINE" reg query "$1" ${2:+/v "$2"} >/dev/null 2>&1 && echo yes || echo no; }
+
+# Identical pixels where the first tray icon sits, in two screenshots.
+icon_area_same() {
+  convert "$WORK/$1" -crop 20x16+1004+750 +repage "$WORK/a.png" &&
+    convert "$WORK/$2" -crop 20x16+1004+750 +repage "$WORK/b.png" &&
+    [ "$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1)" = 0 ] && echo yes || echo no
+}
+
+main() {
+  local arch=x86 setup=setup
+  if [ "$BITS" = 64 ]; then
+    arch=amd64 setup=win64-setup
+    echo "# this machine runs 64-bit Wine only: the installer is made for the 64-bit build"
+  fi
+  local release=$PWD/build/release-$arch version
+  bash scripts/release.sh --arch "$arch" --out "$release" >/dev/null || {
+    echo "not ok - the release could not be made"
+    exit 1
+  }
+  version=$(sed -n 's/^project(Tremolux VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
+  trap wine_teardown EXIT
+  trap "exit 130" INT TERM
+  rm -rf "$WINEPREFIX"
+  wine_setup || { echo "not ok - Wine desktop did not start"; exit 1; }
+
+  local dir="$WINEPREFIX/drive_c/Program Files/Tremolux"
+  local exe='C:\Program Files\Tremolux\tremolux.exe'
+  local shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tremolux.lnk"
+  local entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tremolux'
+
+  "$WINE" "$release/tremolux-$version-$setup.exe" /S >/dev/null 2>&1
+  check "the silent installer puts the program in Program Files\\Tremolux" yes \
+    "$(there "$dir/tremolux.exe")"
+  check "with a Start-menu shortcut" yes "$(there "$shortcut")"
+  check "and an entry among the installed programs, with the version" "$version" \
+    "$("$WINE" reg query "$entry" /v DisplayVersion 2>/dev/null | tr -d '\r' |
+       awk '$1 == "DisplayVersion" {print $3}')"
+  check "the program's version resource reads $version" "$version $version Tremolux" \
+    "$(probe version "$exe" | sed 's/ $//')"
+
+  screenshot "$WORK/no-icon.png"
+  spawn "$WINE" "$exe"
+  local tremolux=$LAST_PID
+  await 10 class TremoluxWindow >/dev/null
+  sleep 1
+  screenshot "$WORK/icon.png"
+  check "the installed program starts and shows its tray icon" no \
+    "$(icon_area_same no-icon.png icon.png)"
+
+  # settings as a session of use leaves them, under both roots
+  local run='Software\Microsoft\Windows\CurrentVersion\Run'
+  "$WINE" reg add 'HKLM\Software\Kestrelia\Tremolux' /v opmode /t REG_DWORD /d 2 /f >/dev/null 2>&1
+  "$WINE" reg add "HKLM\\$run" /v Tremolux /d "$exe" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Kestrelia\Tremolux' /v NoMax /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  "$WINE" reg add "HKCU\\$run" /v Tremolux /d "$exe" /f >/dev/null 2>&1
+
+  # the uninstaller runs from a copy of itself and returns at once
+  "$WINE" 'C:\Program Files\Tremolux\uninstall.exe' /S >/dev/null 2>&1
+  for _ in $(seq 100); do [ -e "$dir" ] || break; sleep 0.3; done
+  local code=running
+  for _ in $(seq 25); do kill -0 "$tremolux" 2>/dev/null || break; sleep 0.2; done
+  if ! kill -0 "$tremolux" 2>/dev/null; then
+    wait "$tremolux"
+    code=$?
+  fi
+  check "the uninstaller ends the running program as its exit command does: exit code 0" 0 "$code"
+  sleep 0.5
+  screenshot "$WORK/after.png"
+  check "and its tray icon goes" yes "$(icon_area_same no-icon.png after.png)"
+  check "no file is left" no "$(there "$dir")"
+  check "no shortcut" no "$(there "$shortcut")"
+  check "no entry among the installed programs" no "$(key_there "$entry")"
+  check "no settings under HKLM" no "$(key_there 'HKLM\Software\Kestrelia')"
+  check "no settings under HKCU" no "$(key_there 'HKCU\Software\Kestrelia')"
+  check "no start-with-Windows value under HKLM" no "$(key_there "HKLM\\$run" Tremolux)"
+  check "no start-with-Windows value under HKCU" no "$(key_there "HKCU\\$run" Tremolux)"
+
+  echo "$PASSED passed, $FAILED failed"
+  [ "$FAILED" -eq 0 ]
+}
+
+main "$@"
