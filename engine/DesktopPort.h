@@ -126,8 +126,7 @@ public:
 
     // The help window's links: the shell's verb on a file or address; a
     // result of 32 or less is a failure. WinExec: above 31 is success.
-    virtual std::intptr_t ShellExecuteA(const char* verb, const char* file,
-                                        std::int32_t show) = 0;
+    virtual std::intptr_t ShellExecuteA(const char* verb, const char* file, std::int32_t show) = 0;
     virtual std::uint32_t WinExec(const char* commandLine, std::int32_t show) = 0;
 
     // Message boxes: no owner window. Texts are UTF-8.

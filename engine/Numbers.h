@@ -20,9 +20,11 @@ std::int32_t Truncate(double value);
 // A 64-bit result brought into the 32-bit range by clamping, where a
 // position past the range must stay at its end rather than wrap.
 constexpr std::int32_t Saturate(std::int64_t value) {
-    return value < std::numeric_limits<std::int32_t>::min()   ? std::numeric_limits<std::int32_t>::min()
-           : value > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::max()
-                                                              : static_cast<std::int32_t>(value);
+    return value < std::numeric_limits<std::int32_t>::min()
+               ? std::numeric_limits<std::int32_t>::min()
+           : value > std::numeric_limits<std::int32_t>::max()
+               ? std::numeric_limits<std::int32_t>::max()
+               : static_cast<std::int32_t>(value);
 }
 
 // The next size of a buffer that doubles while its contents do not fit: up

@@ -143,8 +143,7 @@ bool ValueExists(DesktopPort& port, RegistryKey root, const RegistryLocation& lo
 bool SomethingLeft(DesktopPort& port, RegistryKey root, std::string_view path) {
     const RegistryLocation location = SplitLocation(path);
     OpenKey key(port);
-    return ValueExists(port, root, location) ||
-           OpenForReading(port, root, std::string(path), key);
+    return ValueExists(port, root, location) || OpenForReading(port, root, std::string(path), key);
 }
 
 std::int32_t DeleteValue(DesktopPort& port, RegistryKey root, const RegistryLocation& location) {
@@ -192,16 +191,18 @@ RegistryLocation SplitLocation(std::string_view path) {
 
 std::uint32_t ReadNumber(DesktopPort& port, RegistryKey root, std::string_view path,
                          std::uint32_t fallback) {
-    return PerUserFirst(root, SplitLocation(path), [&](RegistryKey at, const auto& location) {
-               return NumberAt(port, at, location);
-           }).value_or(fallback);
+    return PerUserFirst(
+               root, SplitLocation(path),
+               [&](RegistryKey at, const auto& location) { return NumberAt(port, at, location); })
+        .value_or(fallback);
 }
 
 std::string ReadText(DesktopPort& port, RegistryKey root, std::string_view path,
                      std::string_view fallback) {
-    return PerUserFirst(root, SplitLocation(path), [&](RegistryKey at, const auto& location) {
-               return TextAt(port, at, location);
-           }).value_or(std::string(fallback));
+    return PerUserFirst(
+               root, SplitLocation(path),
+               [&](RegistryKey at, const auto& location) { return TextAt(port, at, location); })
+        .value_or(std::string(fallback));
 }
 
 bool WriteValue(DesktopPort& port, RegistryKey root, std::string_view path, std::uint32_t number) {

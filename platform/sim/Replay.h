@@ -77,7 +77,7 @@ private:
     std::size_t next_ = 0;
     bool running_ = false;  // a process has started and not yet ended
     bool exited_ = false;
-    int current_ = 0;  // the line of the command being applied
+    int current_ = 0;             // the line of the command being applied
     std::int64_t timerTime_ = 0;  // virtual time passed with timers running
     int modalDepth_ = 0;
 };

@@ -365,8 +365,7 @@ private:
             Need(tokens, 2, "instance running|racing|elevated");
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
-            if (command.name != "running" && command.name != "racing" &&
-                command.name != "elevated")
+            if (command.name != "running" && command.name != "racing" && command.name != "elevated")
                 throw Failure{"unknown command \"instance " + command.name + "\""};
         } else if (verb == "user" && !timed) {
             Need(tokens, 2, "user standard");

@@ -80,8 +80,10 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
     Window& w = windows_[handle - 1];
     w.program = true;
     w.id = window;
-    const auto left = static_cast<std::int32_t>((std::int64_t{screenWidth_} - declaration.width) / 2);
-    const auto top = static_cast<std::int32_t>((std::int64_t{screenHeight_} - declaration.height) / 2);
+    const auto left =
+        static_cast<std::int32_t>((std::int64_t{screenWidth_} - declaration.width) / 2);
+    const auto top =
+        static_cast<std::int32_t>((std::int64_t{screenHeight_} - declaration.height) / 2);
     w.rect = Sized(left, top, declaration.width, declaration.height);
     if (window == ProgramWindow::Main) {
         menuChecks_.clear();

@@ -23,7 +23,6 @@ struct TraceBounds {
 
 class Trace {
 public:
-
     struct Seen {
         std::size_t count = 0;
         std::int64_t firstTime = 0;

@@ -207,9 +207,7 @@ void PaintLink(HWND hwnd, const LinkBox& link) {
     }
     HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, link.hover     ? kLinkHover
-                       : link.visited ? kLinkVisited
-                                      : kLinkNormal);
+    ::SetTextColor(dc, link.hover ? kLinkHover : link.visited ? kLinkVisited : kLinkNormal);
     ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (previous) ::SelectObject(dc, previous);
@@ -374,9 +372,8 @@ HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit) {
 
 HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
                    DesktopPort& port) {
-    auto link = std::shared_ptr<LinkBox>(
-        new (std::nothrow) LinkBox{&port, Widen(unit.caption ? unit.caption : ""),
-                                   unit.target ? unit.target : ""});
+    auto link = std::shared_ptr<LinkBox>(new (std::nothrow) LinkBox{
+        &port, Widen(unit.caption ? unit.caption : ""), unit.target ? unit.target : ""});
     if (!link) return nullptr;
     liveLinks.push_back(link);
     HWND box =
@@ -391,8 +388,7 @@ HWND CreatePictureButton(HINSTANCE instance, HWND parent, const UnitDeclaration&
                          const HBITMAP (&pictures)[2]) {
     return ::CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE, unit.rect.left,
                              unit.rect.top, unit.rect.right, unit.rect.bottom, parent,
-                             reinterpret_cast<HMENU>(id), instance,
-                             const_cast<HBITMAP*>(pictures));
+                             reinterpret_cast<HMENU>(id), instance, const_cast<HBITMAP*>(pictures));
 }
 
 }  // namespace tremolux::win32

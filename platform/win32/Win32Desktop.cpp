@@ -42,9 +42,9 @@ WindowHandle ToHandle(HWND hwnd) {
 template <typename Function>
 Function User32Function(const char* name) {
     HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(
-                        reinterpret_cast<void*>(::GetProcAddress(user32, name)))
-                  : nullptr;
+    return user32
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)))
+               : nullptr;
 }
 
 // Run as administrator, the program would not hear the shell's broadcast:
@@ -92,8 +92,7 @@ Rect WorkArea() {
 // puts the window exactly where the screen coordinates say. Where the
 // placement of another program's window is refused (Wine refuses it), a
 // plain restore does, by way of the window's earlier normal rectangle.
-void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx,
-                    std::int32_t cy) {
+void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!::GetWindowPlacement(window, &placement)) {
@@ -105,7 +104,8 @@ void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     const bool tool = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-    if (!tool && ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (!tool &&
+        ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
         dx = std::int64_t{monitor.rcWork.left} - monitor.rcMonitor.left;
         dy = std::int64_t{monitor.rcWork.top} - monitor.rcMonitor.top;
     }
@@ -187,7 +187,8 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
     const HWND hwnd = slot.hwnd;
     switch (message) {
         case WM_TIMER:
-            if (const TimerDeclaration* timer = TimerOf(slot.id, static_cast<std::uint32_t>(wParam)))
+            if (const TimerDeclaration* timer =
+                    TimerOf(slot.id, static_cast<std::uint32_t>(wParam)))
                 timer->tick(state_, *this);
             return 0;
         case WM_COMMAND:
@@ -245,12 +246,14 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     Slot& slot = SlotOf(window);
     if (slot.hwnd) return;
     const WindowDeclaration& declaration = DeclarationOf(window);
-    const std::int64_t left = (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - declaration.width) / 2;
-    const std::int64_t top = (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - declaration.height) / 2;
-    const Rect placed = WithinWorkArea(
-        {Saturate(left), Saturate(top), Saturate(left + declaration.width),
-         Saturate(top + declaration.height)},
-        WorkArea());
+    const std::int64_t left =
+        (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - declaration.width) / 2;
+    const std::int64_t top =
+        (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - declaration.height) / 2;
+    const Rect placed =
+        WithinWorkArea({Saturate(left), Saturate(top), Saturate(left + declaration.width),
+                        Saturate(top + declaration.height)},
+                       WorkArea());
     const std::wstring title = Widen(declaration.title);
     slot.modal = modal;
     ::CreateWindowExW(ExtendedStyleOf(declaration), kWindowClass, title.c_str(),
@@ -315,8 +318,8 @@ void Win32Desktop::BuildTrayMenu() {
         if (item.shortcut) text += L"\t" + Widen(item.shortcut);
         if (item.opensSubmenu) {
             submenu = ::CreatePopupMenu();
-            if (submenu && !::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
-                                          text.c_str())) {
+            if (submenu &&
+                !::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), text.c_str())) {
                 ::DestroyMenu(submenu);
                 submenu = nullptr;
             }
@@ -575,7 +578,8 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, s
                                 std::uint32_t flags) {
     const HWND hwnd = ToHwnd(window);
     if (Hung(hwnd)) return false;
-    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE)) && ::IsZoomed(hwnd)) LeaveMaximized(hwnd, x, y, cx, cy);
+    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE)) && ::IsZoomed(hwnd))
+        LeaveMaximized(hwnd, x, y, cx, cy);
     return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
@@ -612,8 +616,8 @@ WindowHandle Win32Desktop::FindWindowA(const char* className, const char* window
 std::intptr_t Win32Desktop::SendMessageA(WindowHandle window, std::uint32_t message,
                                          std::uintptr_t wParam, std::intptr_t lParam) {
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam,
-                          SMTO_ABORTIFHUNG | SMTO_NORMAL, kTaskbarAnswerTimeout, &result);
+    ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                          kTaskbarAnswerTimeout, &result);
     return static_cast<std::intptr_t>(result);
 }
 

@@ -79,8 +79,8 @@ std::int32_t Win32Desktop::RegSetKeyValueW(RegistryKey root, const char* subKey,
     const std::optional<std::wstring> value = ToUtf16(text ? text : "");
     if (!value || value->size() >= MAXDWORD / sizeof(wchar_t)) return ERROR_NO_UNICODE_TRANSLATION;
     const auto bytes = static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t));
-    return SetKeyValue(root, subKey, valueName, type,
-                       reinterpret_cast<const BYTE*>(value->c_str()), bytes);
+    return SetKeyValue(root, subKey, valueName, type, reinterpret_cast<const BYTE*>(value->c_str()),
+                       bytes);
 }
 
 std::int32_t Win32Desktop::RegDeleteValueA(RegistryKey key, const char* valueName) {

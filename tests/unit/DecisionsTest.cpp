@@ -1,10 +1,10 @@
 // The Win32 binding's decisions, made without Windows.
-#include "platform/win32/Decisions.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "platform/win32/Decisions.h"
 
 namespace tremolux::win32 {
 namespace {

@@ -8,9 +8,9 @@ namespace tremolux {
 namespace {
 
 TEST(FallbackCommandLine, CutsAtThePlaceholderAndQuotesWhereItWasQuoted) {
-    EXPECT_EQ(FallbackCommandLine("\"C:\\Program Files\\Web\\web.exe\" -nohome \"%1\"",
-                                  "http://x/a b&c"),
-              "\"C:\\Program Files\\Web\\web.exe\" -nohome  \"http://x/a b&c\"");
+    EXPECT_EQ(
+        FallbackCommandLine("\"C:\\Program Files\\Web\\web.exe\" -nohome \"%1\"", "http://x/a b&c"),
+        "\"C:\\Program Files\\Web\\web.exe\" -nohome  \"http://x/a b&c\"");
     EXPECT_EQ(FallbackCommandLine("web.exe -url %1 -new", "x"), "web.exe -url  x");
     EXPECT_EQ(FallbackCommandLine("web.exe", "x"), "web.exe x");
     // a quoted placeholder wins over a bare one that comes first
@@ -46,10 +46,9 @@ TEST(OpenLink, FallsBackToTheProgramRegisteredForHtm) {
     d.RegisterHtmlHandler();
     d.desktop.Fail("ShellExecuteA");
     EXPECT_TRUE(OpenLink(d.desktop, kMailTo));
-    EXPECT_NE(
-        d.trace.Find(std::string("WinExec \"\\\"C:\\Web\\web.exe\\\"  \\\"") + kMailTo +
-                     "\\\"\" 5 -> 33"),
-        nullptr);
+    EXPECT_NE(d.trace.Find(std::string("WinExec \"\\\"C:\\Web\\web.exe\\\"  \\\"") + kMailTo +
+                           "\\\"\" 5 -> 33"),
+              nullptr);
 }
 
 TEST(OpenLink, FailsWhenNeitherRoadWorks) {

@@ -34,8 +34,8 @@ struct Desk {
         RegistryKey key = 0;
         if (desktop.Registry().Open(root, location.key, &key) != win::kErrorSuccess) return 0;
         const sim::SimRegistry::Value* value = nullptr;
-        const bool found = desktop.Registry().Query(key, location.valueName, &value) ==
-                           win::kErrorSuccess;
+        const bool found =
+            desktop.Registry().Query(key, location.valueName, &value) == win::kErrorSuccess;
         desktop.Registry().Close(key);
         if (!found || value->data.size() != 4) return 0;
         return value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
