@@ -117,6 +117,8 @@ public:
     virtual void SetStripTopmost() = 0;
 
     // Tray icon and tray menu. Menu items are named by their command ids.
+    // An add succeeds when the icon is there afterwards, also when it was
+    // there already.
     virtual bool Shell_NotifyIconA(std::uint32_t message, const char* tip) = 0;
     virtual bool CheckMenuItem(std::uint32_t commandId, bool checked) = 0;
     virtual bool IsMenuItemChecked(std::uint32_t commandId) = 0;

@@ -183,8 +183,8 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
     const WindowDeclaration& declaration = DeclarationOf(w->id);
     switch (message) {
         case kWmTimer:
-            for (const TimerDeclaration& timer : declaration.timers)
-                if (timer.id == wParam) timer.tick(*state_, *this);
+            if (const TimerDeclaration* timer = TimerOf(w->id, static_cast<std::uint32_t>(wParam)))
+                timer->tick(*state_, *this);
             break;
         case kWmCommand:
             if (const MenuItemDeclaration* item = MenuItemById(static_cast<std::uint32_t>(wParam)))
@@ -240,10 +240,10 @@ void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
 
 // ---- tray icon and menu ----
 
-// Adding an icon that is already there fails, as on Windows.
+// Removing an icon that is not there fails, as on Windows.
 bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     const bool add = message == win::kNimAdd;
-    const bool ok = !Failing("Shell_NotifyIconA") && (add ? !trayIcon_ : trayIcon_);
+    const bool ok = !Failing("Shell_NotifyIconA") && (add || trayIcon_);
     if (ok) trayIcon_ = add;
     trace_.Call((add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove")) +
                 (ok ? "" : " failed"));
