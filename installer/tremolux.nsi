@@ -8,7 +8,13 @@
 ; does, then removes the files, the shortcut, the entry and every registry
 ; value the program writes, under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER.
 
-Unicode true
+; The 64-bit build gets a 64-bit installer: NSIS's stubs are 32-bit unless
+; told otherwise, and a machine that runs only 64-bit code cannot start them.
+!if "${ARCH}" == "amd64"
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

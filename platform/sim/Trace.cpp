@@ -13,6 +13,12 @@ void Trace::Call(std::string text) {
     ++it->second.count;
 }
 
+void Trace::Clear() {
+    lines_ = 0;
+    bytes_ = 0;
+    seen_.clear();
+}
+
 const Trace::Seen* Trace::Find(std::string_view text) const {
     auto it = seen_.find(text);
     return it == seen_.end() ? nullptr : &it->second;

@@ -46,6 +46,8 @@ public:
     const Seen* Find(std::string_view text) const;
     std::size_t Count(std::string_view text) const;
     std::size_t Lines() const { return lines_; }
+    // Forgets every line, as for a new run on the same clock.
+    void Clear();
 
 private:
     struct Hash {

@@ -15,13 +15,6 @@ source tests/wine/lib.sh
 there() { [ -e "$1" ] && echo yes || echo no; }
 key_there() { "$WINE" reg query "$1" ${2:+/v "$2"} >/dev/null 2>&1 && echo yes || echo no; }
 
-# Identical pixels where the first tray icon sits, in two screenshots.
-icon_area_same() {
-  convert "$WORK/$1" -crop 20x16+1004+750 +repage "$WORK/a.png" &&
-    convert "$WORK/$2" -crop 20x16+1004+750 +repage "$WORK/b.png" &&
-    [ "$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1)" = 0 ] && echo yes || echo no
-}
-
 main() {
   local arch=x86 setup=setup
   if [ "$BITS" = 64 ]; then
@@ -56,13 +49,15 @@ main() {
     "$(probe version "$exe" | sed 's/ $//')"
 
   screenshot "$WORK/no-icon.png"
+  check "before it starts, the tray shows no icon" bare "$(tray_shows no-icon.png)"
   spawn "$WINE" "$exe"
   local tremolux=$LAST_PID
-  await 10 class TremoluxWindow >/dev/null
+  check "the installed program starts: its windows are there" yes \
+    "$(await 10 class TremoluxWindow >/dev/null && echo yes || echo no)"
+  check "they belong to the installed program's process" "$exe" "$(probe image TremoluxWindow)"
   sleep 1
   screenshot "$WORK/icon.png"
-  check "the installed program starts and shows its tray icon" no \
-    "$(icon_area_same no-icon.png icon.png)"
+  check "which shows its own icon in the tray" icon "$(tray_shows icon.png "$exe")"
 
   # settings as a session of use leaves them, under both roots
   local run='Software\Microsoft\Windows\CurrentVersion\Run'
@@ -83,7 +78,7 @@ main() {
   check "the uninstaller ends the running program as its exit command does: exit code 0" 0 "$code"
   sleep 0.5
   screenshot "$WORK/after.png"
-  check "and its tray icon goes" yes "$(icon_area_same no-icon.png after.png)"
+  check "and its tray icon goes" bare "$(tray_shows after.png)"
   check "no file is left" no "$(there "$dir")"
   check "no shortcut" no "$(there "$shortcut")"
   check "no entry among the installed programs" no "$(key_there "$entry")"

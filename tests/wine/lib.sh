@@ -152,3 +152,29 @@ wine_teardown() {
 }
 
 screenshot() { import -window root -display "$DISPLAY" "$1"; }
+
+# The first tray icon's place in a 1024x768 desktop is 16x16+1006+750; the
+# strip covers its right half. A point of bare taskbar lies left of it.
+TRAY_UNCOVERED=8x16+1006+750
+TASKBAR_POINT=+990+757
+
+# What the uncovered part of the first tray icon's place shows in the
+# screenshot SHOT under $WORK: "bare" taskbar, the "icon" of the Windows
+# program FILE as the shell draws it there, or "other" (another icon, no
+# taskbar, a desktop not yet drawn).
+tray_shows() {  # tray_shows SHOT [FILE]
+  local shot=$WORK/$1 file=${2:-} colour
+  colour=$(convert "$shot" -crop "1x1$TASKBAR_POINT" +repage \
+    -format '%[fx:round(255*r)],%[fx:round(255*g)],%[fx:round(255*b)]' info:) || return 1
+  convert "$shot" -crop "$TRAY_UNCOVERED" +repage "$WORK/tray.png"
+  convert -size 8x16 "xc:rgb($colour)" "$WORK/taskbar.png"
+  if [ "$(compare -metric AE "$WORK/tray.png" "$WORK/taskbar.png" null: 2>&1)" = 0 ]; then
+    echo bare
+  elif [ -n "$file" ] && probe icon "$file" "$colour" "Z:$WORK/icon.bmp" &&
+       convert "$WORK/icon.bmp" -crop 8x16+0+0 +repage "$WORK/icon.png" &&
+       [ "$(compare -metric AE -fuzz 1% "$WORK/tray.png" "$WORK/icon.png" null: 2>&1)" = 0 ]; then
+    echo icon
+  else
+    echo other
+  fi
+}

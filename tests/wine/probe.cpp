@@ -23,6 +23,11 @@
 //   probe taskbar-created   broadcasts the shell's "TaskbarCreated" message
 //   probe tray-delete CLASS removes the tray icon 100 of each window of CLASS,
 //                           as a restart of the shell would
+//   probe image CLASS       the executable of the process that owns the first
+//                           top-level window of CLASS
+//   probe icon FILE R,G,B OUT
+//                           draws FILE's icon, loaded as the program loads its tray
+//                           icon, over the colour into the bitmap file OUT
 #include <windows.h>
 // after windows.h, which it needs
 #include <shellapi.h>
@@ -30,7 +35,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
+
+#include "platform/win32/Resources.h"
 
 namespace {
 
@@ -65,6 +73,69 @@ BOOL CALLBACK ListClass(HWND window, LPARAM lParam) {
         ++search->found;
     }
     return TRUE;
+}
+
+// The executable of the process that owns the window, or an empty text.
+std::wstring ImageOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process) return {};
+    wchar_t path[4096] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    const BOOL got = QueryFullProcessImageNameW(process, 0, path, &size);
+    CloseHandle(process);
+    return got ? std::wstring(path, size) : std::wstring();
+}
+
+// FILE's tray icon as the shell would draw it on a taskbar of one colour:
+// the icon resource at the small-icon size, drawn with its mask or alpha
+// over the colour, written as a top-down 32-bit bitmap file.
+bool DrawIconOf(const wchar_t* file, COLORREF background, const wchar_t* out) {
+    HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return false;
+    const int width = GetSystemMetrics(SM_CXSMICON);
+    const int height = GetSystemMetrics(SM_CYSMICON);
+    auto* icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                               width, height, LR_DEFAULTCOLOR));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = dc ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    bool drawn = false;
+    if (icon && bitmap && bits) {
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        RECT all{0, 0, width, height};
+        HBRUSH brush = CreateSolidBrush(background);
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        drawn = DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL) != FALSE;
+        GdiFlush();
+        SelectObject(dc, previous);
+    }
+    if (drawn) {
+        const DWORD pixels = static_cast<DWORD>(width) * height * 4;
+        BITMAPFILEHEADER header{};
+        header.bfType = 0x4D42;  // "BM"
+        header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+        header.bfSize = header.bfOffBits + pixels;
+        FILE* stream = _wfopen(out, L"wb");
+        drawn = stream && std::fwrite(&header, sizeof header, 1, stream) == 1 &&
+                std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, stream) == 1 &&
+                std::fwrite(bits, pixels, 1, stream) == 1;
+        if (stream && std::fclose(stream) != 0) drawn = false;
+    }
+    if (bitmap) DeleteObject(bitmap);
+    if (dc) DeleteDC(dc);
+    if (icon) DestroyIcon(icon);
+    FreeLibrary(module);
+    return drawn;
 }
 
 }  // namespace
@@ -237,6 +308,18 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("\n");
         return 0;
+    }
+    if (command == L"image" && argc == 3) {
+        HWND window = FindWindowW(argv[2], nullptr);
+        const std::wstring image = window ? ImageOf(window) : std::wstring();
+        if (image.empty()) return 1;
+        std::printf("%ls\n", image.c_str());
+        return 0;
+    }
+    if (command == L"icon" && argc == 5) {
+        int red = 0, green = 0, blue = 0;
+        if (swscanf(argv[3], L"%d,%d,%d", &red, &green, &blue) != 3) return 2;
+        return DrawIconOf(argv[2], RGB(red, green, blue), argv[4]) ? 0 : 1;
     }
     if (command == L"taskbar-created") {
         const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
