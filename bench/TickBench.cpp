@@ -42,6 +42,11 @@ public:
         return static_cast<std::int16_t>(0x8001);
     }
     void Sleep(std::uint32_t) override {}
+    MonitorHandle MonitorFromPoint(Point, std::uint32_t) override { return 0; }
+    std::int32_t SHQueryUserNotificationState(std::int32_t* state) override {
+        *state = win::kQunsAcceptsNotifications;
+        return win::kSOk;
+    }
     WindowHandle GetForegroundWindow() override { return 7; }
     bool GetWindowRect(WindowHandle, Rect* rect) override {
         *rect = {100, 50, 900, 650};
@@ -74,6 +79,7 @@ public:
     void CloseMainWindow() override {}
     void SetStripRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
     void SetStripTopmost() override {}
+    void SetStripVisible(bool) override {}
     bool Shell_NotifyIconA(std::uint32_t, const char*) override { return true; }
     bool CheckMenuItem(std::uint32_t, bool) override { return true; }
     bool IsMenuItemChecked(std::uint32_t) override { return false; }

@@ -38,6 +38,13 @@ constexpr std::int32_t kIdNo = 7;
 constexpr std::uint32_t kTpmRightAlign = 0x0008;
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimDelete = 2;
+constexpr std::uint32_t kMonitorDefaultToNull = 0;
+// SHQueryUserNotificationState: S_OK and what the user is doing.
+constexpr std::int32_t kSOk = 0;
+constexpr std::int32_t kQunsBusy = 2;
+constexpr std::int32_t kQunsRunningD3DFullScreen = 3;
+constexpr std::int32_t kQunsPresentationMode = 4;
+constexpr std::int32_t kQunsAcceptsNotifications = 5;
 
 // Registry
 constexpr RegistryKey kHkeyClassesRoot = 0x80000000u;
@@ -77,6 +84,12 @@ public:
     virtual std::int32_t GetSystemMetrics(std::int32_t index) = 0;
     virtual std::int16_t GetAsyncKeyState(std::int32_t virtualKey) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // The monitor that holds the point; with MONITOR_DEFAULTTONULL, 0 when
+    // no monitor does.
+    virtual MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) = 0;
+    // What the user is doing, as the shell judges it before it shows a
+    // notification: S_OK with one of the QUNS_ states, or a failure.
+    virtual std::int32_t SHQueryUserNotificationState(std::int32_t* state) = 0;
 
     // Windows of other programs.
     virtual WindowHandle GetForegroundWindow() = 0;
@@ -115,6 +128,8 @@ public:
                               std::int32_t height) = 0;
     // SetWindowPos(strip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE).
     virtual void SetStripTopmost() = 0;
+    // The strip hidden, or shown again without taking the activation.
+    virtual void SetStripVisible(bool visible) = 0;
 
     // Tray icon and tray menu. Menu items are named by their command ids.
     // An add succeeds when the icon is there afterwards, also when it was

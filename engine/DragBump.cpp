@@ -46,7 +46,8 @@ void DragBumpDetector(ProgramState& state, DesktopPort& port) {
     const double x = CursorX(port);
     if (!Greater(x, ScreenWidth(port) - 3)) return;
     const double y = CursorY(port);
-    if (Greater(y, ScreenHeight(port) - 10)) CornerRequest(state, port);
+    if (Greater(y, ScreenHeight(port) - 10) && !FullScreenProgramInFront(port))
+        CornerRequest(state, port);
 }
 
 }  // namespace tremolux

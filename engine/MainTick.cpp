@@ -40,6 +40,8 @@ void MainTick(ProgramState& state, DesktopPort& port) {
     const double b = state.WorkArea.bottom;
 
     if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
+        // The corner of a full-screen game is no place to show the desktop.
+        if (FullScreenProgramInFront(port)) return;
         port.Sleep(kPeekWait);
         // A click on the strip during the wait is handled after this tick.
         if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
@@ -73,7 +75,13 @@ void PlaceStrip(ProgramState& state, DesktopPort& port) {
     port.SetStripRect(left, top, static_cast<std::int32_t>(kStripWidth), height);
 }
 
+// Kept on top, it would sit over a full-screen video or game: while one is
+// in front the strip is hidden, and shown again within one tick of its
+// leaving.
 void StripTimerTick(ProgramState& state, DesktopPort& port) {
+    const bool fullScreen = FullScreenProgramInFront(port);
+    port.SetStripVisible(!fullScreen);
+    if (fullScreen) return;
     port.SetStripTopmost();
     PlaceStrip(state, port);
 }

@@ -2,14 +2,16 @@
 // tray menu or from the polled Shift+F1.
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
+#include "engine/Samples.h"
 
 namespace tremolux {
 
 // Shift is queried only when F1 passed; both queries take their press bits,
-// so holding the keys restores once, and F1 before Shift does nothing.
+// so holding the keys restores once, and F1 before Shift does nothing. Keys
+// pressed in a full-screen game are the game's.
 void HotkeyTick(ProgramState& state, DesktopPort& port) {
     if (!KeyJustPressed(port, win::kVkF1)) return;
-    if (!KeyJustPressed(port, win::kVkShift)) return;
+    if (!KeyJustPressed(port, win::kVkShift) || FullScreenProgramInFront(port)) return;
     RestoreLastWindow(state, port);
 }
 

@@ -1,5 +1,7 @@
 #include "engine/Samples.h"
 
+#include <cmath>
+
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
 
@@ -21,9 +23,26 @@ double ScreenHeight(DesktopPort& port) { return port.GetSystemMetrics(win::kSmCy
 
 bool OnEdge(DesktopPort& port, EdgeLine edge) {
     const double across = edge.horizontal ? CursorY(port) : CursorX(port);
-    if (!edge.far) return across == 0;
-    const double size = edge.horizontal ? ScreenHeight(port) : ScreenWidth(port);
-    return Equal(across, size - 1);
+    double past = -1;
+    if (edge.far) {
+        const double size = edge.horizontal ? ScreenHeight(port) : ScreenWidth(port);
+        if (!Equal(across, size - 1)) return false;
+        past = size;
+    } else if (across != 0) {
+        return false;
+    }
+    const double along = AlongEdge(port, edge);
+    if (std::isnan(along)) return false;  // a failed read lies on no edge
+    const std::int32_t x = edge.horizontal ? Truncate(along) : Truncate(past);
+    const std::int32_t y = edge.horizontal ? Truncate(past) : Truncate(along);
+    return port.MonitorFromPoint({x, y}, win::kMonitorDefaultToNull) == 0;
+}
+
+bool FullScreenProgramInFront(DesktopPort& port) {
+    std::int32_t state = 0;
+    if (port.SHQueryUserNotificationState(&state) != win::kSOk) return false;
+    return state == win::kQunsBusy || state == win::kQunsRunningD3DFullScreen ||
+           state == win::kQunsPresentationMode;
 }
 
 double AlongEdge(DesktopPort& port, EdgeLine edge) {

@@ -28,10 +28,19 @@ constexpr EdgeLine kBottomEdge{true, true};
 
 // The cursor coordinate across the line, then for a far line the screen
 // size, each read afresh; the far lines compare under the tolerance rule.
+// Where another monitor continues past the line, the pointer does not stop
+// there but crosses on its way over: once the position holds, the pixel
+// just past the line, at the cursor's coordinate along it, must lie on no
+// monitor.
 bool OnEdge(DesktopPort& port, EdgeLine edge);
 
 // The cursor coordinate along the line: y for the left and right edges.
 double AlongEdge(DesktopPort& port, EdgeLine edge);
+
+// A full-screen program (a game, a video, a presentation) is in front, and
+// the program steps aside: no gesture, peek or hotkey acts on it, and the
+// strip stays off its screen.
+bool FullScreenProgramInFront(DesktopPort& port);
 
 // SystemParametersInfoA(SPI_GETWORKAREA) into the shared WorkArea; a failed
 // call leaves the previous values.

@@ -30,6 +30,9 @@ using KernelHandle = std::uintptr_t;
 // An open registry key; 0 is none.
 using RegistryKey = std::uintptr_t;
 
+// A display monitor; 0 is none.
+using MonitorHandle = std::uintptr_t;
+
 // A late-bound automation object; null is an empty slot.
 using AutomationObject = void*;
 

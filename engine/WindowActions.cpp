@@ -1,5 +1,6 @@
 // The four things a gesture can do to the foreground window, each recording
-// the window and its rectangle first so that restore can put it back.
+// the window and its rectangle first so that restore can put it back. None
+// of them touches a full-screen program in front.
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
 #include "engine/Samples.h"
@@ -56,6 +57,7 @@ void WithForegroundDisabled(DesktopPort& port, Change change) {
 }
 
 void Place(ProgramState& state, DesktopPort& port, const Placement& placement) {
+    if (FullScreenProgramInFront(port)) return;
     RecordLastWindow(state, port, RecordKind::Placing);
     RefreshWorkArea(state, port);
     WithForegroundDisabled(port, [&] {
@@ -80,7 +82,7 @@ void PlaceMaximized(ProgramState& state, DesktopPort& port) {
 }
 
 void PlaceMinimized(ProgramState& state, DesktopPort& port) {
-    if (EffectSwitchedOff(port, Effect::Minimize)) return;
+    if (EffectSwitchedOff(port, Effect::Minimize) || FullScreenProgramInFront(port)) return;
     RecordLastWindow(state, port, RecordKind::Minimizing);
     WithForegroundDisabled(port, [&] { port.CloseWindow(port.GetForegroundWindow()); });
 }

@@ -38,13 +38,15 @@ constexpr UnitDeclaration kHelpUnits[] = {
      .kind = UnitKind::LinkBox,
      .rect = {68, 583, 98, 20},
      .caption = "去看看官方网站",
-     .target = kHomePage},
+     .target = kHomePage,
+     .onLine = "官方主页："},
     {.name = "超级链接框1",
      .kind = UnitKind::LinkBox,
      .rect = {68, 559, 98, 20},
      .caption = "给我发伊妹儿吧",
-     .target = kMailTo},
-    {.name = "标签1", .kind = UnitKind::Label, .rect = {2, 1, 542, 631}},
+     .target = kMailTo,
+     .onLine = "   Email："},
+    {.name = "标签1", .kind = UnitKind::Label, .rect = {2, 1, 542, 631}, .fontHeight = -12},
 };
 
 constexpr WindowDeclaration kWindows[] = {
@@ -77,6 +79,7 @@ constexpr WindowDeclaration kWindows[] = {
      .systemMenu = true,
      .movable = true,
      .escapeCloses = true,
+     .scalesWithDpi = true,
      .units = kHelpUnits},
 };
 

@@ -65,10 +65,14 @@ enum class UnitKind { Label, LinkBox, PictureButton };
 struct UnitDeclaration {
     const char* name = nullptr;
     UnitKind kind = UnitKind::Label;
-    Rect rect = {};  // left, top, width, height in the window's client area
+    Rect rect = {};  // left, top, width, height in the window's client area, at 96 DPI
     const char* caption = nullptr;
     const char* target = nullptr;  // a link box's address
     Handler click = nullptr;
+    std::int32_t fontHeight = 0;  // a label's font, as a LOGFONT height at 96 DPI
+    // A link box lies over the label, on the line of the label's text that
+    // starts with this text.
+    const char* onLine = nullptr;
 };
 
 struct WindowDeclaration {
@@ -85,6 +89,9 @@ struct WindowDeclaration {
     // Never takes the activation, not even when clicked, so that it never
     // becomes the foreground window a gesture lays out.
     bool neverActivates = false;
+    // Sized and laid out for the DPI of its monitor, its units and fonts with
+    // it, and again when it moves to a monitor of another DPI.
+    bool scalesWithDpi = false;
     std::span<const TimerDeclaration> timers = {};
     std::span<const UnitDeclaration> units = {};
     Handler created = nullptr;

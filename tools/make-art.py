@@ -1,28 +1,37 @@
 #!/usr/bin/env python3
-"""Draws the program's artwork: the tray icon (16 and 32 pixels, in 16 and
-in 256 colours) and the strip's two pictures (a thin bar, normal and
-pressed). Writes them under platform/win32/art/."""
+"""Draws the program's artwork: the tray icon at every size the shell asks
+for from 100 to 300 % (16, 20, 24, 32, 40 and 48 pixels, 32-bit with an
+alpha channel) and the strip's two pictures (a thin bar, normal and
+pressed). Writes them under platform/win32/art/.
+
+The icon is two files. tremolux.ico holds 16, 20 and 32 pixels as bitmaps,
+which every Windows from XP on reads: the sizes XP shows at 100 and 125 %.
+It is the program's icon everywhere. tremolux-large.ico holds 24, 40 and
+48 pixels PNG-compressed, which Windows Vista and later read, for the tray
+at 150, 250 and 300 %: a tenth of the bytes of bitmaps, and kept apart
+because Windows XP, which cannot read them, would pick its 48 pixels for
+its tiles."""
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, '..', 'platform', 'win32', 'art')
 
-VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
-       (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
-       (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
-BLACK, NAVY, SILVER, GRAY, BLUE, CYAN, WHITE = 0, 4, 7, 8, 12, 14, 15
-CLEAR = None
+FRAME = (0, 0, 0)
+TITLE = (0, 0, 128)
+GAP = (255, 255, 255)
+SHADOW = (0, 0, 0, 96)  # a soft shadow right of and below the window
 
 
 def layout(size):
-    """A screen whose window is split into a left and a right half: rows of
-    (role, column) cells; roles are frame, title, left, gap, right."""
+    """A screen whose window is split into a left and a right half: cells
+    by (column, row); roles are frame, title, left, gap, right, shadow."""
     s = size / 32.0
-    top, bottom = round(4 * s), size - round(4 * s) - 1
-    left, right = round(2 * s), size - round(2 * s) - 1
+    top, bottom = round(4 * s), size - round(4 * s) - 2
+    left, right = round(2 * s), size - round(2 * s) - 2
     title = top + max(2, round(4 * s))
-    middle = size // 2
+    middle = (left + right + 1) // 2
     cells = {}
     for y in range(top, bottom + 1):
         for x in range(left, right + 1):
@@ -34,88 +43,86 @@ def layout(size):
                 cells[x, y] = 'gap'
             else:
                 cells[x, y] = 'left' if x < middle else 'right'
+    for i in range(1, right - left + 2):
+        cells[left + i, bottom + 1] = 'shadow'
+    for i in range(1, bottom - top + 2):
+        cells[right + 1, top + i] = 'shadow'
     return cells, title, bottom
 
 
-def indices(size, deep):
+def pixels(size):
+    """Rows top to bottom of (r, g, b, a)."""
     cells, title, bottom = layout(size)
     rows = []
     for y in range(size):
         row = []
         for x in range(size):
             role = cells.get((x, y))
+            t = (y - title) / max(1, bottom - title)
             if role is None:
-                row.append(CLEAR)
+                row.append((0, 0, 0, 0))
+            elif role == 'shadow':
+                row.append(SHADOW)
             elif role == 'frame':
-                row.append(BLACK)
+                row.append(FRAME + (255,))
             elif role == 'title':
-                row.append(NAVY)
+                row.append(TITLE + (255,))
             elif role == 'gap':
-                row.append(WHITE)
-            elif not deep:
-                row.append(BLUE if role == 'left' else CYAN)
-            else:
-                shade = int(31 * (y - title) / max(1, bottom - title))
-                row.append((16 if role == 'left' else 48) + shade)
+                row.append(GAP + (255,))
+            elif role == 'left':  # blue, lighter toward the bottom
+                row.append((int(40 + 124 * t), int(80 + 124 * t), 230, 255))
+            else:  # cyan, lighter toward the bottom
+                row.append((int(20 + 93 * t), int(190 + 62 * t), int(200 + 31 * t), 255))
         rows.append(row)
     return rows
 
 
-def palette(deep):
-    colours = list(VGA)
-    if deep:
-        for i in range(32):  # blue, then cyan, lighter toward the bottom
-            colours.append((40 + i * 4, 80 + i * 4, 230))
-        for i in range(32):
-            colours.append((20 + i * 3, 190 + i * 2, 200 + i))
-        colours += [(0, 0, 0)] * (256 - len(colours))
-    return colours
-
-
-def icon_image(size, deep):
-    bits = 8 if deep else 4
-    rows = indices(size, deep)
-    pixels = b''
+def bitmap_image(size):
+    """A 32-bit DIB with alpha and its AND mask, as in an icon resource."""
+    rows = pixels(size)
+    colour = b''
     mask = b''
     for row in reversed(rows):  # bottom-up
-        if bits == 4:
-            values = [0 if v is None else v for v in row]
-            line = bytes((values[i] << 4) | values[i + 1] for i in range(0, size, 2))
-        else:
-            line = bytes(0 if v is None else v for v in row)
-        pixels += line + b'\0' * (-len(line) % 4)
-        maskbits = 0
+        colour += b''.join(struct.pack('<BBBB', b, g, r, a) for r, g, b, a in row)
+        bits = 0
         line = b''
-        for i, v in enumerate(row):
-            maskbits = (maskbits << 1) | (1 if v is None else 0)
+        for i, (_, _, _, a) in enumerate(row + [(0, 0, 0, 0)] * (-size % 8)):
+            bits = (bits << 1) | (1 if a == 0 else 0)
             if i % 8 == 7:
-                line += bytes([maskbits])
-                maskbits = 0
+                line += bytes([bits])
+                bits = 0
         mask += line + b'\0' * (-len(line) % 4)
-    colours = palette(deep)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits, 0,
-                         len(pixels) + len(mask), 0, 0, len(colours), 0)
-    table = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in colours)
-    return header + table + pixels + mask
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, len(colour) + len(mask), 0,
+                         0, 0, 0)
+    return header + colour + mask
 
 
-def write_icon(path):
-    images = [(16, False), (32, False), (16, True), (32, True)]
-    data = [icon_image(size, deep) for size, deep in images]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for (size, deep), image in zip(images, data):
-        out += struct.pack('<BBBBHHII', size, size, 0 if deep else 16, 0, 1, 8 if deep else 4,
-                           len(image), offset)
-        offset += len(image)
+def png_image(size):
+    """The same picture as a PNG, RGBA, as Vista reads it in an icon."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b''.join(b'\0' + b''.join(bytes(p) for p in row) for row in pixels(size))
+    return (b'\x89PNG\r\n\x1a\n' +
+            chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+def write_icon(path, sizes, image):
+    data = [image(size) for size in sizes]
+    out = struct.pack('<HHH', 0, 1, len(sizes))
+    offset = 6 + 16 * len(sizes)
+    for size, item in zip(sizes, data):
+        out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(item), offset)
+        offset += len(item)
     with open(path, 'wb') as f:
         f.write(out + b''.join(data))
 
 
 def write_bar(path, width, height, light, dark):
     """A thin vertical bar: a dark edge line, then a band shaded from light
-    at the top to a little darker at the bottom. An 8-bit picture: the bar
-    has one colour a row and the edge's, fewer than 256."""
+    at the top to a little darker at the bottom. An 8-bit picture, drawn
+    stretched to the strip's height."""
     colours = [dark]
     rows = []
     for y in reversed(range(height)):
@@ -124,24 +131,26 @@ def write_bar(path, width, height, light, dark):
         if shade not in colours:
             colours.append(shade)
         rows.append(bytes([0] + [colours.index(shade)] * (width - 1)))
-    pixels = b''.join(row + b'\0' * (-len(row) % 4) for row in rows)
+    data = b''.join(row + b'\0' * (-len(row) % 4) for row in rows)
     table = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in colours)
-    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 8, 0, len(pixels), 2835, 2835,
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 8, 0, len(data), 2835, 2835,
                          len(colours), 0)
     offset = 14 + len(header) + len(table)
     with open(path, 'wb') as f:
-        f.write(b'BM' + struct.pack('<IHHI', offset + len(pixels), 0, 0, offset))
-        f.write(header + table + pixels)
+        f.write(b'BM' + struct.pack('<IHHI', offset + len(data), 0, 0, offset))
+        f.write(header + table + data)
 
 
-# The strip is 10 pixels wide, so no more of its pictures is ever seen: they
-# are drawn that wide, at their full heights.
+# The strip is 10 pixels wide, so no more of its pictures is ever seen; 24
+# rows of shading stretched to any taskbar read as the same bar.
 STRIP_WIDTH = 10
+STRIP_ROWS = 24
 
 if __name__ == '__main__':
     os.makedirs(OUT, exist_ok=True)
-    write_icon(os.path.join(OUT, 'tremolux.ico'))
-    write_bar(os.path.join(OUT, 'strip-normal.bmp'), STRIP_WIDTH, 109, (200, 214, 232),
+    write_icon(os.path.join(OUT, 'tremolux.ico'), [16, 20, 32], bitmap_image)
+    write_icon(os.path.join(OUT, 'tremolux-large.ico'), [24, 40, 48], png_image)
+    write_bar(os.path.join(OUT, 'strip-normal.bmp'), STRIP_WIDTH, STRIP_ROWS, (200, 214, 232),
               (96, 112, 140))
-    write_bar(os.path.join(OUT, 'strip-pressed.bmp'), STRIP_WIDTH, 133, (140, 160, 196),
+    write_bar(os.path.join(OUT, 'strip-pressed.bmp'), STRIP_WIDTH, STRIP_ROWS, (140, 160, 196),
               (64, 76, 104))

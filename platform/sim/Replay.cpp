@@ -255,6 +255,10 @@ void Replay::Apply(const Command& c) {
         case Verb::Unregistry: desktop_.Registry().Remove(RootOf(c.name), c.name.substr(5)); break;
         case Verb::Program: desktop_.SetProgramPath(c.text); break;
         case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
+        case Verb::FullScreen: desktop_.SetFullScreen(c.name == "on"); break;
+        case Verb::Monitor:
+            desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)});
+            break;
         case Verb::Fail: desktop_.Fail(c.name); break;
         case Verb::Heal: desktop_.Heal(c.name); break;
         case Verb::StandardUser: desktop_.SetStandardUser(); break;

@@ -379,6 +379,18 @@ private:
             if (Word(tokens[1]) != "taskbar")
                 throw Failure{"unknown command \"no " + tokens[1].text + "\""};
             command.verb = Verb::NoTaskbar;
+        } else if (verb == "fullscreen") {
+            // fullscreen on|off: a full-screen program is in front, or not
+            command.verb = Verb::FullScreen;
+            Need(tokens, 2, "fullscreen on|off");
+            Exactly(tokens, 2);
+            command.name = Word(tokens[1]);
+            if (command.name != "on" && command.name != "off")
+                throw Failure{"unknown command \"fullscreen " + command.name + "\""};
+        } else if (verb == "monitor" && !timed) {
+            // monitor L T R B: another monitor beside the primary screen
+            command.verb = Verb::Monitor;
+            numbers(1, 4, kInt32Min, kInt32Max);
         } else if (verb == "trace" && !timed) {
             Need(tokens, 2, "trace reads");
             Exactly(tokens, 2);

@@ -23,6 +23,8 @@ enum class Verb {
     Instance,
     StandardUser,
     NoTaskbar,
+    FullScreen,
+    Monitor,
     Fail,
     Heal,
     TraceReads,

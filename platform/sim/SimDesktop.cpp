@@ -18,6 +18,8 @@ constexpr std::string_view kOperations[] = {
     "GetCursorPos",
     "GetSystemMetrics",
     "GetAsyncKeyState",
+    "MonitorFromPoint",
+    "SHQueryUserNotificationState",
     "GetForegroundWindow",
     "GetWindowRect",
     "EnableWindow",
@@ -325,6 +327,40 @@ std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
 void SimDesktop::Sleep(std::uint32_t milliseconds) {
     trace_.Call("Sleep " + std::to_string(milliseconds));
     if (thread_) thread_->Block(milliseconds);
+}
+
+// The primary screen is monitor 1, the others follow in their declared
+// order.
+MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
+    const auto holds = [&](const Rect& r) {
+        return point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
+    };
+    MonitorHandle monitor = 0;
+    if (!Failing("MonitorFromPoint")) {
+        if (holds({0, 0, screenWidth_, screenHeight_})) {
+            monitor = 1;
+        } else {
+            for (std::size_t i = 0; i < monitors_.size() && monitor == 0; ++i)
+                if (holds(monitors_[i])) monitor = i + 2;
+        }
+    }
+    trace_.Read([&] {
+        return "MonitorFromPoint " + std::to_string(point.x) + " " + std::to_string(point.y) +
+               " -> " + std::to_string(monitor);
+    });
+    return monitor;
+}
+
+std::int32_t SimDesktop::SHQueryUserNotificationState(std::int32_t* state) {
+    constexpr std::int32_t kEFail = static_cast<std::int32_t>(0x80004005u);
+    const bool ok = state && !Failing("SHQueryUserNotificationState");
+    const std::int32_t answer = fullScreen_ ? win::kQunsBusy : win::kQunsAcceptsNotifications;
+    if (ok) *state = answer;
+    trace_.Read([&] {
+        return ok ? "SHQueryUserNotificationState -> " + std::to_string(answer)
+                  : std::string("SHQueryUserNotificationState failed");
+    });
+    return ok ? win::kSOk : kEFail;
 }
 
 // ---- windows ----

@@ -67,6 +67,10 @@ public:
     void Activate(std::string_view name);  // "none" for no foreground window
     void DestroyWindow(std::string_view name);
     void RemoveTaskbar();
+    // A full-screen program comes to the front, or leaves it.
+    void SetFullScreen(bool on) { fullScreen_ = on; }
+    // Another monitor beside the primary screen.
+    void AddMonitor(const Rect& area) { monitors_.push_back(area); }
     void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
     void Heal(std::string_view operation) { failing_.erase(std::string(operation)); }
     // A standard user under UAC: HKEY_LOCAL_MACHINE cannot be changed.
@@ -123,6 +127,8 @@ public:
     std::int32_t GetSystemMetrics(std::int32_t index) override;
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
+    MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
+    std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
     bool EnableWindow(WindowHandle window, bool enable) override;
@@ -148,6 +154,7 @@ public:
     void SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
                       std::int32_t height) override;
     void SetStripTopmost() override;
+    void SetStripVisible(bool visible) override;
     bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
@@ -211,6 +218,8 @@ private:
     std::int32_t screenHeight_ = 768;
     Rect workArea_{0, 0, 1024, 738};
     Point cursor_{512, 384};
+    std::vector<Rect> monitors_;  // beside the primary screen
+    bool fullScreen_ = false;
     struct KeyState {
         bool down = false;
         bool pressed = false;

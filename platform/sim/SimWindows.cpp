@@ -238,6 +238,14 @@ void SimDesktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t 
 
 void SimDesktop::SetStripTopmost() { trace_.Call("StripTopmost"); }
 
+// Traced only when the strip's visibility changes.
+void SimDesktop::SetStripVisible(bool visible) {
+    Window* w = Live(ProgramHandle(ProgramWindow::Strip));
+    if (!w || w->visible == visible) return;
+    w->visible = visible;
+    trace_.Call(visible ? "StripShow" : "StripHide");
+}
+
 // ---- tray icon and menu ----
 
 // Removing an icon that is not there fails, as on Windows.

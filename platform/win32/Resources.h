@@ -2,5 +2,6 @@
 #pragma once
 
 #define kIconResource 100
+#define kLargeIconResource 101
 #define kStripPictureNormal 201
 #define kStripPicturePressed 202

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <memory>
 #include <new>
 #include <string>
@@ -22,11 +23,23 @@ constexpr wchar_t kLabelClass[] = L"TremoluxLabel";
 constexpr wchar_t kLinkClass[] = L"TremoluxLink";
 constexpr wchar_t kPictureClass[] = L"TremoluxPicture";
 
-constexpr COLORREF kLabelText = RGB(0, 0, 128);
-constexpr COLORREF kLinkBackground = RGB(216, 216, 0);
-constexpr COLORREF kLinkNormal = RGB(0, 0, 255);
-constexpr COLORREF kLinkHover = RGB(62, 157, 232);
-constexpr COLORREF kLinkVisited = RGB(128, 0, 0);
+// DrawText's layout of the label's text, for painting and for measuring.
+constexpr UINT kLabelTextFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
+
+COLORREF ColourRef(const Colour& colour) {
+    return colour.system ? ::GetSysColor(static_cast<int>(colour.value)) : colour.value;
+}
+
+// A system colour's brush belongs to the system; a brush of our own colour
+// is made for the fill and deleted.
+void Fill(HDC dc, const RECT& area, const Colour& colour) {
+    if (colour.system) {
+        ::FillRect(dc, &area, ::GetSysColorBrush(static_cast<int>(colour.value)));
+    } else if (HBRUSH brush = ::CreateSolidBrush(colour.value)) {
+        ::FillRect(dc, &area, brush);
+        ::DeleteObject(brush);
+    }
+}
 
 bool Inside(HWND hwnd, LPARAM lParam) {
     RECT client;
@@ -74,22 +87,24 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
     return bitmap;
 }
 
-// The label's gradient and font, made once when it is created rather than
-// at every paint. Either may be missing when the system is short of
-// resources; the label is then drawn without it.
+// The label's gradient, made whenever its size changes rather than at every
+// paint, and the font it was given. The gradient may be missing when the
+// system is short of resources; the label is then drawn grey.
 struct Label {
     HBITMAP gradient = nullptr;
     HFONT font = nullptr;
     std::wstring text;
 };
 
-// SimSun by its English name, which every Windows knows, with the Chinese
-// character set, so that the font mapper keeps to a Song face wherever
-// SimSun itself is missing.
-HFONT HelpFont() {
-    return ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+void MakeGradient(HWND hwnd, Label& label) {
+    if (label.gradient) ::DeleteObject(label.gradient);
+    label.gradient = nullptr;
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    if (HDC dc = ::GetDC(hwnd)) {
+        label.gradient = GradientBitmap(dc, client.right, client.bottom);
+        ::ReleaseDC(hwnd, dc);
+    }
 }
 
 void PaintLabel(HWND hwnd, const Label& label) {
@@ -98,19 +113,21 @@ void PaintLabel(HWND hwnd, const Label& label) {
     if (!dc) return;
     RECT client;
     ::GetClientRect(hwnd, &client);
-    if (label.gradient) {
-        if (HDC memory = ::CreateCompatibleDC(dc)) {
-            HGDIOBJ previous = ::SelectObject(memory, label.gradient);
-            ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-            ::SelectObject(memory, previous);
-            ::DeleteDC(memory);
-        }
+    const HelpColours colours = HelpColoursFor(HighContrast());
+    HDC memory = colours.gradient && label.gradient ? ::CreateCompatibleDC(dc) : nullptr;
+    if (memory) {
+        HGDIOBJ previous = ::SelectObject(memory, label.gradient);
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, previous);
+        ::DeleteDC(memory);
+    } else {
+        Fill(dc, client, colours.labelBackground);
     }
     HGDIOBJ previousFont = label.font ? ::SelectObject(dc, label.font) : nullptr;
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, kLabelText);
+    ::SetTextColor(dc, ColourRef(colours.labelText));
     ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &client,
-                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+                kLabelTextFormat);
     if (previousFont) ::SelectObject(dc, previousFont);
     ::EndPaint(hwnd, &paint);
 }
@@ -121,25 +138,27 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_CREATE: {
             label = new (std::nothrow) Label;
             if (!label) return -1;  // the label is not created
-            RECT client{};
-            ::GetClientRect(hwnd, &client);
-            if (HDC dc = ::GetDC(hwnd)) {
-                label->gradient = GradientBitmap(dc, client.right, client.bottom);
-                ::ReleaseDC(hwnd, dc);
-            }
-            label->font = HelpFont();
             label->text = Widen(kHelpText);
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
+            MakeGradient(hwnd, *label);
             return 0;
         }
         case WM_NCDESTROY:
             if (label) {
                 if (label->gradient) ::DeleteObject(label->gradient);
-                if (label->font) ::DeleteObject(label->font);
                 delete label;
                 ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             }
             break;
+        case WM_SIZE:
+            if (label) MakeGradient(hwnd, *label);
+            return 0;
+        case WM_SETFONT:
+            if (!label) break;
+            label->font = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam)) ::InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_GETFONT: return label ? reinterpret_cast<LRESULT>(label->font) : 0;
         case WM_ERASEBKGND: return TRUE;
         case WM_PAINT:
             if (!label) break;
@@ -159,6 +178,7 @@ struct LinkBox {
     std::wstring caption;
     std::string target;
     HWND window = nullptr;
+    HFONT font = nullptr;  // given; the default GUI font when none is
     bool hover = false;
     bool visited = false;
 };
@@ -201,13 +221,14 @@ void PaintLink(HWND hwnd, const LinkBox& link) {
     if (!dc) return;
     RECT client;
     ::GetClientRect(hwnd, &client);
-    if (HBRUSH background = ::CreateSolidBrush(kLinkBackground)) {
-        ::FillRect(dc, &client, background);
-        ::DeleteObject(background);
-    }
-    HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    const HelpColours colours = HelpColoursFor(HighContrast());
+    Fill(dc, client, link.hover ? colours.hoverBackground : colours.linkBackground);
+    HGDIOBJ previous =
+        ::SelectObject(dc, link.font ? link.font : ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, link.hover ? kLinkHover : link.visited ? kLinkVisited : kLinkNormal);
+    ::SetTextColor(dc, ColourRef(link.hover     ? colours.hoverText
+                                 : link.visited ? colours.visitedText
+                                                : colours.linkText));
     ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (previous) ::SelectObject(dc, previous);
@@ -262,6 +283,12 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONUP:
             if (link && Inside(hwnd, lParam)) Click(link);
             return 0;
+        case WM_SETFONT:
+            if (!link) break;
+            link->font = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam)) ::InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_GETFONT: return link ? reinterpret_cast<LRESULT>(link->font) : 0;
         case WM_PAINT:
             if (!link) break;
             PaintLink(hwnd, *link);
@@ -278,17 +305,23 @@ struct PictureButton {
     bool pressed = false;
 };
 
+// The picture fills what shows of the button: the strip's client area, as
+// tall as the taskbar is at any scaling.
 void PaintPicture(HWND hwnd, const PictureButton& button) {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(hwnd, &paint);
     if (!dc) return;
     HBITMAP picture = button.pictures[button.pressed ? 1 : 0];
     HDC memory = picture ? ::CreateCompatibleDC(dc) : nullptr;
+    RECT shown{};
+    ::GetClientRect(::GetParent(hwnd), &shown);
     if (memory) {
         HGDIOBJ previous = ::SelectObject(memory, picture);
         BITMAP size{};
         ::GetObjectW(picture, sizeof size, &size);
-        ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, 0, 0, shown.right, shown.bottom, memory, 0, 0, size.bmWidth,
+                     size.bmHeight, SRCCOPY);
         ::SelectObject(memory, previous);
         ::DeleteDC(memory);
     }
@@ -346,6 +379,42 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 }  // namespace
+
+bool HighContrast() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// Measured as the label paints: the height DrawText gives the text up to
+// the end of a unit's line is that line's bottom.
+std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
+                                           std::span<const UnitDeclaration> units) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    if (!dc) return std::nullopt;
+    HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
+    const std::wstring text = Widen(kHelpText);
+    const auto heightThrough = [&](std::size_t end) {
+        RECT r{0, 0, width, 0};
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(end), &r, kLabelTextFormat | DT_CALCRECT);
+        return static_cast<std::int32_t>(r.bottom);
+    };
+    TextLayout layout{heightThrough(text.size()), {}};
+    for (const UnitDeclaration& unit : units) {
+        std::int32_t bottom = 0;
+        const std::wstring line = Widen(unit.onLine ? unit.onLine : "");
+        // each unit's line is one of a kind in the text
+        if (const wchar_t* at = line.empty() ? nullptr : std::wcsstr(text.c_str(), line.c_str())) {
+            const wchar_t* end = std::wcsstr(at, L"\r\n");
+            bottom = heightThrough(end ? static_cast<std::size_t>(end - text.c_str()) : text.size());
+        }
+        layout.lineBottoms.push_back(bottom);
+    }
+    if (previous) ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    return layout;
+}
 
 void RegisterUnitClasses(HINSTANCE instance) {
     WNDCLASSEXW unit{};

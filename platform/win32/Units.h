@@ -4,12 +4,20 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "engine/DesktopPort.h"
+#include "platform/win32/Decisions.h"
 #include "shell/Declarations.h"
 
 namespace tremolux::win32 {
 
 void RegisterUnitClasses(HINSTANCE instance);
+// The label and the link boxes draw with the font they are given
+// (WM_SETFONT), which the caller owns and keeps alive while they show it;
+// with none, the label draws in the system font and a link box in the
+// default GUI font.
+
 HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit);
 // A click opens the link's target through the port.
 HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, DesktopPort& port);
@@ -19,5 +27,15 @@ HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
 // it.
 HWND CreatePictureButton(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, UINT_PTR id,
                          const HBITMAP (&pictures)[2]);
+
+// How the label lays its text out in the font at the given client width:
+// the whole text's height and, for each unit that sits on a line, the
+// bottom of that line. Nothing when there is no device context to measure
+// with.
+std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
+                                           std::span<const UnitDeclaration> units);
+
+// Whether the user has high contrast on.
+bool HighContrast();
 
 }  // namespace tremolux::win32

@@ -51,7 +51,7 @@ configure_file(platform/win32/tremolux.manifest.in tremolux.manifest @ONLY)
 configure_file(platform/win32/Version.h.in Version.h @ONLY)
 target_include_directories(tremolux PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(platform/win32/tremolux.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_CURRENT_BINARY_DIR}/tremolux.manifest;${CMAKE_CURRENT_BINARY_DIR}/Version.h;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-normal.bmp;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-pressed.bmp")
+  "${CMAKE_CURRENT_BINARY_DIR}/tremolux.manifest;${CMAKE_CURRENT_BINARY_DIR}/Version.h;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux-large.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-normal.bmp;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-pressed.bmp")
 
 # Helpers for the Wine tests and the benchmark.
 foreach(helper probe testwin fontfit)

@@ -39,13 +39,34 @@ WindowHandle ToHandle(HWND hwnd) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
+// A function looked up at run time, so that the program still starts on a
+// Windows that lacks it; null there.
 template <typename Function>
-Function User32Function(const char* name) {
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name)))
+Function FunctionIn(HMODULE module, const char* name) {
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
                : nullptr;
 }
+
+template <typename Function>
+Function User32Function(const char* name) {
+    return FunctionIn<Function>(::GetModuleHandleW(L"user32.dll"), name);
+}
+
+// A DLL of the system's own, by its full path, so that no copy beside the
+// program or in the current folder is taken for it; null where the system
+// has none (dwmapi.dll before Vista).
+HMODULE SystemLibrary(const wchar_t* name) {
+    wchar_t path[MAX_PATH + 1] = {};
+    const UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + 1 + std::wcslen(name) >= MAX_PATH) return nullptr;
+    path[length] = L'\\';
+    std::wcscpy(path + length + 1, name);
+    return ::LoadLibraryW(path);
+}
+
+constexpr UINT kWmDpiChanged = 0x02E0;
+constexpr DWORD kDwmExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
 
 // Run as administrator, the program would not hear the shell's broadcast:
 // message filtering keeps it from a process of lower integrity. Windows 7
@@ -82,6 +103,42 @@ Rect WorkArea() {
     if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
         area = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     return {area.left, area.top, area.right, area.bottom};
+}
+
+// The work area of the monitor that holds most of the rectangle.
+Rect WorkAreaAround(const RECT& rect) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return WorkArea();
+    return {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+}
+
+// The screen's DPI, as every window had it before Windows 10: the
+// system's, from the screen's device context.
+int SystemDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+// The label's font: SimSun by its English name, which every Windows knows,
+// with the Chinese character set, so that the font mapper keeps to a Song
+// face wherever SimSun itself is missing.
+HFONT LabelFont(std::int32_t height) {
+    return ::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+}
+
+// The link boxes' font: the default GUI font, which is made for the
+// system's DPI, at the size it has at this DPI.
+HFONT LinkFont(int dpi) {
+    LOGFONTW font{};
+    if (!::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) return nullptr;
+    font.lfHeight = ::MulDiv(font.lfHeight, dpi, SystemDpi());
+    return ::CreateFontIndirectW(&font);
 }
 
 // A maximized window given a new rectangle would stay maximized at it: a
@@ -122,9 +179,20 @@ void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx
 
 Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
     : instance_(instance), state_(state) {
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                            ::GetSystemMetrics(SM_CXSMICON),
-                                            ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    getDpiForWindow_ = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    adjustWindowRectExForDpi_ =
+        User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    queryNotificationState_ = FunctionIn<QueryNotificationStateFunction>(
+        ::GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState");
+    dwmapi_.reset(SystemLibrary(L"dwmapi.dll"));
+    dwmGetWindowAttribute_ =
+        FunctionIn<DwmGetWindowAttributeFunction>(dwmapi_.get(), "DwmGetWindowAttribute");
+    // By name: the manifest's Common Controls 6, which alone has it, are
+    // found through the program's activation context.
+    comctl32_.reset(::LoadLibraryW(L"comctl32.dll"));
+    loadIconWithScaleDown_ =
+        FunctionIn<LoadIconWithScaleDownFunction>(comctl32_.get(), "LoadIconWithScaleDown");
+    LoadTrayIcon(SystemDpi());
     const int pictures[] = {kStripPictureNormal, kStripPicturePressed};
     for (int i = 0; i < 2; ++i)
         pictures_[i] = static_cast<HBITMAP>(
@@ -134,7 +202,8 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = icon_;
+    // the system's shared copy, which picks the image for each size it draws
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
     windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
@@ -155,7 +224,6 @@ Win32Desktop::~Win32Desktop() {
     if (menuBar_) ::DestroyMenu(menuBar_);
     for (HBITMAP picture : pictures_)
         if (picture) ::DeleteObject(picture);
-    if (icon_) ::DestroyIcon(icon_);
     if (owner_) ::DestroyWindow(owner_);
 }
 
@@ -216,12 +284,38 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
             if (declaration.captionAlwaysActive)
                 return ::DefWindowProcW(hwnd, message, TRUE, lParam);
             break;
+        case kWmDpiChanged:
+            if (declaration.scalesWithDpi)
+                LayOut(slot, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            if (slot.id == ProgramWindow::Main) {
+                LoadTrayIcon(HIWORD(wParam));
+                NOTIFYICONDATAW data{};
+                data.cbSize = NOTIFYICONDATAW_V2_SIZE;
+                data.hWnd = hwnd;
+                data.uID = kTrayIconId;
+                data.uFlags = NIF_ICON;
+                data.hIcon = trayIcon_.get();
+                ::Shell_NotifyIconW(NIM_MODIFY, &data);
+            }
+            return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // high contrast on or off: the units paint in the colours of now
+            if (!slot.units.empty())
+                ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_DESTROY:
+            // its units go with it, and paint no more
+            slot.units.clear();
+            slot.labelFont.reset();
+            slot.linkFont.reset();
             slot.hwnd = nullptr;
             if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
             return 0;
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                // the new taskbar may be at another DPI than the old one
+                if (slot.id == ProgramWindow::Main) LoadTrayIcon(DpiOf(hwnd));
                 if (declaration.taskbarCreated) declaration.taskbarCreated(state_, *this);
                 return 0;
             }
@@ -262,6 +356,7 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     if (!slot.hwnd) return;
     if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
     CreateUnits(slot);
+    if (declaration.scalesWithDpi) LayOut(slot, DpiOf(slot.hwnd), nullptr);
     for (const TimerDeclaration& timer : declaration.timers)
         if (timer.startsWithWindow) ::SetTimer(slot.hwnd, timer.id, timer.interval, nullptr);
     if (declaration.created) declaration.created(state_, *this);
@@ -270,21 +365,80 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
 // In declared order; the link boxes lie over the label and are drawn above it.
 void Win32Desktop::CreateUnits(Slot& slot) {
     if (slot.id == ProgramWindow::Main) BuildTrayMenu();
-    std::vector<HWND> links;
+    slot.units.clear();
     for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
+        HWND made = nullptr;
         switch (unit.kind) {
             case UnitKind::PictureButton:
-                CreatePictureButton(instance_, slot.hwnd, unit, kPictureButtonId, pictures_);
+                made = CreatePictureButton(instance_, slot.hwnd, unit, kPictureButtonId, pictures_);
                 break;
-            case UnitKind::Label: CreateLabel(instance_, slot.hwnd, unit); break;
-            case UnitKind::LinkBox:
-                if (HWND link = CreateLinkBox(instance_, slot.hwnd, unit, *this))
-                    links.push_back(link);
-                break;
+            case UnitKind::Label: made = CreateLabel(instance_, slot.hwnd, unit); break;
+            case UnitKind::LinkBox: made = CreateLinkBox(instance_, slot.hwnd, unit, *this); break;
         }
+        slot.units.push_back(made);
     }
-    for (HWND link : links)
-        ::SetWindowPos(link, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (std::size_t i = 0; i < slot.units.size(); ++i)
+        if (slot.units[i] && DeclarationOf(slot.id).units[i].kind == UnitKind::LinkBox)
+            ::SetWindowPos(slot.units[i], HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int Win32Desktop::DpiOf(HWND window) const {
+    const UINT dpi = getDpiForWindow_ && window ? getDpiForWindow_(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+// The declared layout scaled to the DPI; then the text is measured in the
+// label's font at the label's width, and the label, the boxes and the
+// window are fitted to it.
+void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
+    const WindowDeclaration& declaration = DeclarationOf(slot.id);
+    const DWORD style = StyleOf(declaration);
+    const DWORD extendedStyle = ExtendedStyleOf(declaration);
+    RECT frame{};
+    if (adjustWindowRectExForDpi_) {
+        adjustWindowRectExForDpi_(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    } else {
+        ::AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
+    }
+    const FrameSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
+    WindowLayout layout = LayOutWindow(declaration, dpi, frameSize, nullptr);
+    slot.labelFont.reset(LabelFont(layout.labelFont));
+    slot.linkFont.reset(LinkFont(dpi));
+    for (std::size_t i = 0; i < layout.units.size(); ++i) {
+        if (declaration.units[i].kind != UnitKind::Label) continue;
+        const int width = layout.units[i].right - 2 * kLabelBorder;
+        if (auto text = MeasureLabelText(slot.labelFont.get(), width, declaration.units))
+            layout = LayOutWindow(declaration, dpi, frameSize, &*text);
+        break;
+    }
+    for (std::size_t i = 0; i < layout.units.size() && i < slot.units.size(); ++i) {
+        HWND unit = slot.units[i];
+        if (!unit) continue;
+        const Rect& r = layout.units[i];
+        ::SetWindowPos(unit, nullptr, r.left, r.top, r.right, r.bottom,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT font = declaration.units[i].kind == UnitKind::Label ? slot.labelFont.get()
+                                                                  : slot.linkFont.get();
+        ::SendMessageW(unit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    RECT placed{};
+    if (suggested) {
+        placed = {suggested->left, suggested->top,
+                  Saturate(suggested->left + std::max<std::int64_t>(
+                                                 layout.width, suggested->right - suggested->left)),
+                  Saturate(suggested->top + std::max<std::int64_t>(
+                                                layout.height, suggested->bottom - suggested->top))};
+    } else {
+        const std::int64_t left = (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - layout.width) / 2;
+        const std::int64_t top = (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - layout.height) / 2;
+        placed = {Saturate(left), Saturate(top), Saturate(left + layout.width),
+                  Saturate(top + layout.height)};
+    }
+    const Rect kept = WithinWorkArea({placed.left, placed.top, placed.right, placed.bottom},
+                                     WorkAreaAround(placed));
+    ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
+                   kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The menu as declared: a submenu's items follow its opener, and an item's
@@ -394,10 +548,27 @@ void Win32Desktop::CloseMainWindow() {
     if (HWND main = SlotOf(ProgramWindow::Main).hwnd) ::PostMessageW(main, WM_CLOSE, 0, 0);
 }
 
+// The picture button is at least as large as declared and grows with the
+// strip, so that a click anywhere on a tall taskbar's strip is on it.
 void Win32Desktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
                                 std::int32_t height) {
-    if (HWND strip = SlotOf(ProgramWindow::Strip).hwnd)
-        ::SetWindowPos(strip, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
+    Slot& strip = SlotOf(ProgramWindow::Strip);
+    if (!strip.hwnd) return;
+    ::SetWindowPos(strip.hwnd, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
+    const auto units = DeclarationOf(ProgramWindow::Strip).units;
+    for (std::size_t i = 0; i < units.size() && i < strip.units.size(); ++i) {
+        if (!strip.units[i]) continue;
+        ::SetWindowPos(strip.units[i], nullptr, 0, 0, std::max(units[i].rect.right, width),
+                       std::max(units[i].rect.bottom, height),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::InvalidateRect(strip.units[i], nullptr, FALSE);
+    }
+}
+
+void Win32Desktop::SetStripVisible(bool visible) {
+    HWND strip = SlotOf(ProgramWindow::Strip).hwnd;
+    if (!strip || (::IsWindowVisible(strip) != FALSE) == visible) return;
+    ::ShowWindow(strip, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 // Back to the top of the always-on-top windows. If anything minimized or
@@ -436,7 +607,7 @@ bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     if (message == win::kNimAdd) {
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = kTrayMessage;
-        data.hIcon = icon_;
+        data.hIcon = trayIcon_.get();
         const std::wstring text = Widen(tip ? tip : "");
         const std::size_t length = std::min(text.size(), std::size(data.szTip) - 1);
         std::wmemcpy(data.szTip, text.c_str(), length);
@@ -504,6 +675,26 @@ std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, st
                          Widen(caption ? caption : "").c_str(), type);
 }
 
+// Loaded for the DPI: the image of that size, or a larger one scaled down
+// as crisply as the system can (Vista and later); where that is missing,
+// the image the system picks for the size. Windows XP, which cannot read
+// the larger sizes, takes the largest bitmap. A failed load keeps the icon
+// the program had.
+void Win32Desktop::LoadTrayIcon(int dpi) {
+    const int size = SmallIconSize(dpi);
+    const auto load = [&](int resource) {
+        HICON icon = nullptr;
+        if (!loadIconWithScaleDown_ ||
+            FAILED(loadIconWithScaleDown_(instance_, MAKEINTRESOURCEW(resource), size, size, &icon)))
+            icon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON,
+                                                   size, size, LR_DEFAULTCOLOR));
+        return icon;
+    };
+    HICON icon = FromLargeIcon(size) ? load(kLargeIconResource) : nullptr;
+    if (!icon) icon = load(kIconResource);
+    if (icon) trayIcon_.reset(icon);
+}
+
 // ---- the named event ----
 
 KernelHandle Win32Desktop::OpenEventA(std::uint32_t desiredAccess, bool inheritHandle,
@@ -552,6 +743,37 @@ std::int16_t Win32Desktop::GetAsyncKeyState(std::int32_t virtualKey) {
 
 void Win32Desktop::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
+MonitorHandle Win32Desktop::MonitorFromPoint(Point point, std::uint32_t flags) {
+    return reinterpret_cast<MonitorHandle>(::MonitorFromPoint({point.x, point.y}, flags));
+}
+
+ForegroundFacts Win32Desktop::Foreground() const {
+    ForegroundFacts facts;
+    HWND window = ::GetForegroundWindow();
+    RECT rect{};
+    if (!window || !::GetWindowRect(window, &rect)) return facts;
+    facts.present = true;
+    facts.rect = {rect.left, rect.top, rect.right, rect.bottom};
+    facts.captioned = (::GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    wchar_t name[16] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    facts.shellDesktop = window == ::GetShellWindow() || window == ::GetDesktopWindow() ||
+                         std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
+    return facts;
+}
+
+// The shell's answer where it has one, and on every Windows the test for a
+// caption-less window over the whole screen; see NotificationState.
+std::int32_t Win32Desktop::SHQueryUserNotificationState(std::int32_t* state) {
+    if (!state) return E_POINTER;
+    std::optional<std::int32_t> shell;
+    int answer = 0;
+    if (queryNotificationState_ && SUCCEEDED(queryNotificationState_(&answer))) shell = answer;
+    *state = NotificationState(
+        shell, Foreground(), {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+    return S_OK;
+}
+
 // ---- windows ----
 
 bool Win32Desktop::Hung(HWND window) const {
@@ -564,8 +786,28 @@ bool Win32Desktop::Hung(HWND window) const {
 
 WindowHandle Win32Desktop::GetForegroundWindow() { return ToHandle(::GetForegroundWindow()); }
 
+// Windows 10 and 11 draw a window's frame inside its rectangle, which holds
+// invisible resize borders too. The DWM knows where the frame is.
+Margins Win32Desktop::MarginsOf(HWND window) const {
+    RECT bounds{};
+    RECT frame{};
+    if (!dwmGetWindowAttribute_ || !::GetWindowRect(window, &bounds)) return {};
+    std::optional<Rect> visible;
+    if (SUCCEEDED(dwmGetWindowAttribute_(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
+        visible = Rect{frame.left, frame.top, frame.right, frame.bottom};
+    return FrameMargins({bounds.left, bounds.top, bounds.right, bounds.bottom}, visible);
+}
+
+// The rectangle the engine reads and writes is the visible frame, so that a
+// half lies on its columns exactly and a restore puts the frame back.
 bool Win32Desktop::GetWindowRect(WindowHandle window, Rect* rect) {
-    return rect && ::GetWindowRect(ToHwnd(window), reinterpret_cast<RECT*>(rect)) != FALSE;
+    const HWND hwnd = ToHwnd(window);
+    RECT bounds{};
+    if (!rect || !::GetWindowRect(hwnd, &bounds)) return false;
+    const Margins margins = MarginsOf(hwnd);
+    *rect = {bounds.left + margins.left, bounds.top + margins.top, bounds.right - margins.right,
+             bounds.bottom - margins.bottom};
+    return true;
 }
 
 bool Win32Desktop::EnableWindow(WindowHandle window, bool enable) {
@@ -578,9 +820,15 @@ bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, s
                                 std::uint32_t flags) {
     const HWND hwnd = ToHwnd(window);
     if (Hung(hwnd)) return false;
-    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE)) && ::IsZoomed(hwnd))
-        LeaveMaximized(hwnd, x, y, cx, cy);
-    return ::SetWindowPos(hwnd, ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+    Placement placed{x, y, cx, cy};
+    if (!(flags & (SWP_NOMOVE | SWP_NOSIZE))) {
+        if (::IsZoomed(hwnd)) LeaveMaximized(hwnd, x, y, cx, cy);
+        // a maximized window has no borders to speak of: its margins are
+        // measured once it is normal
+        placed = GrownByMargins(placed, MarginsOf(hwnd));
+    }
+    return ::SetWindowPos(hwnd, ToHwnd(insertAfter), placed.x, placed.y, placed.cx, placed.cy,
+                          flags) != FALSE;
 }
 
 bool Win32Desktop::CloseWindow(WindowHandle window) {

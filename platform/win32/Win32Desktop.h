@@ -7,10 +7,30 @@
 #endif
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
 #include "engine/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "platform/win32/Decisions.h"
 
 namespace tremolux::win32 {
+
+// Handles that free themselves.
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+struct IconDeleter {
+    void operator()(HICON icon) const { ::DestroyIcon(icon); }
+};
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+struct LibraryDeleter {
+    void operator()(HMODULE library) const { ::FreeLibrary(library); }
+};
+using OwnedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
 
 // The window framework of the Win32 build: creates the declared windows and
 // units, starts their timers and raises their events; and every desktop
@@ -36,6 +56,8 @@ public:
     std::int32_t GetSystemMetrics(std::int32_t index) override;
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
+    MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
+    std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
     bool EnableWindow(WindowHandle window, bool enable) override;
@@ -61,6 +83,7 @@ public:
     void SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
                       std::int32_t height) override;
     void SetStripTopmost() override;
+    void SetStripVisible(bool visible) override;
     bool Shell_NotifyIconA(std::uint32_t message, const char* tip) override;
     bool CheckMenuItem(std::uint32_t commandId, bool checked) override;
     bool IsMenuItemChecked(std::uint32_t commandId) override;
@@ -95,6 +118,10 @@ private:
         HWND hwnd = nullptr;
         bool modal = false;
         bool running = false;  // a modal window's own loop is under way
+        std::vector<HWND> units;  // in declared order, null where one was not made
+        // The fonts its units show, made for its DPI.
+        OwnedFont labelFont;
+        OwnedFont linkFont;
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -106,6 +133,16 @@ private:
     // Whether a call on this window is to be spared: another program's
     // window whose thread has stopped responding.
     bool Hung(HWND window) const;
+    // The visible frame's margins inside the window's rectangle.
+    Margins MarginsOf(HWND window) const;
+    int DpiOf(HWND window) const;
+    // The tray icon at the size the shell shows it at the DPI.
+    void LoadTrayIcon(int dpi);
+    // A window that scales with the DPI, laid out for it: at the suggested
+    // rectangle when the DPI changed, centred on the primary screen when it
+    // is loaded.
+    void LayOut(Slot& slot, int dpi, const RECT* suggested);
+    ForegroundFacts Foreground() const;
 
     HINSTANCE instance_;
     ProgramState& state_;
@@ -113,13 +150,27 @@ private:
     Slot slots_[3];
     HMENU menuBar_ = nullptr;   // "托盘菜单", never shown as a bar
     HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon
-    HICON icon_ = nullptr;
+    OwnedIcon trayIcon_;
     HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
     // The shell broadcasts this when a new taskbar is up, every icon gone.
     UINT taskbarCreated_ = 0;
     UINT exitRequest_ = 0;
+    // Functions that Windows XP lacks, looked up at run time: null where
+    // missing, and the program does without them.
     using IsHungAppWindowFunction = BOOL(WINAPI*)(HWND);
     IsHungAppWindowFunction isHungAppWindow_ = nullptr;
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    GetDpiForWindowFunction getDpiForWindow_ = nullptr;
+    using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    AdjustWindowRectExForDpiFunction adjustWindowRectExForDpi_ = nullptr;
+    using QueryNotificationStateFunction = HRESULT(WINAPI*)(int*);
+    QueryNotificationStateFunction queryNotificationState_ = nullptr;
+    OwnedLibrary dwmapi_;
+    using DwmGetWindowAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+    DwmGetWindowAttributeFunction dwmGetWindowAttribute_ = nullptr;
+    OwnedLibrary comctl32_;
+    using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    LoadIconWithScaleDownFunction loadIconWithScaleDown_ = nullptr;
 };
 
 }  // namespace tremolux::win32

@@ -1,6 +1,7 @@
 // The Win32 binding's decisions, made without Windows.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,158 @@ TEST(WithinWorkArea, KeepsAWindowThatFitsAndBringsInOneThatDoesNot) {
     EXPECT_TRUE(same(wide, {0, 0, 1024, 10}));
     const Rect empty = WithinWorkArea({10, 10, 20, 20}, {5, 5, 5, 5});
     EXPECT_TRUE(same(empty, {5, 5, 5, 5}));
+}
+
+bool Same(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(FrameMargins, TheInvisibleBordersAndNothingWhereTheFrameIsUnknown) {
+    const auto margins = [](const Rect& window, std::optional<Rect> frame) {
+        const Margins m = FrameMargins(window, frame);
+        return std::vector<int>{m.left, m.top, m.right, m.bottom};
+    };
+    // Windows 10 at 100 % and at 150 %: no border at the top
+    EXPECT_EQ(margins({93, 50, 907, 657}, Rect{100, 50, 900, 650}), (std::vector{7, 0, 7, 7}));
+    EXPECT_EQ(margins({89, 50, 911, 661}, Rect{100, 50, 900, 650}), (std::vector{11, 0, 11, 11}));
+    // a window without such borders, the call failed, a frame bigger than
+    // the window (on no side does the frame count as inside) or empty
+    EXPECT_EQ(margins({100, 50, 900, 650}, Rect{100, 50, 900, 650}), (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ(margins({93, 50, 907, 657}, std::nullopt), (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ(margins({100, 50, 900, 650}, Rect{90, 40, 910, 660}), (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ(margins({100, 50, 900, 650}, Rect{95, 52, 890, 660}), (std::vector{0, 2, 10, 0}));
+    EXPECT_EQ(margins({93, 50, 907, 657}, Rect{0, 0, 0, 0}), (std::vector{0, 0, 0, 0}));
+
+    // the left half's frame lands on columns 0 to 511, the rectangle set
+    // reaching into the invisible borders
+    const Placement set = GrownByMargins({0, 0, 512, 738}, {7, 0, 7, 7});
+    EXPECT_EQ((std::vector{set.x, set.y, set.cx, set.cy}), (std::vector{-7, 0, 526, 745}));
+    const Placement extreme = GrownByMargins({INT32_MIN, 0, INT32_MAX, 1}, {7, 0, 7, 7});
+    EXPECT_EQ((std::vector{extreme.x, extreme.cx}), (std::vector{INT32_MIN, INT32_MAX}));
+}
+
+TEST(SmallIconSize, TheShellsSizeAtEachScaling) {
+    EXPECT_EQ(SmallIconSize(96), 16);
+    EXPECT_EQ(SmallIconSize(120), 20);
+    EXPECT_EQ(SmallIconSize(144), 24);
+    EXPECT_EQ(SmallIconSize(192), 32);
+    EXPECT_EQ(SmallIconSize(240), 40);
+    EXPECT_EQ(SmallIconSize(288), 48);
+    // the bitmaps every Windows reads where XP has them, the PNG images for
+    // the other sizes
+    for (const int dpi : {96, 120, 192}) EXPECT_FALSE(FromLargeIcon(SmallIconSize(dpi)));
+    for (const int dpi : {144, 240, 288}) EXPECT_TRUE(FromLargeIcon(SmallIconSize(dpi)));
+    EXPECT_FALSE(FromLargeIcon(12));  // scaled down from the smallest bitmap
+    EXPECT_TRUE(FromLargeIcon(28));   // from 40
+    EXPECT_EQ(ForDpi(-12, 120), -15);  // half away from zero, as MulDiv
+    EXPECT_EQ(ForDpi(1, 144), 2);
+}
+
+// The help text as SimSun lays it out at 96 DPI (measured): 600 pixels,
+// the Email line ending at 576 and the home-page line at 600.
+TextLayout SimSunAt(int dpi, const WindowDeclaration& help) {
+    TextLayout text{ForDpi(600, dpi), std::vector<std::int32_t>(help.units.size(), 0)};
+    for (std::size_t i = 0; i < help.units.size(); ++i) {
+        if (!help.units[i].onLine) continue;
+        text.lineBottoms[i] = ForDpi(help.units[i].onLine[0] == ' ' ? 576 : 600, dpi);
+    }
+    return text;
+}
+
+TEST(LayOutWindow, TheHelpWindowAtEachDpi) {
+    const WindowDeclaration& help = DeclarationOf(ProgramWindow::Help);
+    ASSERT_EQ(help.units.size(), 3u);  // the home-page box, the Email box, the label
+    // at 96 DPI, with SimSun and a frame like Windows 10's, the declarations
+    // stand
+    const WindowLayout base = LayOutWindow(help, 96, {6, 29}, nullptr);
+    const TextLayout simSun = SimSunAt(96, help);
+    const WindowLayout measured = LayOutWindow(help, 96, {6, 29}, &simSun);
+    for (const WindowLayout& layout : {base, measured}) {
+        EXPECT_EQ(layout.width, 552);
+        EXPECT_EQ(layout.height, 667);
+        EXPECT_TRUE(Same(layout.units[0], {68, 583, 98, 20}));
+        EXPECT_TRUE(Same(layout.units[1], {68, 559, 98, 20}));
+        EXPECT_TRUE(Same(layout.units[2], {2, 1, 542, 631}));
+        EXPECT_EQ(layout.labelFont, -12);
+    }
+    // every size and position by dpi/96, the frame of that DPI added
+    for (const int dpi : {120, 144, 192, 288}) {
+        SCOPED_TRACE(dpi);
+        const FrameSize frame{ForDpi(6, dpi), ForDpi(29, dpi)};
+        const TextLayout text = SimSunAt(dpi, help);
+        const WindowLayout layout = LayOutWindow(help, dpi, frame, &text);
+        EXPECT_EQ(layout.labelFont, ForDpi(-12, dpi));
+        EXPECT_TRUE(Same(layout.units[2], {ForDpi(2, dpi), ForDpi(1, dpi), ForDpi(542, dpi),
+                                           ForDpi(631, dpi)}));
+        // the client area holds the whole label, margins as on its left and top
+        EXPECT_GE(layout.width - frame.width, ForDpi(2, dpi) * 2 + ForDpi(542, dpi));
+        EXPECT_GE(layout.height - frame.height, ForDpi(1, dpi) * 2 + ForDpi(631, dpi));
+        EXPECT_GE(layout.width, ForDpi(552, dpi));
+        // each box on its line: the line's bottom just inside the box's
+        for (const int i : {0, 1}) {
+            const Rect& box = layout.units[i];
+            const int lineBottom = ForDpi(1, dpi) + kLabelBorder + text.lineBottoms[i];
+            EXPECT_EQ(box.left, ForDpi(68, dpi));
+            EXPECT_EQ(box.right, ForDpi(98, dpi));
+            EXPECT_EQ(box.bottom, ForDpi(20, dpi));
+            EXPECT_EQ(box.top + box.bottom, lineBottom + ForDpi(1, dpi));
+        }
+    }
+    // a face that lays the text out taller: the label and the window grow to
+    // hold it, and the boxes follow their lines
+    TextLayout tall{760, {730, 706, 0}};
+    const WindowLayout grown = LayOutWindow(help, 96, {6, 29}, &tall);
+    EXPECT_TRUE(Same(grown.units[2], {2, 1, 542, 762}));
+    EXPECT_EQ(grown.height, 1 + 762 + 1 + 29);
+    EXPECT_EQ(grown.width, 552);
+    EXPECT_EQ(grown.units[0].top, 1 + 1 + 730 + 1 - 20);
+    EXPECT_EQ(grown.units[1].top, 1 + 1 + 706 + 1 - 20);
+    // a line not found keeps its box where it was declared
+    TextLayout lost{600, {0, 576, 0}};
+    EXPECT_EQ(LayOutWindow(help, 96, {6, 29}, &lost).units[0].top, 583);
+}
+
+TEST(HelpColoursFor, HighContrastTakesTheUsersColoursAndDropsTheGradient) {
+    const HelpColours own = HelpColoursFor(false);
+    EXPECT_TRUE(own.gradient);
+    EXPECT_FALSE(own.labelText.system);
+    EXPECT_EQ(own.labelText.value, 0x800000u);  // navy
+    EXPECT_EQ(own.linkText.value, 0xFF0000u);   // blue
+    EXPECT_EQ(own.visitedText.value, 0x000080u);
+    const HelpColours high = HelpColoursFor(true);
+    EXPECT_FALSE(high.gradient);
+    for (const Colour& c : {high.labelBackground, high.labelText, high.linkBackground,
+                            high.linkText, high.hoverBackground, high.hoverText, high.visitedText})
+        EXPECT_TRUE(c.system);
+    EXPECT_EQ(high.labelText.value, kColorWindowText);
+    EXPECT_EQ(high.labelBackground.value, kColorWindow);
+    EXPECT_EQ(high.linkText.value, kColorHotLight);
+}
+
+TEST(NotificationState, BusyForAFullScreenProgramByEitherTest) {
+    const Rect screen{0, 0, 1024, 768};
+    const ForegroundFacts none{};
+    const ForegroundFacts game{true, false, false, {0, 0, 1024, 768}};
+    // the shell's answer where it says so
+    EXPECT_EQ(NotificationState(2, none, screen), 2);
+    EXPECT_EQ(NotificationState(3, none, screen), 3);
+    EXPECT_EQ(NotificationState(4, none, screen), 4);
+    EXPECT_EQ(NotificationState(5, none, screen), 5);
+    // a locked screen or a screen saver (QUNS_NOT_PRESENT) is no program in front
+    EXPECT_EQ(NotificationState(1, none, screen), 5);
+    // a caption-less window over the whole screen, whatever the shell says
+    // (Wine always says it accepts notifications; XP has no answer)
+    EXPECT_EQ(NotificationState(5, game, screen), 2);
+    EXPECT_EQ(NotificationState(std::nullopt, game, screen), 2);
+    EXPECT_EQ(NotificationState(std::nullopt, {true, false, false, {-8, -8, 1032, 776}}, screen),
+              2);
+    // not: a window with a caption (maximized), the desktop, a caption-less
+    // window short of the screen (a maximized borderless one stops at the
+    // taskbar), no foreground window
+    EXPECT_EQ(NotificationState(std::nullopt, {true, true, false, {0, 0, 1024, 768}}, screen), 5);
+    EXPECT_EQ(NotificationState(std::nullopt, {true, false, true, {0, 0, 1024, 768}}, screen), 5);
+    EXPECT_EQ(NotificationState(std::nullopt, {true, false, false, {0, 0, 1024, 738}}, screen), 5);
+    EXPECT_EQ(NotificationState(std::nullopt, {false, false, false, {0, 0, 1024, 768}}, screen), 5);
 }
 
 }  // namespace
