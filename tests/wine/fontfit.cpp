@@ -5,8 +5,14 @@
 // label and the "   Email：" and "官方主页：" lines lie under their link
 // boxes, as with SimSun on Windows. Prints a line of figures per face and,
 // last, the first face that fits; exit 1 when none does.
+//
+// fontfit.exe --layout HEIGHT WIDTH: how SimSun (or what stands in for it)
+// lays the text out at that font height (a LOGFONT height) and client
+// width: "line L text T mail M home H", the line height, the text's height
+// and the bottoms of the two lines.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -32,15 +38,23 @@ std::wstring Wide(const char* utf8) {
 }
 
 // The height DrawText gives the text up to the end of the line that starts
-// with `line`, in the label's client area.
-int HeightThrough(HDC dc, const std::wstring& text, const std::wstring& line) {
-    const std::size_t start = text.find(L"\r\n" + line);
-    const std::size_t end = text.find(L"\r\n", start + 2);
-    const std::wstring head = text.substr(0, end == std::wstring::npos ? text.size() : end);
-    RECT r{0, 0, kClientWidth, 0};
-    DrawTextW(dc, head.c_str(), static_cast<int>(head.size()), &r,
+// with `line`, in a client area of the width; the whole text's for none.
+int HeightThrough(HDC dc, const std::wstring& text, const std::wstring& line, int width) {
+    std::size_t end = text.size();
+    if (!line.empty()) {
+        const std::size_t start = text.find(L"\r\n" + line);
+        end = std::min(text.find(L"\r\n", start + 2), text.size());
+    }
+    RECT r{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(end), &r,
               DT_CALCRECT | DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     return r.bottom;
+}
+
+HFONT SongFont(int height, const wchar_t* face) {
+    return CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
 // Whether the whole line lies under its box.
@@ -55,27 +69,39 @@ int wmain(int argc, wchar_t** argv) {
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) return 2;
     const std::wstring text = Wide(tremolux::kHelpText);
+    const std::wstring mailLine = L"   Email";
+    const std::wstring homeLine = Wide("官方主页");
+    if (argc == 4 && std::wstring(argv[1]) == L"--layout") {
+        const int width = _wtoi(argv[3]);
+        HFONT font = SongFont(_wtoi(argv[2]), L"SimSun");
+        HGDIOBJ previous = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        std::printf("line %ld text %d mail %d home %d\n", metrics.tmHeight,
+                    HeightThrough(dc, text, L"", width), HeightThrough(dc, text, mailLine, width),
+                    HeightThrough(dc, text, homeLine, width));
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        DeleteDC(dc);
+        return 0;
+    }
     for (int i = 1; i < argc; ++i) {
-        HFONT font = CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, argv[i]);
+        HFONT font = SongFont(-12, argv[i]);
         HGDIOBJ previous = SelectObject(dc, font);
         wchar_t chosen[LF_FACESIZE] = {};
         GetTextFaceW(dc, LF_FACESIZE, chosen);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
-        RECT all{0, 0, kClientWidth, 0};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &all,
-                  DT_CALCRECT | DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-        const int mail = HeightThrough(dc, text, L"   Email");
-        const int home = HeightThrough(dc, text, Wide("官方主页"));
+        const int all = HeightThrough(dc, text, L"", kClientWidth);
+        const int mail = HeightThrough(dc, text, mailLine, kClientWidth);
+        const int home = HeightThrough(dc, text, homeLine, kClientWidth);
         SelectObject(dc, previous);
         DeleteObject(font);
-        const bool fits = _wcsicmp(chosen, argv[i]) == 0 && all.bottom <= kClientHeight &&
+        const bool fits = _wcsicmp(chosen, argv[i]) == 0 && all <= kClientHeight &&
                           Under(mail, metrics.tmHeight, kMailBox) &&
                           Under(home, metrics.tmHeight, kHomeBox);
-        std::printf("%ls: line %ld, text %ld of %d, Email line ends %d, home line ends %d%s\n",
-                    argv[i], metrics.tmHeight, all.bottom, kClientHeight, mail, home,
+        std::printf("%ls: line %ld, text %d of %d, Email line ends %d, home line ends %d%s\n",
+                    argv[i], metrics.tmHeight, all, kClientHeight, mail, home,
                     fits ? ": fits" : "");
         if (fits) {
             char face[LF_FACESIZE * 3] = {};

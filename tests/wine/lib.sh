@@ -24,10 +24,13 @@ else
 fi
 export WINESERVER
 BUILD=$ROOT/build/win$BITS
-WORK=${WINE_WORK:-$ROOT/build/wine$BITS}
+# Each road its own prefix: one kind of Wine cannot use the other's.
+WORK=${WINE_WORK:-$ROOT/build/wine}$BITS
 export WINEPREFIX=$WORK/prefix
 STARTED_PIDS=()
 XVFB_PID=
+# The screen, and Wine's virtual desktop on it.
+SCREEN=${SCREEN:-1024x768}
 
 log() { echo "# $*"; }
 
@@ -56,7 +59,7 @@ free_display() {
 start_display() {
   local n
   n=$(free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do
@@ -125,11 +128,11 @@ await() {
 }
 
 start_desktop() {
-  spawn "$WINE" explorer /desktop=shell,1024x768
+  spawn "$WINE" explorer "/desktop=shell,$SCREEN"
   await 30 workarea >/dev/null
   # the taskbar is up once the work area has shrunk
   for _ in $(seq 50); do
-    [ "$(probe workarea)" != "0 0 1024 768" ] && return 0
+    [ "$(probe workarea)" != "0 0 ${SCREEN/x/ }" ] && return 0
     sleep 0.2
   done
 }

@@ -14,8 +14,9 @@
 //   probe latency TITLE     ms from the cursor reaching the right edge, once seen
 //                           off it, to the window lying on the right half (waits up
 //                           to 5 s)
-//   probe stall CLASS MS    the longest wait, in ms, for the first visible window of
-//                           CLASS to answer a message, asked every 10 ms for MS ms
+//   probe stall CLASS MS    the longest wait, in ms, for the first window of CLASS
+//                           (its program's thread) to answer a message, asked every
+//                           10 ms for MS ms
 //   probe maximize TITLE    maximizes the window
 //   probe swap 0|1          swaps the mouse buttons (1) or puts them back (0)
 //   probe version FILE      the file's FileVersion, ProductVersion and ProductName
@@ -28,6 +29,14 @@
 //   probe icon FILE R,G,B OUT
 //                           draws FILE's icon, loaded as the program loads its tray
 //                           icon, over the colour into the bitmap file OUT
+//   probe command ID        posts the tray menu's command ID to the program's main
+//                           window, as choosing the item does
+//   probe children CLASS    "client W H X Y", the client area's size and its origin
+//                           on the screen, of the first visible captioned top-level
+//                           window of CLASS; then "CHILDCLASS L T R B" of each of its
+//                           child windows in its client area
+//
+// The probe is DPI-aware, so that it sees the pixels the program sees.
 #include <windows.h>
 // after windows.h, which it needs
 #include <shellapi.h>
@@ -52,11 +61,38 @@ void PrintRect(HWND window) {
                 IsWindowEnabled(window) ? "enabled" : "disabled");
 }
 
-HWND FirstVisible(const wchar_t* className) {
+// The program's main window: owned, hidden, without a caption, and not a
+// tool window (the owner and the strip are).
+HWND MainWindow(const wchar_t* className) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExW(nullptr, window, className, nullptr)) {
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        const LONG extended = GetWindowLongW(window, GWL_EXSTYLE);
+        if (GetWindow(window, GW_OWNER) && (style & WS_CAPTION) != WS_CAPTION &&
+            !(extended & WS_EX_TOOLWINDOW))
+            return window;
+    }
+    return nullptr;
+}
+
+HWND FirstCaptioned(const wchar_t* className) {
     for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
          window = FindWindowExW(nullptr, window, className, nullptr))
-        if (IsWindowVisible(window)) return window;
+        if (IsWindowVisible(window) && (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+            return window;
     return nullptr;
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM lParam) {
+    auto parent = reinterpret_cast<HWND>(lParam);
+    if (GetParent(child) != parent) return TRUE;
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 63);
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%ls %ld %ld %ld %ld\n", name, r.left, r.top, r.right, r.bottom);
+    return TRUE;
 }
 
 struct ClassSearch {
@@ -142,6 +178,7 @@ bool DrawIconOf(const wchar_t* file, COLORREF background, const wchar_t* out) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
+    SetProcessDPIAware();
     const std::wstring command = argv[1];
     if (command == L"rect" && argc == 3) {
         HWND window = FindWindowW(nullptr, argv[2]);
@@ -257,7 +294,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"stall" && argc == 4) {
-        HWND window = FirstVisible(argv[2]);
+        HWND window = FindWindowW(argv[2], nullptr);
         if (!window) return 1;
         const DWORD until = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
         DWORD longest = 0;
@@ -320,6 +357,21 @@ int wmain(int argc, wchar_t** argv) {
         int red = 0, green = 0, blue = 0;
         if (swscanf(argv[3], L"%d,%d,%d", &red, &green, &blue) != 3) return 2;
         return DrawIconOf(argv[2], RGB(red, green, blue), argv[4]) ? 0 : 1;
+    }
+    if (command == L"command" && argc == 3) {
+        HWND main = MainWindow(L"TremoluxWindow");
+        return main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[2])), 0) ? 0 : 1;
+    }
+    if (command == L"children" && argc == 3) {
+        HWND window = FirstCaptioned(argv[2]);
+        if (!window) return 1;
+        RECT client{};
+        GetClientRect(window, &client);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        std::printf("client %ld %ld %ld %ld\n", client.right, client.bottom, origin.x, origin.y);
+        EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+        return 0;
     }
     if (command == L"taskbar-created") {
         const UINT message = RegisterWindowMessageW(L"TaskbarCreated");

@@ -1,5 +1,7 @@
-// testwin.exe TITLE X Y WIDTH HEIGHT: an ordinary resizable window with a
-// title bar, for the Wine tests to drag around.
+// testwin.exe TITLE X Y WIDTH HEIGHT [popup]: an ordinary resizable window
+// with a title bar, for the Wine tests to drag around; with "popup", a
+// window without caption or border, as a full-screen game or video player
+// shows.
 #include <windows.h>
 
 #include <cwchar>
@@ -17,7 +19,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 6) return 2;
+    if (argc != 6 && argc != 7) return 2;
+    const bool popup = argc == 7 && std::wcscmp(argv[6], L"popup") == 0;
+    SetProcessDPIAware();
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -25,11 +29,13 @@ int wmain(int argc, wchar_t** argv) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"TremoluxTestWindow";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW,
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, argv[1],
+                                  popup ? WS_POPUP : WS_OVERLAPPEDWINDOW,
                                   _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

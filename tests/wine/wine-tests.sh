@@ -180,6 +180,26 @@ swipe() {
   sleep 1.2
 }
 
+# A helper's window without caption or border over the whole screen, in
+# front, as a full-screen game or video shows; FULL_PID is its process.
+FULL_TITLE="Tremolux Full Screen"
+full_screen() {
+  spawn "$WINE" "$BUILD/testwin.exe" "$FULL_TITLE" 0 0 1024 768 popup
+  FULL_PID=$LAST_PID
+  await 10 rect "$FULL_TITLE" >/dev/null
+  sleep 0.7  # a strip tick
+}
+
+end_full_screen() {
+  kill "$FULL_PID" 2>/dev/null
+  for _ in $(seq 25); do probe rect "$FULL_TITLE" >/dev/null || break; sleep 0.2; done
+  sleep 0.7
+}
+
+strip_shown() {
+  probe class TremoluxWindow | grep -q '^1014 749 1024 769 normal' && echo shown || echo hidden
+}
+
 TOP_GROUPS=1,1,1,1,1,2
 
 main() {
@@ -242,6 +262,20 @@ main() {
   check "one more click releases it: the corner's 500 ms wait is back" yes \
     "$([ "$(corner_wait)" -ge 400 ] && echo yes)"
 
+  # a full-screen program in front: the program steps aside, and the strip
+  # is off its screen
+  full_screen
+  check "a full-screen program in front: the strip is hidden" hidden "$(strip_shown)"
+  check "a corner rest does not block the program" yes \
+    "$([ "$(corner_wait)" -lt 250 ] && echo yes)"
+  press_at_right_edge 1
+  check "an edge press leaves the full-screen window where it was" "0 0 1024 768 normal" \
+    "$(probe rect "$FULL_TITLE" | cut -d' ' -f1-5)"
+  end_full_screen
+  check "once it has closed, the strip is back" shown "$(strip_shown)"
+  bump 1023 300
+  check "and a drag lays out again" "513 0 1024 748 normal" "$(rect)"
+
   # a second instance is refused with the message and exits with code 0
   "$WINE" "$BUILD/tremolux.exe" >/dev/null 2>&1 &
   local second=$!
@@ -273,6 +307,16 @@ main() {
   check "a swipe down the right edge: right half" "513 0 1024 748 normal" "$(rect)"
   swipe 100 767 400 767
   check "a swipe right along the bottom edge: minimized" "minimized" "$(rect | cut -d' ' -f5)"
+  full_screen
+  xdotool mousemove 500 400 click 1  # in the game
+  sleep 0.3
+  xdotool mousemove 100 767
+  sleep 0.35
+  xdotool mousemove 400 767
+  sleep 1.2
+  check "the same swipe with a full-screen program in front leaves it as it was" \
+    "0 0 1024 768 normal" "$(probe rect "$FULL_TITLE" | cut -d' ' -f1-5)"
+  end_full_screen
   # off the edge first: on it, slide mode measures again at every tick and
   # the hotkey waits for each measurement's 500 ms to pass
   xdotool mousemove 500 300
