@@ -549,11 +549,16 @@ void Win32Desktop::CloseMainWindow() {
 }
 
 // The picture button is at least as large as declared and grows with the
-// strip, so that a click anywhere on a tall taskbar's strip is on it.
+// strip, so that a click anywhere on a tall taskbar's strip is on it. A
+// strip already in place is left alone: the timer places it twice a
+// second, and a move that changes nothing still costs a repaint.
 void Win32Desktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
                                 std::int32_t height) {
     Slot& strip = SlotOf(ProgramWindow::Strip);
-    if (!strip.hwnd) return;
+    RECT now{};
+    if (!strip.hwnd || (::GetWindowRect(strip.hwnd, &now) && now.left == left && now.top == top &&
+                        now.right - now.left == width && now.bottom - now.top == height))
+        return;
     ::SetWindowPos(strip.hwnd, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
     const auto units = DeclarationOf(ProgramWindow::Strip).units;
     for (std::size_t i = 0; i < units.size() && i < strip.units.size(); ++i) {
@@ -791,7 +796,9 @@ WindowHandle Win32Desktop::GetForegroundWindow() { return ToHandle(::GetForegrou
 Margins Win32Desktop::MarginsOf(HWND window) const {
     RECT bounds{};
     RECT frame{};
-    if (!dwmGetWindowAttribute_ || !::GetWindowRect(window, &bounds)) return {};
+    // a minimized window shows no frame
+    if (!dwmGetWindowAttribute_ || ::IsIconic(window) || !::GetWindowRect(window, &bounds))
+        return {};
     std::optional<Rect> visible;
     if (SUCCEEDED(dwmGetWindowAttribute_(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
         visible = Rect{frame.left, frame.top, frame.right, frame.bottom};
