@@ -53,14 +53,16 @@ target_include_directories(tremolux PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(platform/win32/tremolux.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_CURRENT_BINARY_DIR}/tremolux.manifest;${CMAKE_CURRENT_BINARY_DIR}/Version.h;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux-large.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-normal.bmp;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-pressed.bmp")
 
-# Helpers for the Wine tests and the benchmark.
-foreach(helper probe testwin fontfit)
+# Helpers for the Wine tests and the benchmarks.
+foreach(helper probe testwin fontfit soak)
   add_executable(${helper} tests/wine/${helper}.cpp)
   target_link_options(${helper} PRIVATE -municode -static -s)
   target_compile_definitions(${helper} PRIVATE UNICODE _UNICODE)
 endforeach()
 target_link_libraries(probe PRIVATE shell32 version)
-target_include_directories(fontfit PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_include_directories(probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(soak PRIVATE shell32)
+foreach(helper probe fontfit soak)
+  target_include_directories(${helper} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+endforeach()
 add_executable(idle WIN32 tests/wine/idle.cpp)
 target_link_options(idle PRIVATE -static -s)

@@ -403,12 +403,13 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
     }
     const FrameSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
     WindowLayout layout = LayOutWindow(declaration, dpi, frameSize, nullptr);
-    slot.labelFont.reset(LabelFont(layout.labelFont));
-    slot.linkFont.reset(LinkFont(dpi));
+    // the fonts the units show now go once the units show the new ones
+    OwnedFont labelFont(LabelFont(layout.labelFont));
+    OwnedFont linkFont(LinkFont(dpi));
     for (std::size_t i = 0; i < layout.units.size(); ++i) {
         if (declaration.units[i].kind != UnitKind::Label) continue;
         const int width = layout.units[i].right - 2 * kLabelBorder;
-        if (auto text = MeasureLabelText(slot.labelFont.get(), width, declaration.units))
+        if (auto text = MeasureLabelText(labelFont.get(), width, declaration.units))
             layout = LayOutWindow(declaration, dpi, frameSize, &*text);
         break;
     }
@@ -418,10 +419,12 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
         const Rect& r = layout.units[i];
         ::SetWindowPos(unit, nullptr, r.left, r.top, r.right, r.bottom,
                        SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = declaration.units[i].kind == UnitKind::Label ? slot.labelFont.get()
-                                                                  : slot.linkFont.get();
+        HFONT font =
+            declaration.units[i].kind == UnitKind::Label ? labelFont.get() : linkFont.get();
         ::SendMessageW(unit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
+    slot.labelFont = std::move(labelFont);
+    slot.linkFont = std::move(linkFont);
     RECT placed{};
     if (suggested) {
         placed = {suggested->left, suggested->top,

@@ -48,6 +48,7 @@
 #include <string>
 
 #include "platform/win32/Resources.h"
+#include "tests/wine/ProgramWindows.h"
 
 namespace {
 
@@ -59,28 +60,6 @@ void PrintRect(HWND window) {
                 : IsZoomed(window) ? "maximized"
                                    : "normal",
                 IsWindowEnabled(window) ? "enabled" : "disabled");
-}
-
-// The program's main window: owned, hidden, without a caption, and not a
-// tool window (the owner and the strip are).
-HWND MainWindow(const wchar_t* className) {
-    for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
-         window = FindWindowExW(nullptr, window, className, nullptr)) {
-        const LONG style = GetWindowLongW(window, GWL_STYLE);
-        const LONG extended = GetWindowLongW(window, GWL_EXSTYLE);
-        if (GetWindow(window, GW_OWNER) && (style & WS_CAPTION) != WS_CAPTION &&
-            !(extended & WS_EX_TOOLWINDOW))
-            return window;
-    }
-    return nullptr;
-}
-
-HWND FirstCaptioned(const wchar_t* className) {
-    for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
-         window = FindWindowExW(nullptr, window, className, nullptr))
-        if (IsWindowVisible(window) && (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
-            return window;
-    return nullptr;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM lParam) {
@@ -363,7 +342,7 @@ int wmain(int argc, wchar_t** argv) {
         return main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[2])), 0) ? 0 : 1;
     }
     if (command == L"children" && argc == 3) {
-        HWND window = FirstCaptioned(argv[2]);
+        HWND window = CaptionedWindow(argv[2]);
         if (!window) return 1;
         RECT client{};
         GetClientRect(window, &client);

@@ -1,14 +1,20 @@
 // testwin.exe TITLE X Y WIDTH HEIGHT [popup]: an ordinary resizable window
 // with a title bar, for the Wine tests to drag around; with "popup", a
 // window without caption or border, as a full-screen game or video player
-// shows.
+// shows. The key H puts it back where it started.
 #include <windows.h>
 
 #include <cwchar>
 
 namespace {
 
+RECT home;
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == 'H') {
+        SetWindowPos(window, nullptr, home.left, home.top, home.right, home.bottom, SWP_NOZORDER);
+        return 0;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -29,10 +35,11 @@ int wmain(int argc, wchar_t** argv) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"TremoluxTestWindow";
     RegisterClassW(&windowClass);
+    home = {_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5])};  // x y cx cy
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, argv[1],
-                                  popup ? WS_POPUP : WS_OVERLAPPEDWINDOW,
-                                  _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+                                  popup ? WS_POPUP : WS_OVERLAPPEDWINDOW, home.left, home.top,
+                                  home.right, home.bottom, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
     if (!window) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
