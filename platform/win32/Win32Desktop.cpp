@@ -289,13 +289,7 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
                 LayOut(slot, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             if (slot.id == ProgramWindow::Main) {
                 LoadTrayIcon(HIWORD(wParam));
-                NOTIFYICONDATAW data{};
-                data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-                data.hWnd = hwnd;
-                data.uID = kTrayIconId;
-                data.uFlags = NIF_ICON;
-                data.hIcon = trayIcon_.get();
-                ::Shell_NotifyIconW(NIM_MODIFY, &data);
+                Shell_NotifyIconA(NIM_MODIFY, nullptr);
             }
             return 0;
         case WM_SYSCOLORCHANGE:
@@ -606,13 +600,17 @@ void Win32Desktop::ExitProcess(std::uint32_t exitCode) { ::ExitProcess(exitCode)
 
 // An add can report failure when the shell, busy starting, answered late
 // but put the icon up all the same; then the icon is there to be modified,
-// and the add counts as done.
+// and the add counts as done. A modify without a tip gives the icon its
+// image anew (one for another DPI).
 bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V2_SIZE;
     data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
     data.uID = kTrayIconId;
-    if (message == win::kNimAdd) {
+    if (message == NIM_MODIFY && !tip) {
+        data.uFlags = NIF_ICON;
+        data.hIcon = trayIcon_.get();
+    } else if (message == win::kNimAdd) {
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = kTrayMessage;
         data.hIcon = trayIcon_.get();

@@ -13,7 +13,10 @@
 // Exit 1, with the step on standard error, when a step does not happen.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <vector>
 
 #include "tests/wine/ProgramWindows.h"
 
@@ -157,6 +160,48 @@ bool Back(const wchar_t* title) {
     return Home(title);
 }
 
+// The kernel handles the process holds, counted in the system's list of
+// every handle: Wine answers GetProcessHandleCount with 0, but keeps that
+// list truthfully. GetProcessHandleCount where the list cannot be had.
+DWORD HandlesOf(DWORD process, HANDLE opened) {
+    struct Entry {
+        ULONG process;
+        BYTE type;
+        BYTE flags;
+        USHORT value;
+        void* object;
+        ULONG access;
+    };
+    struct List {
+        ULONG count;
+        Entry entries[1];
+    };
+    using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    std::vector<unsigned char> buffer(1 << 16);
+    LONG status = kLengthMismatch;
+    for (int tries = 0; query && status == kLengthMismatch && tries < 12; ++tries) {
+        ULONG needed = 0;
+        status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                       &needed);
+        if (status == kLengthMismatch) buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+    }
+    if (status == 0) {
+        const auto* list = reinterpret_cast<const List*>(buffer.data());
+        const std::size_t fit = (buffer.size() - offsetof(List, entries)) / sizeof(Entry);
+        DWORD count = 0;
+        for (std::size_t i = 0; i < list->count && i < fit; ++i)
+            if (list->entries[i].process == process) ++count;
+        return count;
+    }
+    DWORD count = 0;
+    GetProcessHandleCount(opened, &count);
+    return count;
+}
+
 struct Count {
     DWORD process;
     int windows;
@@ -182,8 +227,7 @@ bool Figures() {
     HANDLE process =
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, count.process);
     if (!process) return Fail("the program's process cannot be opened");
-    DWORD handles = 0;
-    GetProcessHandleCount(process, &handles);
+    const DWORD handles = HandlesOf(count.process, process);
     const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
     CloseHandle(process);
