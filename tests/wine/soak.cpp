@@ -202,6 +202,47 @@ DWORD HandlesOf(DWORD process, HANDLE opened) {
     return count;
 }
 
+// The GDI objects the process holds. Wine answers GetGuiResources with 0,
+// but keeps each process's GDI handle table where Windows keeps its shared
+// one, at the PEB's GdiSharedHandleTable: 65,536 entries of 24 bytes, each
+// live one with a type. GetGuiResources where Wine is not (ntdll tells).
+DWORD GdiObjectsOf(HANDLE process) {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (!ntdll || !GetProcAddress(ntdll, "wine_get_version"))
+        return GetGuiResources(process, GR_GDIOBJECTS);
+    struct BasicInformation {
+        LONG exitStatus;
+        void* peb;
+        ULONG_PTR rest[4];
+    } basic{};
+    using Query = LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationProcess")));
+    if (!query || query(process, 0, &basic, sizeof basic, nullptr) != 0) return 0;
+    constexpr std::size_t kTableInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    void* table = nullptr;
+    if (!ReadProcessMemory(process, static_cast<const char*>(basic.peb) + kTableInPeb, &table,
+                           sizeof table, nullptr) ||
+        !table)
+        return 0;
+    struct Entry {
+        unsigned long long object;
+        ULONG owner;
+        USHORT unique;
+        UCHAR type;
+        UCHAR flags;
+        unsigned long long user;
+    };
+    static_assert(sizeof(Entry) == 24, "Wine's GDI handle entry");
+    std::vector<Entry> entries(0x10000);
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(Entry), &read))
+        return 0;
+    const std::size_t live = read / sizeof(Entry);
+    return static_cast<DWORD>(std::count_if(entries.begin(), entries.begin() + live,
+                                            [](const Entry& entry) { return entry.type != 0; }));
+}
+
 struct Count {
     DWORD process;
     int windows;
@@ -228,7 +269,7 @@ bool Figures() {
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, count.process);
     if (!process) return Fail("the program's process cannot be opened");
     const DWORD handles = HandlesOf(count.process, process);
-    const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD gdi = GdiObjectsOf(process);
     const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
     CloseHandle(process);
     EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
