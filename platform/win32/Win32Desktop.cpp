@@ -685,9 +685,11 @@ std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, st
 // as crisply as the system can (Vista and later); where that is missing,
 // the image the system picks for the size. Windows XP, which cannot read
 // the larger sizes, takes the largest bitmap. A failed load keeps the icon
-// the program had.
+// the program had; so does a size the icon already has (a new taskbar at the
+// same DPI), since loading it again only churns memory.
 void Win32Desktop::LoadTrayIcon(int dpi) {
     const int size = SmallIconSize(dpi);
+    if (trayIcon_ && size == trayIconSize_) return;
     const auto load = [&](int resource) {
         HICON icon = nullptr;
         if (!loadIconWithScaleDown_ ||
@@ -698,7 +700,9 @@ void Win32Desktop::LoadTrayIcon(int dpi) {
     };
     HICON icon = FromLargeIcon(size) ? load(kLargeIconResource) : nullptr;
     if (!icon) icon = load(kIconResource);
-    if (icon) trayIcon_.reset(icon);
+    if (!icon) return;
+    trayIcon_.reset(icon);
+    trayIconSize_ = size;
 }
 
 // ---- the named event ----

@@ -151,6 +151,7 @@ private:
     HMENU menuBar_ = nullptr;   // "托盘菜单", never shown as a bar
     HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon
     OwnedIcon trayIcon_;
+    int trayIconSize_ = 0;  // the size trayIcon_ was loaded at
     HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
     // The shell broadcasts this when a new taskbar is up, every icon gone.
     UINT taskbarCreated_ = 0;
