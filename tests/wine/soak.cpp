@@ -235,11 +235,9 @@ DWORD GdiObjectsOf(HANDLE process) {
     };
     static_assert(sizeof(Entry) == 24, "Wine's GDI handle entry");
     std::vector<Entry> entries(0x10000);
-    SIZE_T read = 0;
-    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(Entry), &read))
+    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(Entry), nullptr))
         return 0;
-    const std::size_t live = read / sizeof(Entry);
-    return static_cast<DWORD>(std::count_if(entries.begin(), entries.begin() + live,
+    return static_cast<DWORD>(std::count_if(entries.begin(), entries.end(),
                                             [](const Entry& entry) { return entry.type != 0; }));
 }
 
