@@ -1,6 +1,6 @@
 // The cost of one main tick: idle (pointer in mid-screen, nothing happens)
-// and placing (pointer on the right edge with a fresh press, so the window
-// goes to the right half). Run over the simulated desktop and over a port
+// and placing (a new drag of the window with the pointer on the right edge,
+// so the window goes to the right half). Run over the simulated desktop and over a port
 // that answers every call with a constant, which leaves only the engine.
 //
 //   tick-bench time                 nanoseconds per tick, each case
@@ -19,8 +19,8 @@
 namespace tremolux {
 namespace {
 
-// Constant answers: a 1024 x 768 screen, a fixed cursor and a left button
-// whose press bit is always set.
+// Constant answers: a 1024 x 768 screen, a fixed cursor, and the foreground
+// window in a move loop with the left button down.
 class NullPort final : public DesktopPort {
 public:
     Point cursor{512, 384};
@@ -63,6 +63,30 @@ public:
     bool BringWindowToTop(WindowHandle) override { return true; }
     WindowHandle SetFocus(WindowHandle) override { return 0; }
     WindowHandle FindWindowA(const char*, const char*) override { return 0; }
+    std::uint32_t GetWindowThreadProcessId(WindowHandle, std::uint32_t* process) override {
+        if (process) *process = 2;
+        return 3;
+    }
+    std::uint32_t GetCurrentProcessId() override { return 1; }
+    bool GetGUIThreadInfo(std::uint32_t, GuiThreadInfo* info) override {
+        *info = GuiThreadInfo{};
+        info->flags = win::kGuiInMoveSize;
+        info->moveSize = 7;
+        return true;
+    }
+    WindowHandle GetAncestor(WindowHandle window, std::uint32_t) override { return window; }
+    bool IsIconic(WindowHandle) override { return false; }
+    WindowHandle GetShellWindow() override { return 5; }
+    WindowHandle GetDesktopWindow() override { return 6; }
+    std::int32_t GetClassNameA(WindowHandle, char* name, std::int32_t size) override {
+        if (size > 0) name[0] = '\0';
+        return 0;
+    }
+    bool GetCursorInfo(CursorHandle* cursor) override {
+        *cursor = 1;
+        return true;
+    }
+    CursorHandle LoadCursorW(std::uint32_t id) override { return id; }
     std::intptr_t SendMessageA(WindowHandle, std::uint32_t, std::uintptr_t,
                                std::intptr_t) override {
         return 0;
@@ -144,17 +168,20 @@ double RunCase(const Case& c, long count) {
     sim::SimDesktop desktop(trace);
     desktop.DeclareWindow("A", {100, 50, 900, 650});
     desktop.Activate("A");
-    if (c.place) {
-        null.cursor = {1023, 300};
-        desktop.MoveCursor(1023, 300);
-    }
+    if (c.place) null.cursor = {1023, 300};
+    desktop.MoveCursor(c.place ? 1023 : 512, c.place ? 300 : 384);
     DesktopPort& port = c.sim ? static_cast<DesktopPort&>(desktop) : null;
+    const WindowHandle window = c.sim ? desktop.GetForegroundWindow() : null.GetForegroundWindow();
     std::chrono::steady_clock::duration elapsed{};
     for (long done = 0; done < count; done += kTicksPerRound) {
         const long ticks = std::min(kTicksPerRound, count - done);
         const auto start = std::chrono::steady_clock::now();
         for (long i = 0; i < ticks; ++i) {
-            if (c.sim && c.place) desktop.KeyDown(win::kVkLButton);
+            // each placing tick ends a drag that began just before it
+            if (c.place) {
+                if (c.sim) desktop.Grab("A", 1023, 300, false);
+                MoveSizeStarted(state, port, window);
+            }
             MainTick(state, port);
             if (c.sim && c.place) desktop.KeyUp(win::kVkLButton);
         }

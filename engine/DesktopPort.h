@@ -39,6 +39,13 @@ constexpr std::uint32_t kTpmRightAlign = 0x0008;
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimDelete = 2;
 constexpr std::uint32_t kMonitorDefaultToNull = 0;
+constexpr std::uint32_t kGuiInMoveSize = 0x0002;
+constexpr std::uint32_t kGaRoot = 2;
+// The system's sizing cursors, shown while a window's border is dragged.
+constexpr std::uint32_t kIdcSizeNwse = 32642;
+constexpr std::uint32_t kIdcSizeNesw = 32643;
+constexpr std::uint32_t kIdcSizeWe = 32644;
+constexpr std::uint32_t kIdcSizeNs = 32645;
 // SHQueryUserNotificationState: S_OK and what the user is doing.
 constexpr std::int32_t kSOk = 0;
 constexpr std::int32_t kQunsBusy = 2;
@@ -104,6 +111,25 @@ public:
     virtual bool BringWindowToTop(WindowHandle window) = 0;
     virtual WindowHandle SetFocus(WindowHandle window) = 0;
     virtual WindowHandle FindWindowA(const char* className, const char* windowName) = 0;
+    // The thread that made the window, and its process when processId is
+    // not null; 0 for no window.
+    virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window,
+                                                   std::uint32_t* processId) = 0;
+    virtual std::uint32_t GetCurrentProcessId() = 0;
+    virtual bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) = 0;
+    virtual WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) = 0;
+    virtual bool IsIconic(WindowHandle window) = 0;
+    // The shell's desktop window, and the root of every window.
+    virtual WindowHandle GetShellWindow() = 0;
+    virtual WindowHandle GetDesktopWindow() = 0;
+    // Copies at most size - 1 characters of the class name and a terminating
+    // zero; returns the characters copied, 0 on failure.
+    virtual std::int32_t GetClassNameA(WindowHandle window, char* className,
+                                       std::int32_t size) = 0;
+    // The cursor shown on the screen now, whichever program set it; and one
+    // of the system's own cursors by its id (LoadCursorW with no module).
+    virtual bool GetCursorInfo(CursorHandle* cursor) = 0;
+    virtual CursorHandle LoadCursorW(std::uint32_t systemCursorId) = 0;
     virtual std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message,
                                        std::uintptr_t wParam, std::intptr_t lParam) = 0;
     virtual bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -1,6 +1,10 @@
-// Drag-bump mode: the pointer exactly on an edge line with a fresh left-button
-// press. Nothing is remembered between ticks; the platform's press bit is
-// what makes a held button act once per press.
+// Drag-bump mode: the user drags the foreground window until the pointer
+// lies exactly on an edge line. The drag is told by the system's move/size
+// loop and the primary button held down, never by the button's "pressed
+// since the last query" bit, which every program of the session shares and
+// any of them can take.
+#include <initializer_list>
+
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
 #include "engine/Samples.h"
@@ -12,7 +16,64 @@ namespace {
 constexpr const char* kTaskbarClass = "Shell_TrayWnd";
 constexpr std::uintptr_t kCornerHotkeyId = 501;
 
-bool FreshPress(DesktopPort& port) { return KeyJustPressed(port, win::kVkLButton); }
+// In test order; the first row whose parts hold owns the call. The left
+// edge counts from y = 3 and the top edge from x = 3.
+struct BumpRow {
+    EdgeLine edge;
+    bool cornerGuard;
+    WindowAction action;
+};
+constexpr BumpRow kBumpRows[] = {
+    {kRightEdge, false, WindowAction::RightHalf},
+    {kLeftEdge, true, WindowAction::LeftHalf},
+    {kTopEdge, true, WindowAction::Maximized},
+    {kBottomEdge, false, WindowAction::Minimized},
+};
+
+bool PositionHolds(DesktopPort& port, const BumpRow& row) {
+    return OnEdge(port, row.edge) && (!row.cornerGuard || AlongEdge(port, row.edge) > 2);
+}
+
+// A border dragged shows one of the system's sizing cursors for as long as
+// the loop lasts; a title-bar drag shows none of them.
+bool Resizing(DesktopPort& port) {
+    CursorHandle shown = 0;
+    if (!port.GetCursorInfo(&shown) || shown == 0) return false;
+    for (std::uint32_t sizing : {win::kIdcSizeWe, win::kIdcSizeNs, win::kIdcSizeNwse,
+                                 win::kIdcSizeNesw})
+        if (shown == port.LoadCursorW(sizing)) return true;
+    return false;
+}
+
+// The foreground window when the user is moving it at this moment: its
+// thread is in a move/size loop on it (or on one of its windows), the
+// primary button is down, and the loop is no resize. Null otherwise: a
+// press on the taskbar, a close button or a scroll bar drags no window, and
+// a keyboard move holds no button.
+WindowHandle MovedForeground(DesktopPort& port) {
+    const WindowHandle foreground = port.GetForegroundWindow();
+    if (foreground == kNoWindow) return kNoWindow;
+    GuiThreadInfo thread;
+    if (!port.GetGUIThreadInfo(port.GetWindowThreadProcessId(foreground, nullptr), &thread) ||
+        !(thread.flags & win::kGuiInMoveSize) || thread.moveSize == kNoWindow)
+        return kNoWindow;
+    if (thread.moveSize != foreground && port.GetAncestor(thread.moveSize, win::kGaRoot) != foreground)
+        return kNoWindow;
+    if (!(static_cast<std::uint16_t>(port.GetAsyncKeyState(win::kVkLButton)) & 0x8000u))
+        return kNoWindow;
+    return Resizing(port) ? kNoWindow : foreground;
+}
+
+// Each drag acts once, whatever its action achieved: a drag that goes on
+// (the window ignored the cancel, or a switch stopped the action) acts no
+// more. The record keeps the rectangle the window had when its drag began,
+// where the platform reported that start.
+void Bump(ProgramState& state, DesktopPort& port, WindowHandle window, WindowAction action) {
+    if (window == state.BumpedWindow) return;
+    state.BumpedWindow = window;
+    RunWindowAction(state, port, action,
+                    state.DragWindow == window ? &state.DragStartRect : nullptr);
+}
 
 // The window name is the empty text, not null: only an untitled window of
 // the class matches.
@@ -23,26 +84,30 @@ void CornerRequest(ProgramState& state, DesktopPort& port) {
 
 }  // namespace
 
-// Rows are tried in order and each stops at its first failing part, so the
-// button is queried only once the position parts hold. The first row that
-// holds owns the call, even when its action is switched off.
+// A failed read leaves the start unknown: the action then records the
+// rectangle it finds.
+void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window) {
+    state.BumpedWindow = kNoWindow;
+    state.DragStartRect = Rect{};
+    state.DragWindow = port.GetWindowRect(window, &state.DragStartRect) ? window : kNoWindow;
+}
+
+// The drag is asked for only once a row's position parts hold, so a tick
+// with the pointer off the edges asks nothing of it.
 void DragBumpDetector(ProgramState& state, DesktopPort& port) {
-    if (OnEdge(port, kRightEdge) && FreshPress(port)) {
-        PlaceRightHalf(state, port);
-        return;
+    bool onEdge = false;
+    for (const BumpRow& row : kBumpRows) {
+        if (!PositionHolds(port, row)) continue;
+        onEdge = true;
+        if (const WindowHandle moved = MovedForeground(port)) {
+            Bump(state, port, moved, row.action);
+            return;
+        }
+        state.BumpedWindow = kNoWindow;  // the drag that acted is over
     }
-    if (OnEdge(port, kLeftEdge) && CursorY(port) > 2 && FreshPress(port)) {
-        PlaceLeftHalf(state, port);
-        return;
-    }
-    if (OnEdge(port, kTopEdge) && CursorX(port) > 2 && FreshPress(port)) {
-        PlaceMaximized(state, port);
-        return;
-    }
-    if (OnEdge(port, kBottomEdge) && FreshPress(port)) {
-        PlaceMinimized(state, port);
-        return;
-    }
+    // Where the platform reports no start, leaving the edges is what tells a
+    // drag from the next.
+    if (!onEdge && state.BumpedWindow != state.DragWindow) state.BumpedWindow = kNoWindow;
     const double x = CursorX(port);
     if (!Greater(x, ScreenWidth(port) - 3)) return;
     const double y = CursorY(port);

@@ -11,12 +11,22 @@ namespace tremolux {
 // query. The query itself clears the press bit.
 bool KeyJustPressed(DesktopPort& port, std::int32_t virtualKey);
 
-// Window actions on the current foreground window.
+// Window actions on the current foreground window. The shell's windows
+// (the taskbar, the desktop) and the program's own are never laid out.
 void PlaceLeftHalf(ProgramState& state, DesktopPort& port);
 void PlaceRightHalf(ProgramState& state, DesktopPort& port);
 void PlaceMaximized(ProgramState& state, DesktopPort& port);
 void PlaceMinimized(ProgramState& state, DesktopPort& port);
 
+// The same actions by name, with the rectangle the record keeps: null for
+// the window's rectangle at the action, as above.
+enum class WindowAction { LeftHalf, RightHalf, Maximized, Minimized };
+void RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
+                     const Rect* savedRect);
+
+// A window's move/size loop has started: the user drags it by its title
+// bar or a border. Its rectangle now is where a drag-bump's restore puts it.
+void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window);
 void DragBumpDetector(ProgramState& state, DesktopPort& port);
 void SlideDetector(ProgramState& state, DesktopPort& port);
 

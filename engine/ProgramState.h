@@ -19,6 +19,14 @@ struct ProgramState {
     Rect SavedRect;
     WindowHandle MinimizedWindow = kNoWindow;
 
+    // The user's window drags. The platform reports each move/size loop as
+    // it starts: its window and that window's rectangle then, which restore
+    // puts back after a drag-bump. A drag acts once: the window whose drag
+    // has acted acts no more until its drag is over.
+    WindowHandle DragWindow = kNoWindow;
+    Rect DragStartRect;
+    WindowHandle BumpedWindow = kNoWindow;
+
     AutomationObject ShellObject = nullptr;  // filled and emptied within one toggle
     WindowHandle TaskbarWindow = kNoWindow;  // set just before the corner request
 };

@@ -1,6 +1,7 @@
 #include "engine/Samples.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
@@ -43,6 +44,22 @@ bool FullScreenProgramInFront(DesktopPort& port) {
     if (port.SHQueryUserNotificationState(&state) != win::kSOk) return false;
     return state == win::kQunsBusy || state == win::kQunsRunningD3DFullScreen ||
            state == win::kQunsPresentationMode;
+}
+
+bool ShellOrOwnWindow(DesktopPort& port, WindowHandle window) {
+    if (window == kNoWindow) return false;
+    if (window == port.GetShellWindow() || window == port.GetDesktopWindow()) return true;
+    // Longer than any of these, so that a longer name cut short matches none.
+    constexpr const char* kShellClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWnd", "Progman",
+                                             "WorkerW"};
+    char name[32] = {};
+    port.GetClassNameA(window, name, sizeof name);
+    name[sizeof name - 1] = '\0';
+    for (const char* shell : kShellClasses)
+        if (std::strcmp(name, shell) == 0) return true;
+    std::uint32_t process = 0;
+    port.GetWindowThreadProcessId(window, &process);
+    return process != 0 && process == port.GetCurrentProcessId();
 }
 
 double AlongEdge(DesktopPort& port, EdgeLine edge) {

@@ -42,6 +42,11 @@ double AlongEdge(DesktopPort& port, EdgeLine edge);
 // strip stays off its screen.
 bool FullScreenProgramInFront(DesktopPort& port);
 
+// The shell's taskbar (on any monitor) or desktop, or a window of the
+// program's own process: windows that no gesture lays out. No window (null)
+// is none of them.
+bool ShellOrOwnWindow(DesktopPort& port, WindowHandle window);
+
 // SystemParametersInfoA(SPI_GETWORKAREA) into the shared WorkArea; a failed
 // call leaves the previous values.
 void RefreshWorkArea(ProgramState& state, DesktopPort& port);

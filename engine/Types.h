@@ -36,4 +36,20 @@ using MonitorHandle = std::uintptr_t;
 // A late-bound automation object; null is an empty slot.
 using AutomationObject = void*;
 
+// A cursor image, as the system shares it between programs; 0 is none.
+using CursorHandle = std::uintptr_t;
+
+// GetGUIThreadInfo's answer: what a thread's windows are doing, in the
+// members of a GUITHREADINFO.
+struct GuiThreadInfo {
+    std::uint32_t flags = 0;  // GUI_INMOVESIZE and the like
+    WindowHandle active = kNoWindow;
+    WindowHandle focus = kNoWindow;
+    WindowHandle capture = kNoWindow;
+    WindowHandle menuOwner = kNoWindow;
+    WindowHandle moveSize = kNoWindow;  // the window in a move/size loop
+    WindowHandle caret = kNoWindow;
+    Rect caretRect;
+};
+
 }  // namespace tremolux

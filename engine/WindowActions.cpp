@@ -1,6 +1,7 @@
 // The four things a gesture can do to the foreground window, each recording
 // the window and its rectangle first so that restore can put it back. None
-// of them touches a full-screen program in front.
+// of them touches a full-screen program in front, the shell's windows or the
+// program's own.
 #include "engine/Engine.h"
 #include "engine/Numbers.h"
 #include "engine/Samples.h"
@@ -31,10 +32,15 @@ std::int32_t PlacementTerm(DesktopPort& port, int halves, double offset) {
 enum class RecordKind { Placing, Minimizing };
 
 // The rectangle starts zeroed for every gesture, so a failed GetWindowRect
-// records (0, 0, 0, 0).
-void RecordLastWindow(ProgramState& state, DesktopPort& port, RecordKind kind) {
+// records (0, 0, 0, 0). A rectangle given is recorded as it is.
+void RecordLastWindow(ProgramState& state, DesktopPort& port, RecordKind kind,
+                      const Rect* savedRect) {
     Rect before;
-    port.GetWindowRect(port.GetForegroundWindow(), &before);
+    if (savedRect) {
+        before = *savedRect;
+    } else {
+        port.GetWindowRect(port.GetForegroundWindow(), &before);
+    }
     state.PlacedWindow = kNoWindow;
     state.SavedRect = Rect{};
     if (kind == RecordKind::Minimizing) {
@@ -56,9 +62,16 @@ void WithForegroundDisabled(DesktopPort& port, Change change) {
     port.EnableWindow(disabled, true);
 }
 
-void Place(ProgramState& state, DesktopPort& port, const Placement& placement) {
-    if (FullScreenProgramInFront(port)) return;
-    RecordLastWindow(state, port, RecordKind::Placing);
+// A taskbar pressed or dragged, a click on the desktop, a menu of the
+// program's own: the window in front is not one to lay out.
+bool LeftAlone(DesktopPort& port) {
+    return FullScreenProgramInFront(port) || ShellOrOwnWindow(port, port.GetForegroundWindow());
+}
+
+void Place(ProgramState& state, DesktopPort& port, const Placement& placement,
+           const Rect* savedRect) {
+    if (LeftAlone(port)) return;
+    RecordLastWindow(state, port, RecordKind::Placing, savedRect);
     RefreshWorkArea(state, port);
     WithForegroundDisabled(port, [&] {
         const WindowHandle window = port.GetForegroundWindow();
@@ -72,19 +85,37 @@ void Place(ProgramState& state, DesktopPort& port, const Placement& placement) {
 
 }  // namespace
 
-void PlaceLeftHalf(ProgramState& state, DesktopPort& port) { Place(state, port, kLeftHalf); }
+void RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
+                     const Rect* savedRect) {
+    switch (action) {
+        case WindowAction::LeftHalf: Place(state, port, kLeftHalf, savedRect); return;
+        case WindowAction::RightHalf: Place(state, port, kRightHalf, savedRect); return;
+        case WindowAction::Maximized:
+            if (EffectSwitchedOff(port, Effect::Maximize)) return;
+            Place(state, port, kFullWidth, savedRect);
+            return;
+        case WindowAction::Minimized:
+            if (EffectSwitchedOff(port, Effect::Minimize) || LeftAlone(port)) return;
+            RecordLastWindow(state, port, RecordKind::Minimizing, savedRect);
+            WithForegroundDisabled(port, [&] { port.CloseWindow(port.GetForegroundWindow()); });
+            return;
+    }
+}
 
-void PlaceRightHalf(ProgramState& state, DesktopPort& port) { Place(state, port, kRightHalf); }
+void PlaceLeftHalf(ProgramState& state, DesktopPort& port) {
+    RunWindowAction(state, port, WindowAction::LeftHalf, nullptr);
+}
+
+void PlaceRightHalf(ProgramState& state, DesktopPort& port) {
+    RunWindowAction(state, port, WindowAction::RightHalf, nullptr);
+}
 
 void PlaceMaximized(ProgramState& state, DesktopPort& port) {
-    if (EffectSwitchedOff(port, Effect::Maximize)) return;
-    Place(state, port, kFullWidth);
+    RunWindowAction(state, port, WindowAction::Maximized, nullptr);
 }
 
 void PlaceMinimized(ProgramState& state, DesktopPort& port) {
-    if (EffectSwitchedOff(port, Effect::Minimize) || FullScreenProgramInFront(port)) return;
-    RecordLastWindow(state, port, RecordKind::Minimizing);
-    WithForegroundDisabled(port, [&] { port.CloseWindow(port.GetForegroundWindow()); });
+    RunWindowAction(state, port, WindowAction::Minimized, nullptr);
 }
 
 }  // namespace tremolux

@@ -15,6 +15,8 @@ namespace tremolux {
 using Handler = void (*)(ProgramState&, DesktopPort&);
 // The tray event carries the action code of the mouse message.
 using TrayHandler = void (*)(ProgramState&, DesktopPort&, std::int32_t code);
+// An event about a window of another program carries that window.
+using WindowEventHandler = void (*)(ProgramState&, DesktopPort&, WindowHandle window);
 
 enum class Border { None, FixedSingle };
 
@@ -104,6 +106,9 @@ struct WindowDeclaration {
     // Another program, the uninstaller, asks the running program to end,
     // with the registered message kExitRequestMessage.
     Handler exitRequested = nullptr;
+    // A window of another program has entered its move/size loop: the user
+    // drags it. Reported for as long as this window exists.
+    WindowEventHandler moveSizeStarted = nullptr;
 };
 
 const WindowDeclaration& DeclarationOf(ProgramWindow window);

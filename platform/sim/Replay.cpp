@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "platform/sim/Procedures.h"
 #include "shell/Commands.h"
+#include "shell/Declarations.h"
 
 namespace tremolux::sim {
 
@@ -265,7 +266,17 @@ void Replay::Apply(const Command& c) {
         case Verb::TraceReads: trace_.SetReads(true); break;
         case Verb::Down: desktop_.KeyDown(int32(0)); break;
         case Verb::Up: desktop_.KeyUp(int32(0)); break;
-        case Verb::Grab: desktop_.Grab(c.name, int32(0), int32(1)); break;
+        case Verb::Grab:
+        case Verb::Size: {
+            // The platform reports the move/size loop's start to the program
+            // through its message loop.
+            const WindowHandle window =
+                desktop_.Grab(c.name, int32(0), int32(1), c.verb == Verb::Size);
+            const auto started = DeclarationOf(ProgramWindow::Main).moveSizeStarted;
+            if (exited_ || !started) break;
+            queue_.push_back([this, started, window] { started(state_, desktop_, window); });
+            break;
+        }
         case Verb::Close: desktop_.DestroyWindow(c.name); break;
         case Verb::Call:
             if (exited_) break;

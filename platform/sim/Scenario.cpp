@@ -160,7 +160,7 @@ bool IsWindowName(const std::string& name) {
 
 bool IsReservedName(const std::string& name) {
     return name == "main" || name == "strip" || name == "help" || name == "taskbar" ||
-           name == "none";
+           name == "desktop" || name == "none";
 }
 
 std::vector<std::uint8_t> HexBytes(const Token& token) {
@@ -323,7 +323,11 @@ private:
             command.verb = Verb::Foreground;
             Need(tokens, 2, "foreground NAME");
             Exactly(tokens, 2);
-            command.name = tokens[1].text == "none" ? "none" : KnownWindow(tokens[1]);
+            // the shell's taskbar and desktop come to the front with a click on them
+            const std::string& name = tokens[1].text;
+            command.name = name == "none" || name == "taskbar" || name == "desktop"
+                               ? name
+                               : KnownWindow(tokens[1]);
         } else if (verb == "registry") {
             command.verb = Verb::Registry;
             Need(tokens, 4, "registry PATH TYPE VALUE");
@@ -409,9 +413,10 @@ private:
             Need(tokens, 2, "down KEY");
             Exactly(tokens, 2);
             command.number[0] = Key(tokens[1]);
-        } else if (timed && verb == "grab") {
-            command.verb = Verb::Grab;
-            Need(tokens, 2, "grab NAME X Y");
+        } else if (timed && (verb == "grab" || verb == "size")) {
+            // a drag by the title bar, or by a border (a resize)
+            command.verb = verb == "grab" ? Verb::Grab : Verb::Size;
+            Need(tokens, 2, (verb + " NAME X Y").c_str());
             command.name = KnownWindow(tokens[1]);
             numbers(2, 2, kInt32Min, kInt32Max);
         } else if (timed && verb == "unregistry") {

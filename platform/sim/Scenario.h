@@ -31,6 +31,7 @@ enum class Verb {
     Down,
     Up,
     Grab,
+    Size,
     Unregistry,
     Close,
     ClickStrip,

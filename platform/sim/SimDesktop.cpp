@@ -30,6 +30,10 @@ constexpr std::string_view kOperations[] = {
     "BringWindowToTop",
     "SetFocus",
     "FindWindowA",
+    "GetWindowThreadProcessId",
+    "GetGUIThreadInfo",
+    "GetClassNameA",
+    "GetCursorInfo",
     "SendMessageA",
     "ShellApplication",
     "Shell_NotifyIconA",
@@ -43,6 +47,19 @@ constexpr std::string_view kOperations[] = {
 };
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
+
+// Threads and processes: the program's own, the shell's (the taskbar and the
+// desktop), and one each for every other window, numbered from its handle.
+constexpr std::uint32_t kProgramThread = 10;
+constexpr std::uint32_t kShellThread = 20;
+constexpr std::uint32_t kProgramProcess = 100;
+constexpr std::uint32_t kShellProcess = 200;
+constexpr std::uint32_t kOtherThreads = 1000;
+constexpr std::uint32_t kOtherProcesses = 5000;
+
+// A system cursor's shared handle, from its id.
+constexpr CursorHandle kCursorHandles = 0x10000;
+constexpr std::uint32_t kIdcArrow = 32512;
 
 // Window rectangles at the ends of the 32-bit range stay there rather than
 // wrap.
@@ -143,7 +160,10 @@ Rect Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t
     return {left, top, Saturate(std::int64_t{left} + width), Saturate(std::int64_t{top} + height)};
 }
 
-SimDesktop::SimDesktop(Trace& trace) : trace_(trace) { taskbar_ = AddWindow("taskbar", false); }
+SimDesktop::SimDesktop(Trace& trace) : trace_(trace) {
+    taskbar_ = AddWindow("taskbar", false);
+    shellDesktop_ = AddWindow("desktop", false);
+}
 
 bool SimDesktop::IsOperation(std::string_view name) {
     return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);
@@ -177,6 +197,21 @@ std::string SimDesktop::NameOf(WindowHandle window) const {
     return windows_[window - 1].name;
 }
 
+std::uint32_t SimDesktop::ThreadOf(WindowHandle window) const {
+    if (window == kNoWindow || window > windows_.size()) return 0;
+    const Window& w = windows_[window - 1];
+    if (!w.alive) return 0;
+    if (w.program) return kProgramThread;
+    return w.declared ? kOtherThreads + window : kShellThread;
+}
+
+std::uint32_t SimDesktop::ProcessOf(WindowHandle window) const {
+    const std::uint32_t thread = ThreadOf(window);
+    if (thread == kProgramThread) return kProgramProcess;
+    if (thread == kShellThread) return kShellProcess;
+    return thread == 0 ? 0 : kOtherProcesses + window;
+}
+
 // ---- outside changes ----
 
 void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
@@ -185,7 +220,7 @@ void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
 }
 
 void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
-    if (Window* w = Live(grabbed_))
+    if (Window* w = Live(grabbed_); w && !resizing_)
         w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
     cursor_ = {x, y};
 }
@@ -201,13 +236,26 @@ void SimDesktop::KeyUp(std::int32_t virtualKey) {
     if (virtualKey == win::kVkLButton) grabbed_ = kNoWindow;
 }
 
-void SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y) {
+// A border pressed shows the sizing cursor of the nearer pair of sides.
+WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y,
+                              bool resize) {
     grabbed_ = kNoWindow;
     MoveCursor(x, y);
     KeyDown(win::kVkLButton);
     const WindowHandle window = Lookup(name);
     Activate(window);
-    if (Window* w = Live(window); w && w->enabled) grabbed_ = window;
+    Window* w = Live(window);
+    if (w && w->enabled) grabbed_ = window;
+    resizing_ = resize;
+    if (w && resize) {
+        const auto nearest = [](std::int64_t at, std::int64_t low, std::int64_t high) {
+            return std::min(at > low ? at - low : low - at, at > high ? at - high : high - at);
+        };
+        const bool sides = nearest(x, w->rect.left, w->rect.right) <=
+                           nearest(y, w->rect.top, w->rect.bottom);
+        sizingCursor_ = kCursorHandles + (sides ? win::kIdcSizeWe : win::kIdcSizeNs);
+    }
+    return window;
 }
 
 void SimDesktop::DeclareWindow(std::string_view name, const Rect& rect) {
@@ -472,6 +520,104 @@ WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowNa
                            NameOf(window));
     });
     return window;
+}
+
+std::uint32_t SimDesktop::GetWindowThreadProcessId(WindowHandle window,
+                                                   std::uint32_t* processId) {
+    const bool ok = !Failing("GetWindowThreadProcessId");
+    const std::uint32_t thread = ok ? ThreadOf(window) : 0;
+    const std::uint32_t process = ok ? ProcessOf(window) : 0;
+    if (processId) *processId = process;
+    trace_.Read([&] {
+        return "GetWindowThreadProcessId " + NameOf(window) + " -> " + std::to_string(thread) +
+               " " + std::to_string(process);
+    });
+    return thread;
+}
+
+std::uint32_t SimDesktop::GetCurrentProcessId() {
+    trace_.Read([&] { return "GetCurrentProcessId -> " + std::to_string(kProgramProcess); });
+    return kProgramProcess;
+}
+
+// A thread is in a move/size loop while one of its windows is grabbed.
+bool SimDesktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) {
+    const bool ok = info && threadId != 0 && !Failing("GetGUIThreadInfo");
+    if (ok) {
+        *info = GuiThreadInfo{};
+        if (Live(grabbed_) && ThreadOf(grabbed_) == threadId) {
+            info->flags = win::kGuiInMoveSize;
+            info->moveSize = grabbed_;
+        }
+    }
+    trace_.Read([&] {
+        return ok ? "GetGUIThreadInfo " + std::to_string(threadId) + " -> " + Hex(info->flags) +
+                        " " + NameOf(info->moveSize)
+                  : "GetGUIThreadInfo " + std::to_string(threadId) + " failed";
+    });
+    return ok;
+}
+
+// Every window here is a top-level one: its own root.
+WindowHandle SimDesktop::GetAncestor(WindowHandle window, std::uint32_t) {
+    const WindowHandle root = Live(window) ? window : kNoWindow;
+    trace_.Read([&] { return "GetAncestor " + NameOf(window) + " -> " + NameOf(root); });
+    return root;
+}
+
+bool SimDesktop::IsIconic(WindowHandle window) {
+    const Window* w = Live(window);
+    const bool iconic = w && w->minimized;
+    trace_.Read([&] { return "IsIconic " + NameOf(window) + (iconic ? " -> 1" : " -> 0"); });
+    return iconic;
+}
+
+// The one desktop window answers both.
+WindowHandle SimDesktop::GetShellWindow() {
+    trace_.Read([&] { return "GetShellWindow -> " + NameOf(shellDesktop_); });
+    return shellDesktop_;
+}
+
+WindowHandle SimDesktop::GetDesktopWindow() {
+    trace_.Read([&] { return "GetDesktopWindow -> " + NameOf(shellDesktop_); });
+    return shellDesktop_;
+}
+
+std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std::int32_t size) {
+    const Window* w = Live(window);
+    std::string_view name;
+    if (w && !Failing("GetClassNameA")) {
+        name = w->program            ? "TremoluxWindow"
+               : w->declared         ? "SimWindow"
+               : window == taskbar_  ? "Shell_TrayWnd"
+                                     : "Progman";
+    }
+    std::int32_t copied = 0;
+    if (className && size > 0) {
+        copied = static_cast<std::int32_t>(std::min<std::size_t>(name.size(), size - 1));
+        std::memcpy(className, name.data(), copied);
+        className[copied] = '\0';
+    }
+    trace_.Read([&] {
+        return "GetClassNameA " + NameOf(window) + " -> " + Quoted(std::string(name.substr(0, copied)));
+    });
+    return copied;
+}
+
+// A border dragged shows its sizing cursor; otherwise the arrow.
+bool SimDesktop::GetCursorInfo(CursorHandle* cursor) {
+    const bool ok = cursor && !Failing("GetCursorInfo");
+    const CursorHandle shown =
+        Live(grabbed_) && resizing_ ? sizingCursor_ : kCursorHandles + kIdcArrow;
+    if (ok) *cursor = shown;
+    trace_.Read([&] {
+        return ok ? "GetCursorInfo -> " + Hex(shown) : std::string("GetCursorInfo failed");
+    });
+    return ok;
+}
+
+CursorHandle SimDesktop::LoadCursorW(std::uint32_t systemCursorId) {
+    return kCursorHandles + systemCursorId;
 }
 
 std::intptr_t SimDesktop::SendMessageA(WindowHandle window, std::uint32_t message,

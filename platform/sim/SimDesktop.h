@@ -62,7 +62,11 @@ public:
     void MoveCursor(std::int32_t x, std::int32_t y);
     void KeyDown(std::int32_t virtualKey);
     void KeyUp(std::int32_t virtualKey);
-    void Grab(std::string_view name, std::int32_t x, std::int32_t y);
+    // The user presses the left button on NAME's title bar (or, resizing,
+    // on its border) at (x, y): NAME comes to the front and its thread is in
+    // a move/size loop on it until the button goes up or NAME is disabled;
+    // moved, it follows the pointer. Returns NAME's handle.
+    WindowHandle Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize);
     void DeclareWindow(std::string_view name, const Rect& rect);
     void Activate(std::string_view name);  // "none" for no foreground window
     void DestroyWindow(std::string_view name);
@@ -140,6 +144,16 @@ public:
     bool BringWindowToTop(WindowHandle window) override;
     WindowHandle SetFocus(WindowHandle window) override;
     WindowHandle FindWindowA(const char* className, const char* windowName) override;
+    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
+    std::uint32_t GetCurrentProcessId() override;
+    bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) override;
+    WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) override;
+    bool IsIconic(WindowHandle window) override;
+    WindowHandle GetShellWindow() override;
+    WindowHandle GetDesktopWindow() override;
+    std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) override;
+    bool GetCursorInfo(CursorHandle* cursor) override;
+    CursorHandle LoadCursorW(std::uint32_t systemCursorId) override;
     std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
     bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -199,6 +213,11 @@ private:
         return failing_.find(operation) != failing_.end();
     }
     Window* Live(WindowHandle window);
+    // Each window of another program has a thread and a process of its own;
+    // the taskbar and the desktop share the shell's, and the program's
+    // windows the program's.
+    std::uint32_t ThreadOf(WindowHandle window) const;
+    std::uint32_t ProcessOf(WindowHandle window) const;
     WindowHandle Lookup(std::string_view name) const;
     WindowHandle ProgramHandle(ProgramWindow window) const;
     void DestroyProgramWindow(WindowHandle window);
@@ -229,7 +248,10 @@ private:
     std::vector<Window> windows_;  // handle = index + 1
     WindowHandle foreground_ = kNoWindow;
     WindowHandle taskbar_ = kNoWindow;
-    WindowHandle grabbed_ = kNoWindow;
+    WindowHandle shellDesktop_ = kNoWindow;  // Progman, the shell's desktop window
+    WindowHandle grabbed_ = kNoWindow;  // in a move/size loop
+    bool resizing_ = false;             // the loop is a resize: the window stays
+    CursorHandle sizingCursor_ = 0;
     std::uint64_t activations_ = 0;
 
     bool desktopShown_ = false;

@@ -220,7 +220,21 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
     isHungAppWindow_ = User32Function<IsHungAppWindowFunction>("IsHungAppWindow");
 }
 
+Win32Desktop* Win32Desktop::eventTarget_ = nullptr;
+
+void CALLBACK Win32Desktop::WinEventProc(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
+                                         LONG child, DWORD, DWORD) {
+    Win32Desktop* desktop = eventTarget_;
+    if (!desktop || event != EVENT_SYSTEM_MOVESIZESTART || object != OBJID_WINDOW ||
+        child != CHILDID_SELF || !hwnd)
+        return;
+    if (const auto started = DeclarationOf(ProgramWindow::Main).moveSizeStarted)
+        started(desktop->state_, *desktop, ToHandle(hwnd));
+}
+
 Win32Desktop::~Win32Desktop() {
+    moveSizeHook_.reset();
+    if (eventTarget_ == this) eventTarget_ = nullptr;
     if (menuBar_) ::DestroyMenu(menuBar_);
     for (HBITMAP picture : pictures_)
         if (picture) ::DeleteObject(picture);
@@ -349,6 +363,12 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
                       placed.bottom - placed.top, owner_, nullptr, instance_, &slot);
     if (!slot.hwnd) return;
     if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
+    if (declaration.moveSizeStarted && !moveSizeHook_) {
+        eventTarget_ = this;
+        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART, EVENT_SYSTEM_MOVESIZESTART,
+                                              nullptr, WinEventProc, 0, 0,
+                                              WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+    }
     CreateUnits(slot);
     if (declaration.scalesWithDpi) LayOut(slot, DpiOf(slot.hwnd), nullptr);
     for (const TimerDeclaration& timer : declaration.timers)
@@ -870,6 +890,58 @@ WindowHandle Win32Desktop::SetFocus(WindowHandle window) {
 
 WindowHandle Win32Desktop::FindWindowA(const char* className, const char* windowName) {
     return ToHandle(::FindWindowA(className, windowName));
+}
+
+std::uint32_t Win32Desktop::GetWindowThreadProcessId(WindowHandle window,
+                                                     std::uint32_t* processId) {
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), &process);
+    if (processId) *processId = process;
+    return thread;
+}
+
+std::uint32_t Win32Desktop::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+
+bool Win32Desktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!info || !::GetGUIThreadInfo(threadId, &thread)) return false;
+    const RECT& caret = thread.rcCaret;
+    *info = {thread.flags,
+             ToHandle(thread.hwndActive),
+             ToHandle(thread.hwndFocus),
+             ToHandle(thread.hwndCapture),
+             ToHandle(thread.hwndMenuOwner),
+             ToHandle(thread.hwndMoveSize),
+             ToHandle(thread.hwndCaret),
+             {caret.left, caret.top, caret.right, caret.bottom}};
+    return true;
+}
+
+WindowHandle Win32Desktop::GetAncestor(WindowHandle window, std::uint32_t flags) {
+    return ToHandle(::GetAncestor(ToHwnd(window), flags));
+}
+
+bool Win32Desktop::IsIconic(WindowHandle window) { return ::IsIconic(ToHwnd(window)) != FALSE; }
+
+WindowHandle Win32Desktop::GetShellWindow() { return ToHandle(::GetShellWindow()); }
+
+WindowHandle Win32Desktop::GetDesktopWindow() { return ToHandle(::GetDesktopWindow()); }
+
+std::int32_t Win32Desktop::GetClassNameA(WindowHandle window, char* className, std::int32_t size) {
+    return className && size > 0 ? ::GetClassNameA(ToHwnd(window), className, size) : 0;
+}
+
+bool Win32Desktop::GetCursorInfo(CursorHandle* cursor) {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!cursor || !::GetCursorInfo(&info)) return false;
+    *cursor = reinterpret_cast<CursorHandle>(info.hCursor);
+    return true;
+}
+
+CursorHandle Win32Desktop::LoadCursorW(std::uint32_t systemCursorId) {
+    return reinterpret_cast<CursorHandle>(::LoadCursorW(nullptr, MAKEINTRESOURCEW(systemCursorId)));
 }
 
 // A taskbar that has stopped responding is not waited for.

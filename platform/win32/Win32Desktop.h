@@ -31,6 +31,11 @@ struct LibraryDeleter {
     void operator()(HMODULE library) const { ::FreeLibrary(library); }
 };
 using OwnedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
+struct WinEventHookDeleter {
+    void operator()(HWINEVENTHOOK hook) const { ::UnhookWinEvent(hook); }
+};
+using OwnedWinEventHook =
+    std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, WinEventHookDeleter>;
 
 // The window framework of the Win32 build: creates the declared windows and
 // units, starts their timers and raises their events; and every desktop
@@ -69,6 +74,16 @@ public:
     bool BringWindowToTop(WindowHandle window) override;
     WindowHandle SetFocus(WindowHandle window) override;
     WindowHandle FindWindowA(const char* className, const char* windowName) override;
+    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
+    std::uint32_t GetCurrentProcessId() override;
+    bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) override;
+    WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) override;
+    bool IsIconic(WindowHandle window) override;
+    WindowHandle GetShellWindow() override;
+    WindowHandle GetDesktopWindow() override;
+    std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) override;
+    bool GetCursorInfo(CursorHandle* cursor) override;
+    CursorHandle LoadCursorW(std::uint32_t systemCursorId) override;
     std::intptr_t SendMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
     bool PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -125,6 +140,11 @@ private:
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Out of context, so that it costs the other programs nothing: the
+    // system queues the events and the message loop delivers them here.
+    static void CALLBACK WinEventProc(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG object,
+                                      LONG child, DWORD thread, DWORD time);
+    static Win32Desktop* eventTarget_;
     LRESULT Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lParam);
     Slot& SlotOf(ProgramWindow window) { return slots_[static_cast<int>(window)]; }
     void CreateUnits(Slot& slot);
@@ -156,6 +176,8 @@ private:
     // The shell broadcasts this when a new taskbar is up, every icon gone.
     UINT taskbarCreated_ = 0;
     UINT exitRequest_ = 0;
+    // The start of every move/size loop, for the main window's handler.
+    OwnedWinEventHook moveSizeHook_;
     // Functions that Windows XP lacks, looked up at run time: null where
     // missing, and the program does without them.
     using IsHungAppWindowFunction = BOOL(WINAPI*)(HWND);

@@ -17,8 +17,8 @@ struct Desk {
     ProgramState state;
 };
 
-// The right edge with a fresh press: drag-bump places at once, slide mode
-// first waits for its second sample.
+// A drag to the right edge: drag-bump places at once, slide mode first
+// waits for its second sample.
 TEST(MainTick, DispatchesOnTheOperationMode) {
     struct Case {
         std::int32_t mode;
@@ -27,8 +27,7 @@ TEST(MainTick, DispatchesOnTheOperationMode) {
     for (const Case& c : cases) {
         Desk d;
         d.state.OperationMode = c.mode;
-        d.desktop.MoveCursor(1023, 300);
-        d.desktop.KeyDown(win::kVkLButton);
+        d.desktop.Grab("A", 1023, 300, false);
         MainTick(d.state, d.desktop);
         EXPECT_EQ(d.trace.Find("Sleep 500") != nullptr, c.slide) << "mode " << c.mode;
         EXPECT_EQ(d.trace.Find("SetWindowPos A -1 513 0 511 738 0x4") != nullptr, !c.slide)

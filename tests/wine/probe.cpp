@@ -11,6 +11,8 @@
 //   probe client TITLE      X Y of the client area's top-left corner on the screen
 //   probe count TITLE       how many top-level windows have the title
 //   probe keys VK MS        the distinct GetAsyncKeyState(VK) values seen in MS ms
+//   probe read-key VK MS    reads GetAsyncKeyState(VK) every MS ms until ended, as
+//                           macro tools and overlays do, taking the key's press bit
 //   probe latency TITLE     ms from the cursor reaching the right edge, once seen
 //                           off it, to the window lying on the right half (waits up
 //                           to 5 s)
@@ -213,6 +215,14 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(20);
         }
         return 0;
+    }
+    if (command == L"read-key" && argc == 4) {
+        const int key = _wtoi(argv[2]);
+        const DWORD every = static_cast<DWORD>(_wtoi(argv[3]));
+        for (;;) {
+            GetAsyncKeyState(key);
+            Sleep(every);
+        }
     }
     if (command == L"latency" && argc == 3) {
         HWND window = FindWindowW(nullptr, argv[2]);

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program under Wine in Xvfb, driven as a user would with
-# xdotool: drags to the four edges, Shift+F1, a second instance, the tray
-# menu, a swipe in slide mode, the peek corner, and exit. Leaves a
-# screenshot of the running program under build/screenshots/.
+# xdotool: drags to the four edges, presses that drag nothing, Shift+F1, a
+# second instance, the tray menu, a swipe in slide mode, the peek corner,
+# and exit. Throughout, a helper reads the left button every 5 ms, as macro
+# tools and overlays do. Leaves a screenshot of the running program under
+# build/screenshots/.
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -75,15 +77,19 @@ corner_wait() {
   cat "$out"
 }
 
-# Button B pressed and held past a few main ticks with the pointer on the
-# right edge, then let go.
-press_at_right_edge() {
-  xdotool mousemove 1023 300
+# The left button pressed at (x, y) and held for 350 ms, past a main tick,
+# with the test window's rectangle noted in HELD meanwhile, then let go;
+# with "leave", the pointer leaves first, so that a close button pressed is
+# not clicked.
+held_press() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.35
+  HELD=$(rect)
+  [ "${3:-}" = leave ] && xdotool mousemove 500 400
+  xdotool mouseup 1
   sleep 0.3
-  xdotool mousedown "$1"
-  sleep 0.6
-  xdotool mouseup "$1"
-  sleep 0.4
 }
 
 # A click on the strip's leftmost column, which lies outside the peek corner.
@@ -165,15 +171,20 @@ choose() {  # choose "L T R B" GROUPS INDEX
 # The menu's submenu: the popup menu that is not the top-level one.
 submenu() { probe menus | cut -d' ' -f1-4 | grep -v -x -F "$1" | head -1; }
 
-# A fresh window brought to the front, then a quick swipe from (x, y) to
-# (tx, ty): the pointer rests at the start past a main tick, and is at the
-# end when that tick's 500 ms measurement ends.
+# A fresh window brought to the front (and maximized with a fifth
+# argument), then a quick swipe from (x, y) to (tx, ty): the pointer rests at
+# the start past a main tick, and is at the end when that tick's 500 ms
+# measurement ends.
 swipe() {
   fresh_window
   local at
   at=$(title_point)
   xdotool mousemove ${at% *} ${at#* } click 1
   sleep 0.3
+  if [ -n "${5:-}" ]; then
+    probe maximize "$TITLE"
+    sleep 0.3
+  fi
   xdotool mousemove "$1" "$2"
   sleep 0.35
   xdotool mousemove "$3" "$4"
@@ -222,10 +233,14 @@ main() {
   await 10 class TremoluxWindow >/dev/null
   check "strip at the right end of the taskbar" "1014 749 1024 769 normal" \
     "$(probe class TremoluxWindow | cut -d' ' -f1-5)"
+  # the left button's press bit is taken by this reader before the program
+  # can see it: drags are told by the move loop and the button held down
+  spawn "$WINE" "$BUILD/probe.exe" read-key 1 5
 
   # drag-bump mode: the four edges. The title bar is pressed at (300, 162),
   # so when the pointer bumps (1023, 300) the window, following it, lies at
-  # (923, 288): that is where restore puts it back.
+  # (923, 288). Wine reports no start of its move loop, so that is where
+  # restore puts it back (on Windows, where the drag began).
   bump 1023 300
   check "right edge: right half" "513 0 1024 748 normal" "$(rect)"
   shift_f1
@@ -239,14 +254,31 @@ main() {
   echo "# Wine's move loop, still running after the disable, shows the window again when it"
   echo "# ends: the minimize is checked while the button is held, its restore in slide mode"
 
-  # a maximized window ends in the normal state at the half, not maximized
-  # at it (Wine moves no maximized window, but the bump acts all the same)
+  # presses held past a tick that drag no window change none
   fresh_window
+  held_press 500 767
+  check "a press on the taskbar's bottom row changes no window" "200 150 700 550 normal" \
+    "$(cut -d' ' -f1-4 <<<"$HELD") $(rect | cut -d' ' -f5)"
+  held_press 0 767
+  # the click opened the Start menu: closed again, however long it takes to show
+  await 3 menus >/dev/null
+  for _ in 1 2 3 4 5; do
+    probe menus >/dev/null || break
+    xdotool key Escape
+    sleep 0.3
+  done
+  check "nor one on the bottom-left pixel, the Start button" "200 150 700 550 normal" \
+    "$(cut -d' ' -f1-4 <<<"$HELD") $(rect | cut -d' ' -f5)"
   probe maximize "$TITLE"
   sleep 0.3
-  drag 400 10 1023 300
-  check "a maximized window bumped to the right edge: normal, on the right half" \
-    "513 0 1024 748 normal" "$(rect)"
+  local maximized
+  maximized=$(rect | cut -d' ' -f1-5)
+  held_press 1023 300
+  check "nor one at the right edge over a maximized window" "$maximized" \
+    "$(cut -d' ' -f1-5 <<<"$HELD")"
+  held_press 1023 0 leave
+  check "nor one at the top-right pixel over it, which is not put on a half" "$maximized" \
+    "$(cut -d' ' -f1-5 <<<"$HELD")"
 
   # the strip never becomes the foreground window, and its latch flips once
   # for each click, the second click of a double click too
@@ -268,9 +300,6 @@ main() {
   check "a full-screen program in front: the strip is hidden" hidden "$(strip_shown)"
   check "a corner rest does not block the program" yes \
     "$([ "$(corner_wait)" -lt 250 ] && echo yes)"
-  press_at_right_edge 1
-  check "an edge press leaves the full-screen window where it was" "0 0 1024 768 normal" \
-    "$(probe rect "$FULL_TITLE" | cut -d' ' -f1-5)"
   end_full_screen
   check "once it has closed, the strip is back" shown "$(strip_shown)"
   bump 1023 300
@@ -305,6 +334,10 @@ main() {
   # slide mode: quick swipes down the right edge and along the bottom edge
   swipe 1023 100 1023 400
   check "a swipe down the right edge: right half" "513 0 1024 748 normal" "$(rect)"
+  # a maximized window ends in the normal state at the half, not maximized
+  # at it
+  swipe 1023 100 1023 400 maximized
+  check "a maximized window swiped: normal, on the right half" "513 0 1024 748 normal" "$(rect)"
   swipe 100 767 400 767
   check "a swipe right along the bottom edge: minimized" "minimized" "$(rect | cut -d' ' -f5)"
   full_screen
@@ -414,22 +447,30 @@ main() {
   check "exit removes the tray icon" bare "$(tray_shows after.png)"
 
   # swapped buttons, as the left-handed have them: the primary button is the
-  # physical right one, and that is the one a bump must come with. Wine
-  # reads the setting when a program starts, and does not swap the buttons
-  # of title-bar drags, so the press is made over a window that covers the
-  # right edge.
+  # physical right one, and that is the one held in a drag. Wine reads the
+  # setting when a program starts, and does not swap the buttons of
+  # title-bar drags: its move loop runs on the physical left button, and the
+  # physical right one is pressed as well for the primary to be down.
   "$WINE" reg add 'HKCU\Control Panel\Mouse' /v SwapMouseButtons /d 1 /f >/dev/null 2>&1
   "$WINE" reg delete 'HKLM\Software\Kestrelia' /f >/dev/null 2>&1
   spawn "$WINE" "$BUILD/tremolux.exe"
   await 10 class TremoluxWindow >/dev/null
   fresh_window 700 150
-  xdotool mousemove 800 162 click 1
-  press_at_right_edge 1
-  check "buttons swapped: the physical left button on the edge does nothing" \
-    "700 150 1200 550 normal" "$(rect)"
-  press_at_right_edge 3
-  check "and the physical right one, the primary, places the window" "513 0 1024 748 normal" \
-    "$(rect)"
+  xdotool mousemove 800 162
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.2
+  xdotool mousemove 900 200
+  sleep 0.1
+  xdotool mousemove 1023 300
+  sleep 0.6
+  check "buttons swapped: a drag with the physical left button only is no bump" \
+    "923 288 1423 688 normal" "$(rect)"
+  xdotool mousedown 3
+  sleep 0.6
+  check "with the physical right one, the primary, down too, the window is placed" \
+    "513 0 1024 748 normal" "$(rect)"
+  xdotool mouseup 3 mouseup 1 key Return
   "$WINE" reg add 'HKCU\Control Panel\Mouse' /v SwapMouseButtons /d 0 /f >/dev/null 2>&1
 
   echo "# screenshots: $SHOTS"
