@@ -43,6 +43,8 @@ public:
     }
     void Sleep(std::uint32_t) override {}
     MonitorHandle MonitorFromPoint(Point, std::uint32_t) override { return 0; }
+    MonitorHandle MonitorFromRect(const Rect&, std::uint32_t) override { return 1; }
+    bool GetMonitorInfoW(MonitorHandle, MonitorInfo*) override { return false; }
     std::int32_t SHQueryUserNotificationState(std::int32_t* state) override {
         *state = win::kQunsAcceptsNotifications;
         return win::kSOk;

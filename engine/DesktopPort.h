@@ -39,6 +39,7 @@ constexpr std::uint32_t kTpmRightAlign = 0x0008;
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimDelete = 2;
 constexpr std::uint32_t kMonitorDefaultToNull = 0;
+constexpr std::uint32_t kMonitorDefaultToNearest = 2;
 constexpr std::uint32_t kGuiInMoveSize = 0x0002;
 constexpr std::uint32_t kGaRoot = 2;
 // The system's sizing cursors, shown while a window's border is dragged.
@@ -94,6 +95,11 @@ public:
     // The monitor that holds the point; with MONITOR_DEFAULTTONULL, 0 when
     // no monitor does.
     virtual MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) = 0;
+    // The monitor that holds the most of the rectangle; with
+    // MONITOR_DEFAULTTONULL, 0 when none holds any of it, and with
+    // MONITOR_DEFAULTTONEAREST the one nearest to it.
+    virtual MonitorHandle MonitorFromRect(const Rect& rect, std::uint32_t flags) = 0;
+    virtual bool GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) = 0;
     // What the user is doing, as the shell judges it before it shows a
     // notification: S_OK with one of the QUNS_ states, or a failure.
     virtual std::int32_t SHQueryUserNotificationState(std::int32_t* state) = 0;

@@ -33,6 +33,15 @@ void ToggleDesktop(ProgramState& state, DesktopPort& port) {
     state.ShellObject = nullptr;
 }
 
+// While the desktop was shown the user picked a window from the taskbar or
+// clicked one the shell left on the screen: the shell no longer shows the
+// desktop, and a toggle would minimize everything again, the chosen window
+// too. The peek is over then.
+bool UserPickedAWindow(DesktopPort& port) {
+    const WindowHandle front = port.GetForegroundWindow();
+    return front != kNoWindow && !port.IsIconic(front) && !ShellOrOwnWindow(port, front);
+}
+
 }  // namespace
 
 void MainTick(ProgramState& state, DesktopPort& port) {
@@ -53,7 +62,7 @@ void MainTick(ProgramState& state, DesktopPort& port) {
     if (InPeekCorner(port, b) && state.StripLatch == 1 && state.PeekActive == 0) return;
     if (Outside(port, b) && state.PeekActive == 1 && state.StripLatch == 0) {
         state.PeekActive = 0;
-        ToggleDesktop(state, port);
+        if (!UserPickedAWindow(port)) ToggleDesktop(state, port);
         return;
     }
     if (Outside(port, b) && state.StripLatch == 1 && state.PeekActive == 1) return;

@@ -27,6 +27,10 @@ struct ProgramState {
     Rect DragStartRect;
     WindowHandle BumpedWindow = kNoWindow;
 
+    // The window in front before the tray menu took the foreground, to have
+    // it back when the menu closes with nothing brought forward.
+    WindowHandle ForegroundBeforeMenu = kNoWindow;
+
     AutomationObject ShellObject = nullptr;  // filled and emptied within one toggle
     WindowHandle TaskbarWindow = kNoWindow;  // set just before the corner request
 };

@@ -36,6 +36,13 @@ using MonitorHandle = std::uintptr_t;
 // A late-bound automation object; null is an empty slot.
 using AutomationObject = void*;
 
+// GetMonitorInfoW's answer: the monitor's rectangle and its work area.
+struct MonitorInfo {
+    Rect monitor;
+    Rect work;
+    std::uint32_t flags = 0;  // MONITORINFOF_PRIMARY
+};
+
 // A cursor image, as the system shares it between programs; 0 is none.
 using CursorHandle = std::uintptr_t;
 

@@ -11,8 +11,10 @@ namespace tremolux {
 
 namespace {
 
-// A placement's X and width as (halves of W) + offset; Y is 0 and the height
-// is the work area's bottom. A term with no halves does not read W.
+// A placement within the work area (L, T, R, B): X is L plus (halves of
+// R - L) + offset, the width (halves of R - L) + offset; Y is T and the
+// height B - T. With the taskbar at the bottom of the screen (L = T = 0,
+// R = W) the halves leave the column trunc(W / 2) between them.
 struct Placement {
     int xHalves;
     double xOffset;
@@ -24,9 +26,9 @@ constexpr Placement kLeftHalf{0, 0, 1, 0};
 constexpr Placement kRightHalf{1, 1, 1, -1};
 constexpr Placement kFullWidth{0, 0, 2, 0};
 
-std::int32_t PlacementTerm(DesktopPort& port, int halves, double offset) {
-    if (halves == 0) return Truncate(offset);
-    return Truncate(ScreenWidth(port) * halves / 2 + offset);
+std::int32_t PlacementTerm(const Rect& area, int halves, double offset) {
+    const double width = static_cast<double>(area.right) - area.left;
+    return Truncate(width * halves / 2 + offset);
 }
 
 enum class RecordKind { Placing, Minimizing };
@@ -74,11 +76,14 @@ void Place(ProgramState& state, DesktopPort& port, const Placement& placement,
     RecordLastWindow(state, port, RecordKind::Placing, savedRect);
     RefreshWorkArea(state, port);
     WithForegroundDisabled(port, [&] {
-        const WindowHandle window = port.GetForegroundWindow();
-        const std::int32_t x = PlacementTerm(port, placement.xHalves, placement.xOffset);
+        const Rect& area = state.WorkArea;
+        const std::int32_t x =
+            Truncate(area.left + static_cast<double>(
+                                     PlacementTerm(area, placement.xHalves, placement.xOffset)));
         const std::int32_t width =
-            PlacementTerm(port, placement.widthHalves, placement.widthOffset);
-        port.SetWindowPos(window, kTopmostWindow, x, 0, width, state.WorkArea.bottom,
+            PlacementTerm(area, placement.widthHalves, placement.widthOffset);
+        const std::int32_t height = Truncate(static_cast<double>(area.bottom) - area.top);
+        port.SetWindowPos(port.GetForegroundWindow(), kTopmostWindow, x, area.top, width, height,
                           win::kSwpNoZOrder);
     });
 }

@@ -113,7 +113,7 @@ void ExitProgram(ProgramState& state, DesktopPort& port) {
 
 // Left click, double click and right click all open the menu; the marks come
 // from the registry each time.
-void ShowTrayMenu(ProgramState&, DesktopPort& port, std::int32_t code) {
+void ShowTrayMenu(ProgramState& state, DesktopPort& port, std::int32_t code) {
     if (code != 1 && code != 2 && code != 3) return;
     MarkFromNumber(port, command::kNoMax, ReadNumber(port, kHklm, paths::kNoMaxRead));
     MarkFromNumber(port, command::kNoMin, ReadNumber(port, kHklm, paths::kNoMinRead));
@@ -126,12 +126,26 @@ void ShowTrayMenu(ProgramState&, DesktopPort& port, std::int32_t code) {
     Point cursor;
     port.GetCursorPos(&cursor);
     // Without the foreground the menu would not close on a click elsewhere;
-    // the WM_NULL afterwards lets it close properly.
+    // the WM_NULL afterwards lets it close properly. The foreground goes back
+    // once the chosen command, posted before, has run.
     const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
+    state.ForegroundBeforeMenu = port.GetForegroundWindow();
     port.SetForegroundWindow(main);
     port.TrackPopupMenu(win::kTpmRightAlign, Saturate(std::int64_t{cursor.x} - 5),
                         Saturate(std::int64_t{cursor.y} - 5));
     port.PostMessageA(main, win::kWmNull, 0, 0);
+    port.PostMessageA(main, kTrayMenuClosedMessage, 0, 0);
+}
+
+// Left in front, the hidden main window would take the next Esc or Alt+F4
+// meant for the desktop. A click elsewhere that closed the menu has brought
+// that window forward: it keeps the foreground.
+void ReturnForeground(ProgramState& state, DesktopPort& port) {
+    const WindowHandle before = state.ForegroundBeforeMenu;
+    state.ForegroundBeforeMenu = kNoWindow;
+    const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
+    if (before != kNoWindow && before != main && port.GetForegroundWindow() == main)
+        port.SetForegroundWindow(before);
 }
 
 void ChooseDragBumpMode(ProgramState& state, DesktopPort& port) {

@@ -21,6 +21,9 @@ void RestoreTrayIcon(ProgramState& state, DesktopPort& port);
 void ExitProgram(ProgramState& state, DesktopPort& port);
 
 void ShowTrayMenu(ProgramState& state, DesktopPort& port, std::int32_t code);
+// After the tray menu: the window that had the foreground before gets it
+// back, unless a window has come forward meanwhile.
+void ReturnForeground(ProgramState& state, DesktopPort& port);
 void ChooseDragBumpMode(ProgramState& state, DesktopPort& port);
 void ChooseSlideMode(ProgramState& state, DesktopPort& port);
 void ToggleNoMax(ProgramState& state, DesktopPort& port);

@@ -55,13 +55,14 @@ constexpr WindowDeclaration kWindows[] = {
      .height = 250,
      .systemMenu = true,
      .movable = true,
-     .escapeCloses = true,
      .timers = kMainTimers,
      .created = StartUp,
      .tray = ShowTrayMenu,
      .taskbarCreated = RestoreTrayIcon,
      .exitRequested = ExitProgram,
-     .moveSizeStarted = MoveSizeStarted},
+     .moveSizeStarted = MoveSizeStarted,
+     .closed = ExitProgram,
+     .trayMenuClosed = ReturnForeground},
     {.id = ProgramWindow::Strip,
      .width = 216,
      .height = 227,
@@ -79,7 +80,7 @@ constexpr WindowDeclaration kWindows[] = {
      .border = Border::FixedSingle,
      .systemMenu = true,
      .movable = true,
-     .escapeCloses = true,
+     .closedByUser = true,
      .scalesWithDpi = true,
      .units = kHelpUnits},
 };
@@ -90,7 +91,8 @@ constexpr MenuItemDeclaration kTrayMenu[] = {
     {.commandId = command::kRestore,
      .caption = "恢复上个窗口",
      .shortcut = "Shift+F1",
-     .click = RestoreLastWindow},
+     .click = RestoreLastWindow,
+     .bringsWindowForward = true},
     kSeparator,
     {.caption = "选择操作模式", .opensSubmenu = true},
     {.commandId = command::kDragBumpMode,
@@ -117,12 +119,19 @@ constexpr MenuItemDeclaration kTrayMenu[] = {
      .caption = "随Windows启动",
      .click = ToggleStartWithWindows},
     kSeparator,
-    {.commandId = command::kHelp, .caption = "查看软件介绍", .click = OpenHelpWindow},
+    {.commandId = command::kHelp,
+     .caption = "查看软件介绍",
+     .click = OpenHelpWindow,
+     .bringsWindowForward = true},
     kSeparator,
     {.commandId = command::kCleanUp,
      .caption = "删除软件注册信息-卸载用",
-     .click = CleanUpSettings},
-    {.commandId = command::kExit, .caption = "退出", .click = ExitProgram},
+     .click = CleanUpSettings,
+     .bringsWindowForward = true},
+    {.commandId = command::kExit,
+     .caption = "退出",
+     .click = ExitProgram,
+     .bringsWindowForward = true},
 };
 
 // A click is dispatched by the item's command id.
@@ -172,6 +181,13 @@ const MenuItemDeclaration* MenuItemByCaption(std::string_view caption) {
     for (const MenuItemDeclaration& item : kTrayMenu)
         if (item.caption && item.commandId != 0 && caption == item.caption) return &item;
     return nullptr;
+}
+
+void RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId) {
+    const MenuItemDeclaration* item = MenuItemById(commandId);
+    if (!item) return;
+    if (item->bringsWindowForward) state.ForegroundBeforeMenu = kNoWindow;
+    item->click(state, port);
 }
 
 std::int32_t TrayActionCode(std::uint32_t mouseMessage) {

@@ -60,6 +60,9 @@ struct MenuItemDeclaration {
     bool opensSubmenu = false;
     bool checked = false;  // initial check mark
     Handler click = nullptr;
+    // Its command brings a window of its own forward (or ends the program),
+    // so the foreground is not given back when the menu closes.
+    bool bringsWindowForward = false;
 };
 
 enum class UnitKind { Label, LinkBox, PictureButton };
@@ -85,7 +88,10 @@ struct WindowDeclaration {
     Border border = Border::None;
     bool systemMenu = false;  // and close button
     bool movable = false;
-    bool escapeCloses = false;
+    // Esc, Alt+F4 and the close button close it. The never-shown main window
+    // holds the foreground after the tray menu, so those keys reach it when
+    // the user means the desktop.
+    bool closedByUser = false;
     bool topmost = false;
     bool captionAlwaysActive = false;
     // Never takes the activation, not even when clicked, so that it never
@@ -109,6 +115,12 @@ struct WindowDeclaration {
     // A window of another program has entered its move/size loop: the user
     // drags it. Reported for as long as this window exists.
     WindowEventHandler moveSizeStarted = nullptr;
+    // The window is ended otherwise than by the user's keys: closed by
+    // another program or by the program itself, or the session ends.
+    Handler closed = nullptr;
+    // The tray menu has closed and the command chosen from it, if any, has
+    // run.
+    Handler trayMenuClosed = nullptr;
 };
 
 const WindowDeclaration& DeclarationOf(ProgramWindow window);
@@ -116,9 +128,15 @@ const TimerDeclaration* TimerOf(ProgramWindow window, std::uint32_t id);
 std::span<const MenuItemDeclaration> TrayMenu();
 const MenuItemDeclaration* MenuItemById(std::uint32_t commandId);
 const MenuItemDeclaration* MenuItemByCaption(std::string_view caption);
+// A command of the tray menu chosen: its item's click, with the foreground
+// left to it where it brings a window forward.
+void RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId);
 
 // The tray icon's notifications: WM_APP + 0x64 with icon identifier 100.
 constexpr std::uint32_t kTrayMessage = 0x8000 + 0x64;
+// Posted to the main window when the tray menu has closed, after the chosen
+// command's own message.
+constexpr std::uint32_t kTrayMenuClosedMessage = 0x8000 + 0x65;
 constexpr std::uint32_t kTrayIconId = 100;
 constexpr const char* kTrayTip = "Tremolux v2.7.2.26 beta";
 constexpr const char* kTrayMenuCaption = "托盘菜单";

@@ -260,6 +260,9 @@ void Replay::Apply(const Command& c) {
         case Verb::Monitor:
             desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)});
             break;
+        case Verb::Unplug:
+            desktop_.RemoveMonitor({int32(0), int32(1), int32(2), int32(3)});
+            break;
         case Verb::Fail: desktop_.Fail(c.name); break;
         case Verb::Heal: desktop_.Heal(c.name); break;
         case Verb::StandardUser: desktop_.SetStandardUser(); break;
@@ -278,6 +281,14 @@ void Replay::Apply(const Command& c) {
             break;
         }
         case Verb::Close: desktop_.DestroyWindow(c.name); break;
+        case Verb::Pick: desktop_.Pick(c.name); break;
+        case Verb::MainWindow:
+            desktop_.MainWindowMessage(
+                c.name == "escape"  ? SimDesktop::MainWindowInput::Escape
+                : c.name == "altf4" ? SimDesktop::MainWindowInput::AltF4
+                : c.name == "close" ? SimDesktop::MainWindowInput::Close
+                                    : SimDesktop::MainWindowInput::LogOff);
+            break;
         case Verb::Call:
             if (exited_) break;
             queue_.push_back(

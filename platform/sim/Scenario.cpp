@@ -391,9 +391,10 @@ private:
             command.name = Word(tokens[1]);
             if (command.name != "on" && command.name != "off")
                 throw Failure{"unknown command \"fullscreen " + command.name + "\""};
-        } else if (verb == "monitor" && !timed) {
-            // monitor L T R B: another monitor beside the primary screen
-            command.verb = Verb::Monitor;
+        } else if (verb == "monitor" || (timed && verb == "unplug")) {
+            // monitor L T R B: another monitor beside the primary screen;
+            // unplug L T R B: that monitor taken away
+            command.verb = verb == "monitor" ? Verb::Monitor : Verb::Unplug;
             numbers(1, 4, kInt32Min, kInt32Max);
         } else if (verb == "trace" && !timed) {
             Need(tokens, 2, "trace reads");
@@ -419,11 +420,30 @@ private:
             Need(tokens, 2, (verb + " NAME X Y").c_str());
             command.name = KnownWindow(tokens[1]);
             numbers(2, 2, kInt32Min, kInt32Max);
+        } else if (timed && verb == "pick") {
+            // the user picks the window from the taskbar
+            command.verb = Verb::Pick;
+            Need(tokens, 2, "pick NAME");
+            Exactly(tokens, 2);
+            command.name = KnownWindow(tokens[1]);
         } else if (timed && verb == "unregistry") {
             command.verb = Verb::Unregistry;
             Need(tokens, 2, "unregistry PATH");
             Exactly(tokens, 2);
             command.name = RegistryPath(tokens[1]);
+        } else if (timed && (verb == "escape" || verb == "altf4" ||
+                             (verb == "close" && tokens.size() == 2 && tokens[1].text == "main"))) {
+            // what reaches the hidden main window: Esc, Alt+F4, WM_CLOSE
+            command.verb = Verb::MainWindow;
+            Need(tokens, 2, (verb + " main").c_str());
+            Exactly(tokens, 2);
+            if (Word(tokens[1]) != "main") throw Failure{"only the main window takes " + verb};
+            command.name = verb;
+        } else if (timed && verb == "logoff") {
+            // the session ends: WM_ENDSESSION reaches the main window
+            command.verb = Verb::MainWindow;
+            Exactly(tokens, 1);
+            command.name = verb;
         } else if (timed && verb == "close") {
             command.verb = Verb::Close;
             Need(tokens, 2, "close NAME");

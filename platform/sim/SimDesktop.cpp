@@ -219,6 +219,15 @@ void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
     screenHeight_ = height;
 }
 
+void SimDesktop::RemoveMonitor(const Rect& area) {
+    monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
+                                   [&](const Rect& r) {
+                                       return r.left == area.left && r.top == area.top &&
+                                              r.right == area.right && r.bottom == area.bottom;
+                                   }),
+                    monitors_.end());
+}
+
 void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
     if (Window* w = Live(grabbed_); w && !resizing_)
         w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
@@ -267,6 +276,8 @@ void SimDesktop::Activate(std::string_view name) {
     Activate(name == "none" ? kNoWindow : Lookup(name));
 }
 
+// A window of another program activated while the desktop is shown ends
+// the shown desktop, as on Windows: the next toggle minimizes again.
 void SimDesktop::Activate(WindowHandle window) {
     if (window == kNoWindow) {
         foreground_ = kNoWindow;
@@ -275,7 +286,14 @@ void SimDesktop::Activate(WindowHandle window) {
     if (Window* w = Live(window)) {
         foreground_ = window;
         w->activated = ++activations_;
+        if (w->declared) desktopShown_ = false;
     }
+}
+
+void SimDesktop::Pick(std::string_view name) {
+    const WindowHandle window = Lookup(name);
+    if (Window* w = Live(window)) w->minimized = false;
+    Activate(window);
 }
 
 void SimDesktop::DestroyWindow(std::string_view name) {
@@ -377,19 +395,22 @@ void SimDesktop::Sleep(std::uint32_t milliseconds) {
     if (thread_) thread_->Block(milliseconds);
 }
 
-// The primary screen is monitor 1, the others follow in their declared
-// order.
+// The primary screen is monitor 1, with the work area; the others follow in
+// their order, each its own work area.
+std::vector<MonitorInfo> SimDesktop::Monitors() const {
+    std::vector<MonitorInfo> all{{{0, 0, screenWidth_, screenHeight_}, workArea_, 1}};
+    for (const Rect& other : monitors_) all.push_back({other, other, 0});
+    return all;
+}
+
 MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
-    const auto holds = [&](const Rect& r) {
-        return point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
-    };
     MonitorHandle monitor = 0;
     if (!Failing("MonitorFromPoint")) {
-        if (holds({0, 0, screenWidth_, screenHeight_})) {
-            monitor = 1;
-        } else {
-            for (std::size_t i = 0; i < monitors_.size() && monitor == 0; ++i)
-                if (holds(monitors_[i])) monitor = i + 2;
+        const std::vector<MonitorInfo> all = Monitors();
+        for (std::size_t i = 0; i < all.size() && monitor == 0; ++i) {
+            const Rect& r = all[i].monitor;
+            if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
+                monitor = i + 1;
         }
     }
     trace_.Read([&] {
@@ -397,6 +418,59 @@ MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
                " -> " + std::to_string(monitor);
     });
     return monitor;
+}
+
+// The monitor with the largest part of the rectangle; failing that, the
+// nearest one where asked for.
+MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags) {
+    const auto span = [](std::int64_t low, std::int64_t high, std::int64_t from, std::int64_t to) {
+        return std::max<std::int64_t>(0, std::min(high, to) - std::max(low, from));
+    };
+    const auto gap = [](std::int64_t low, std::int64_t high, std::int64_t from, std::int64_t to) {
+        return std::max<std::int64_t>({0, from - high, low - to});
+    };
+    MonitorHandle best = 0;
+    std::int64_t most = 0;
+    std::int64_t nearest = -1;
+    MonitorHandle near = 0;
+    const std::vector<MonitorInfo> all = Monitors();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Rect& m = all[i].monitor;
+        const std::int64_t area = span(rect.left, rect.right, m.left, m.right) *
+                                  span(rect.top, rect.bottom, m.top, m.bottom);
+        if (area > most) {
+            most = area;
+            best = i + 1;
+        }
+        const std::int64_t dx = gap(rect.left, rect.right, m.left, m.right);
+        const std::int64_t dy = gap(rect.top, rect.bottom, m.top, m.bottom);
+        if (nearest < 0 || dx * dx + dy * dy < nearest) {
+            nearest = dx * dx + dy * dy;
+            near = i + 1;
+        }
+    }
+    const MonitorHandle monitor =
+        best != 0 ? best : flags == win::kMonitorDefaultToNearest ? near : flags == 1 ? 1 : 0;
+    trace_.Read([&] {
+        return "MonitorFromRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
+               " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom) + " " +
+               std::to_string(flags) + " -> " + std::to_string(monitor);
+    });
+    return monitor;
+}
+
+bool SimDesktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
+    const std::vector<MonitorInfo> all = Monitors();
+    const bool ok = info && monitor >= 1 && monitor <= all.size();
+    if (ok) *info = all[monitor - 1];
+    trace_.Read([&] {
+        if (!ok) return "GetMonitorInfoW " + std::to_string(monitor) + " failed";
+        const Rect& w = info->work;
+        return "GetMonitorInfoW " + std::to_string(monitor) + " -> work " +
+               std::to_string(w.left) + " " + std::to_string(w.top) + " " +
+               std::to_string(w.right) + " " + std::to_string(w.bottom);
+    });
+    return ok;
 }
 
 std::int32_t SimDesktop::SHQueryUserNotificationState(std::int32_t* state) {
@@ -658,8 +732,9 @@ void SimDesktop::ReleaseAutomationObject(AutomationObject object) {
     if (object == &AutomationToken) --liveObjects_;
 }
 
-// Shows the desktop by minimizing every window that is not minimized; the
-// next toggle restores the windows it minimized.
+// Shows the desktop by minimizing every window that is not minimized, the
+// desktop in front; the next toggle restores the windows it minimized,
+// unless a window was activated meanwhile.
 void SimDesktop::ToggleDesktop() {
     if (!desktopShown_) {
         hiddenByToggle_.clear();
@@ -671,7 +746,7 @@ void SimDesktop::ToggleDesktop() {
                 hiddenByToggle_.push_back(static_cast<WindowHandle>(i + 1));
             }
         }
-        foreground_ = kNoWindow;
+        foreground_ = shellDesktop_;
     } else {
         for (WindowHandle window : hiddenByToggle_)
             if (Window* w = Live(window)) w->minimized = false;

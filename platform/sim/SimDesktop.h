@@ -69,12 +69,16 @@ public:
     WindowHandle Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize);
     void DeclareWindow(std::string_view name, const Rect& rect);
     void Activate(std::string_view name);  // "none" for no foreground window
+    // The user picks the window from the taskbar: restored if minimized,
+    // and brought to the front.
+    void Pick(std::string_view name);
     void DestroyWindow(std::string_view name);
     void RemoveTaskbar();
     // A full-screen program comes to the front, or leaves it.
     void SetFullScreen(bool on) { fullScreen_ = on; }
-    // Another monitor beside the primary screen.
+    // Another monitor beside the primary screen, and one unplugged.
     void AddMonitor(const Rect& area) { monitors_.push_back(area); }
+    void RemoveMonitor(const Rect& area);
     void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
     void Heal(std::string_view operation) { failing_.erase(std::string(operation)); }
     // A standard user under UAC: HKEY_LOCAL_MACHINE cannot be changed.
@@ -99,6 +103,11 @@ public:
     void RestartShell();
     // The user closes the open help window (its close button or Esc).
     void CloseHelpWindow();
+    // What reaches the hidden main window: the user's Esc or Alt+F4 while it
+    // has the foreground, another program's WM_CLOSE, the session's end.
+    // False when there is no main window.
+    enum class MainWindowInput { Escape, AltF4, Close, LogOff };
+    bool MainWindowMessage(MainWindowInput input);
 
     // The program's window framework: the state its handlers get, the
     // delivery of a message to one of its windows, and the end of the process.
@@ -132,6 +141,8 @@ public:
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
     MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
+    MonitorHandle MonitorFromRect(const Rect& rect, std::uint32_t flags) override;
+    bool GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) override;
     std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
@@ -213,6 +224,7 @@ private:
         return failing_.find(operation) != failing_.end();
     }
     Window* Live(WindowHandle window);
+    std::vector<MonitorInfo> Monitors() const;
     // Each window of another program has a thread and a process of its own;
     // the taskbar and the desktop share the shell's, and the program's
     // windows the program's.

@@ -12,6 +12,11 @@ namespace tremolux::sim {
 namespace {
 
 constexpr std::uint32_t kWmClose = 0x0010;
+constexpr std::uint32_t kWmEndSession = 0x0016;
+constexpr std::uint32_t kWmKeyDown = 0x0100;
+constexpr std::uint32_t kWmSysCommand = 0x0112;
+constexpr std::uintptr_t kVkEscape = 0x1B;
+constexpr std::uintptr_t kScClose = 0xF060;
 constexpr std::uint32_t kWmTimer = 0x0113;
 constexpr std::uint32_t kWmCommand = 0x0111;
 // The strip's picture button reports its click to the strip window.
@@ -186,9 +191,9 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
             if (const TimerDeclaration* timer = TimerOf(w->id, static_cast<std::uint32_t>(wParam)))
                 timer->tick(*state_, *this);
             break;
-        case kWmCommand:
-            if (const MenuItemDeclaration* item = MenuItemById(static_cast<std::uint32_t>(wParam)))
-                item->click(*state_, *this);
+        case kWmCommand: RunMenuCommand(*state_, *this, static_cast<std::uint32_t>(wParam)); break;
+        case kTrayMenuClosedMessage:
+            if (declaration.trayMenuClosed) declaration.trayMenuClosed(*state_, *this);
             break;
         case kTrayMessage:
             if (const std::int32_t code = TrayActionCode(static_cast<std::uint32_t>(lParam));
@@ -203,13 +208,38 @@ void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintp
         case kTaskbarCreated:
             if (declaration.taskbarCreated) declaration.taskbarCreated(*state_, *this);
             break;
+        // Esc and Alt+F4 close only a window the user may close.
+        case kWmKeyDown:
+            if (wParam == kVkEscape && declaration.closedByUser) DestroyProgramWindow(window);
+            break;
+        case kWmSysCommand:
+            if ((wParam & 0xFFF0) == kScClose && declaration.closedByUser)
+                DestroyProgramWindow(window);
+            break;
         case kWmClose:
-            if (w->id != ProgramWindow::Main) break;
-            DestroyProgramWindow(window);
-            EndProcess(*state_, *this);
-            ExitProcess(0);
+            if (declaration.closed) {
+                declaration.closed(*state_, *this);
+            } else {
+                DestroyProgramWindow(window);
+            }
+            break;
+        case kWmEndSession:
+            if (wParam && declaration.closed) declaration.closed(*state_, *this);
+            break;
         default: break;
     }
+}
+
+bool SimDesktop::MainWindowMessage(MainWindowInput input) {
+    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
+    if (!thread_ || main == kNoWindow) return false;
+    switch (input) {
+        case MainWindowInput::Escape: thread_->Post(main, kWmKeyDown, kVkEscape, 0); break;
+        case MainWindowInput::AltF4: thread_->Post(main, kWmSysCommand, kScClose, 0); break;
+        case MainWindowInput::Close: thread_->Post(main, kWmClose, 0, 0); break;
+        case MainWindowInput::LogOff: thread_->Post(main, kWmEndSession, 1, 0); break;
+    }
+    return true;
 }
 
 void SimDesktop::EndOfProcess() {

@@ -275,13 +275,22 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_COMMAND:
             if (lParam == 0) {  // a menu item
-                if (const MenuItemDeclaration* item = MenuItemById(LOWORD(wParam)))
-                    item->click(state_, *this);
+                RunMenuCommand(state_, *this, LOWORD(wParam));
             } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kPictureButtonId) {
                 for (const UnitDeclaration& unit : declaration.units)
                     if (unit.kind == UnitKind::PictureButton && unit.click)
                         unit.click(state_, *this);
             }
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE && !declaration.closedByUser) return 0;
+            break;
+        case WM_CLOSE:
+            if (!declaration.closed) break;
+            declaration.closed(state_, *this);
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam && declaration.closed) declaration.closed(state_, *this);
             return 0;
         case WM_MOUSEACTIVATE:
             if (declaration.neverActivates) return MA_NOACTIVATE;
@@ -329,6 +338,10 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
             }
             if (message == exitRequest_ && exitRequest_ != 0) {
                 if (declaration.exitRequested) declaration.exitRequested(state_, *this);
+                return 0;
+            }
+            if (message == kTrayMenuClosedMessage && declaration.trayMenuClosed) {
+                declaration.trayMenuClosed(state_, *this);
                 return 0;
             }
             if (message == kTrayMessage && declaration.tray) {
@@ -543,7 +556,7 @@ void Win32Desktop::RunModal(Slot& slot) {
         }
         // Esc closes the window wherever in it the keyboard focus is.
         if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
-            declaration.escapeCloses &&
+            declaration.closedByUser &&
             (message.hwnd == slot.hwnd || ::IsChild(slot.hwnd, message.hwnd))) {
             ::PostMessageW(slot.hwnd, WM_CLOSE, 0, 0);
             continue;
@@ -775,6 +788,21 @@ void Win32Desktop::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 MonitorHandle Win32Desktop::MonitorFromPoint(Point point, std::uint32_t flags) {
     return reinterpret_cast<MonitorHandle>(::MonitorFromPoint({point.x, point.y}, flags));
+}
+
+MonitorHandle Win32Desktop::MonitorFromRect(const Rect& rect, std::uint32_t flags) {
+    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    return reinterpret_cast<MonitorHandle>(::MonitorFromRect(&area, flags));
+}
+
+bool Win32Desktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
+    MONITORINFO answer{};
+    answer.cbSize = sizeof answer;
+    if (!info || !::GetMonitorInfoW(reinterpret_cast<HMONITOR>(monitor), &answer)) return false;
+    const RECT& m = answer.rcMonitor;
+    const RECT& w = answer.rcWork;
+    *info = {{m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom}, answer.dwFlags};
+    return true;
 }
 
 ForegroundFacts Win32Desktop::Foreground() const {

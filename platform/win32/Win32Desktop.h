@@ -62,6 +62,8 @@ public:
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
     MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
+    MonitorHandle MonitorFromRect(const Rect& rect, std::uint32_t flags) override;
+    bool GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) override;
     std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;

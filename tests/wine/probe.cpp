@@ -33,6 +33,10 @@
 //                           icon, over the colour into the bitmap file OUT
 //   probe command ID        posts the tray menu's command ID to the program's main
 //                           window, as choosing the item does
+//   probe post MSG WP LP    posts the message (numbers, 0x for hex) to the program's
+//                           main window
+//   probe resolution W H    changes the screen's resolution, as a laptop undocked or
+//                           a smaller Remote Desktop screen does
 //   probe children CLASS    "client W H X Y", the client area's size and its origin
 //                           on the screen, of the first visible captioned top-level
 //                           window of CLASS; then "CHILDCLASS L T R B" of each of its
@@ -350,6 +354,19 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"command" && argc == 3) {
         HWND main = MainWindow(L"TremoluxWindow");
         return main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[2])), 0) ? 0 : 1;
+    }
+    if (command == L"post" && argc == 5) {
+        HWND main = MainWindow(L"TremoluxWindow");
+        const auto number = [](const wchar_t* text) { return std::wcstoul(text, nullptr, 0); };
+        return main && PostMessageW(main, number(argv[2]), number(argv[3]), number(argv[4])) ? 0 : 1;
+    }
+    if (command == L"resolution" && argc == 4) {
+        DEVMODEW mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(_wtoi(argv[2]));
+        mode.dmPelsHeight = static_cast<DWORD>(_wtoi(argv[3]));
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return ChangeDisplaySettingsW(&mode, 0) == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
     }
     if (command == L"children" && argc == 3) {
         HWND window = CaptionedWindow(argv[2]);

@@ -49,6 +49,17 @@ drag() {
   sleep 0.3
 }
 
+# The work area once it reads AREA, or as it stands after five seconds.
+screen_is() {
+  local area
+  for _ in $(seq 25); do
+    area=$(probe workarea)
+    [ "$area" = "$1" ] && break
+    sleep 0.2
+  done
+  echo "$area"
+}
+
 # Shift held, F1 held past a hotkey tick, both released.
 shift_f1() {
   xdotool keydown shift
@@ -245,6 +256,15 @@ main() {
   check "right edge: right half" "513 0 1024 748 normal" "$(rect)"
   shift_f1
   check "Shift+F1, pressed, puts it back where the bump found it" "923 288 1423 688 normal" "$(rect)"
+  # the screen made smaller since (a laptop undocked, a Remote Desktop
+  # session from a smaller screen): the window comes back onto it
+  probe resolution 800 600
+  check "the screen made 800 by 600" "0 0 800 580" "$(screen_is "0 0 800 580")"
+  shift_f1
+  check "Shift+F1 then puts it inside the smaller screen's work area" "300 180 800 580 normal" \
+    "$(rect)"
+  probe resolution 1024 768
+  check "the screen back at 1024 by 768" "0 0 1024 748" "$(screen_is "0 0 1024 748")"
   bump 0 300
   check "left edge: left half" "0 0 512 748 normal" "$(rect)"
   bump 500 0
@@ -437,6 +457,17 @@ main() {
   screenshot "$WORK/icon-back.png"
   check "TaskbarCreated brings the icon back" icon "$(tray_shows icon-back.png "$exe")"
 
+  # after a tray menu the hidden main window may hold the foreground: the
+  # Esc or Alt+F4 meant for the desktop, which Windows then posts to it,
+  # changes nothing
+  probe post 0x100 0x1b 0x10001      # WM_KEYDOWN, Esc
+  probe post 0x104 0x73 0x203e0001   # WM_SYSKEYDOWN, F4 with Alt down
+  sleep 0.5
+  check "Esc and Alt+F4 reaching the main window leave the program running" 0 \
+    "$(kill -0 "$tremolux" 2>/dev/null; echo $?)"
+  screenshot "$WORK/keys.png"
+  check "with its icon" icon "$(tray_shows keys.png "$exe")"
+
   # exit: the icon goes and the process ends with code 0
   menu=$(open_menu 1)
   [ -n "$menu" ] && choose "$menu" $TOP_GROUPS 6
@@ -454,6 +485,7 @@ main() {
   "$WINE" reg add 'HKCU\Control Panel\Mouse' /v SwapMouseButtons /d 1 /f >/dev/null 2>&1
   "$WINE" reg delete 'HKLM\Software\Kestrelia' /f >/dev/null 2>&1
   spawn "$WINE" "$BUILD/tremolux.exe"
+  local swapped=$LAST_PID
   await 10 class TremoluxWindow >/dev/null
   fresh_window 700 150
   xdotool mousemove 800 162
@@ -472,6 +504,13 @@ main() {
     "513 0 1024 748 normal" "$(rect)"
   xdotool mouseup 3 mouseup 1 key Return
   "$WINE" reg add 'HKCU\Control Panel\Mouse' /v SwapMouseButtons /d 0 /f >/dev/null 2>&1
+
+  # a WM_CLOSE from another program (a taskkill without /f) ends the program
+  # as its exit command does (Wine's tray drops the icon of a window gone, so
+  # the icon's removal is shown by the scenarios instead)
+  probe post 0x10 0 0
+  ended "$swapped"
+  check "a WM_CLOSE posted to the main window ends the program with code 0" 0 "$EXIT_CODE"
 
   echo "# screenshots: $SHOTS"
   echo "$PASSED passed, $FAILED failed"
