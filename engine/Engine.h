@@ -2,7 +2,7 @@
 // and the desktop port, called on the UI thread by timers and events.
 #pragma once
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
 namespace tremolux {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/Types.h"
+#include "port/Types.h"
 
 namespace tremolux {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/Types.h"
+#include "port/Types.h"
 
 namespace tremolux {
 

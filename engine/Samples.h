@@ -2,7 +2,7 @@
 // double-precision number domain.
 #pragma once
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
 namespace tremolux {

@@ -2,21 +2,9 @@
 
 #include <vector>
 
-#include "engine/Numbers.h"
-
 namespace tremolux {
 
 namespace {
-
-constexpr const char* kCleanUpQuestion =
-    "本功能是帮助您在卸载软件前清除\r\n任何本软件留下的注册表信息。\r\n这将删除您的所有个性设定。"
-    "\r\n\r\n您确认要执行这项功能嘛？";
-constexpr const char* kCleanUpCaption = "请确认您的操作！";
-constexpr const char* kCleanUpDone =
-    "注册表清理完毕，您可以放心删除本软件了。\r\n给您造成不便，请多提意见，感谢您的使用！";
-constexpr const char* kCleanUpRefused =
-    "注册表信息未能全部清除，您可能没有管理员权限。\r\n请以管理员身份运行本软件，再执行这项功能。";
-constexpr const char* kInformationCaption = "信息：";
 
 // Registry values are small; a text larger than this is not read at all.
 constexpr std::uint32_t kMaxTextBytes = 1u << 20;
@@ -278,18 +266,6 @@ bool StartsWithWindows(DesktopPort& port) {
     for (RegistryKey root : {win::kHkeyLocalMachine, win::kHkeyCurrentUser})
         if (!TextAt(port, root, location).value_or(std::string()).empty()) return true;
     return false;
-}
-
-void CleanUpSettings(ProgramState&, DesktopPort& port) {
-    if (port.MessageBoxA(kCleanUpQuestion, kCleanUpCaption, win::kMbYesNo | win::kMbTaskModal) !=
-        win::kIdYes)
-        return;
-    const DeleteOutcome settings =
-        DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kSettingsKey);
-    const DeleteOutcome run = DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kRunValue);
-    const bool gone = settings != DeleteOutcome::Refused && run != DeleteOutcome::Refused;
-    port.MessageBoxA(gone ? kCleanUpDone : kCleanUpRefused, kInformationCaption,
-                     win::kMbOk | win::kMbTaskModal);
 }
 
 }  // namespace tremolux

@@ -1,6 +1,5 @@
 // The settings store: four registry values under HKEY_LOCAL_MACHINE, reached
-// through the desktop port's registry operations, and the clean-up command.
-// Nothing is cached: every read goes to the registry. A user who may not
+// through the desktop port's registry operations. Nothing is cached: every read goes to the registry. A user who may not
 // write under HKEY_LOCAL_MACHINE keeps the same values at the same subkeys
 // under HKEY_CURRENT_USER, and those win when they are there.
 #pragma once
@@ -10,8 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/DesktopPort.h"
-#include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 
@@ -93,9 +91,5 @@ bool EffectSwitchedOff(DesktopPort& port, Effect effect);
 // Any non-empty Run value, the machine's or the user's, counts as on,
 // whatever path it holds.
 bool StartsWithWindows(DesktopPort& port);
-
-// Asks, then removes every value the program has written. The completion
-// message comes only when nothing of ours is left.
-void CleanUpSettings(ProgramState& state, DesktopPort& port);
 
 }  // namespace tremolux

@@ -1,7 +1,6 @@
 #include "shell/Commands.h"
 
 #include "engine/Engine.h"
-#include "engine/Numbers.h"
 #include "settings/Settings.h"
 #include "shell/Declarations.h"
 
@@ -12,6 +11,14 @@ namespace {
 constexpr const char* kInstanceEvent = "tremolux";
 constexpr const char* kAlreadyRunning = "不能重复运行本程序!";
 constexpr const char* kInformationCaption = "信息：";
+constexpr const char* kCleanUpQuestion =
+    "本功能是帮助您在卸载软件前清除\r\n任何本软件留下的注册表信息。\r\n这将删除您的所有个性设定。"
+    "\r\n\r\n您确认要执行这项功能嘛？";
+constexpr const char* kCleanUpCaption = "请确认您的操作！";
+constexpr const char* kCleanUpDone =
+    "注册表清理完毕，您可以放心删除本软件了。\r\n给您造成不便，请多提意见，感谢您的使用！";
+constexpr const char* kCleanUpRefused =
+    "注册表信息未能全部清除，您可能没有管理员权限。\r\n请以管理员身份运行本软件，再执行这项功能。";
 constexpr RegistryKey kHklm = win::kHkeyLocalMachine;
 
 // The message, then the main window's close is posted; once it is gone no
@@ -172,6 +179,20 @@ void ToggleStartWithWindows(ProgramState&, DesktopPort& port) {
     }
     if (const std::optional<std::string> text = RunValueText(port))
         WriteValue(port, kHklm, paths::kRunValue, std::string_view(*text));
+}
+
+// Asks, then removes every value the program has written. The completion
+// message comes only when nothing of ours is left.
+void CleanUpSettings(ProgramState&, DesktopPort& port) {
+    if (port.MessageBoxA(kCleanUpQuestion, kCleanUpCaption, win::kMbYesNo | win::kMbTaskModal) !=
+        win::kIdYes)
+        return;
+    const DeleteOutcome settings =
+        DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kSettingsKey);
+    const DeleteOutcome run = DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kRunValue);
+    const bool gone = settings != DeleteOutcome::Refused && run != DeleteOutcome::Refused;
+    port.MessageBoxA(gone ? kCleanUpDone : kCleanUpRefused, kInformationCaption,
+                     win::kMbOk | win::kMbTaskModal);
 }
 
 void OpenHelpWindow(ProgramState&, DesktopPort& port) {

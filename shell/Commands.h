@@ -1,7 +1,7 @@
 // Start-up, exit and the tray menu's commands.
 #pragma once
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
 namespace tremolux {
@@ -30,5 +30,8 @@ void ToggleNoMax(ProgramState& state, DesktopPort& port);
 void ToggleNoMin(ProgramState& state, DesktopPort& port);
 void ToggleStartWithWindows(ProgramState& state, DesktopPort& port);
 void OpenHelpWindow(ProgramState& state, DesktopPort& port);
+// Asks, then removes every value the program has written, and says whether
+// anything is left.
+void CleanUpSettings(ProgramState& state, DesktopPort& port);
 
 }  // namespace tremolux

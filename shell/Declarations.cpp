@@ -183,25 +183,20 @@ const MenuItemDeclaration* MenuItemByCaption(std::string_view caption) {
     return nullptr;
 }
 
-void RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId) {
-    const MenuItemDeclaration* item = MenuItemById(commandId);
-    if (!item) return;
-    if (item->bringsWindowForward) state.ForegroundBeforeMenu = kNoWindow;
-    item->click(state, port);
-}
-
 std::int32_t TrayActionCode(std::uint32_t mouseMessage) {
-    constexpr std::uint32_t kWmLButtonUp = 0x0202;
-    constexpr std::uint32_t kWmLButtonDblClk = 0x0203;
-    constexpr std::uint32_t kWmRButtonUp = 0x0205;
-    constexpr std::uint32_t kWmContextMenu = 0x007B;
-    switch (mouseMessage) {
-        case kWmLButtonUp: return 1;
-        case kWmLButtonDblClk: return 2;
-        case kWmRButtonUp:
-        case kWmContextMenu: return 3;
-        default: return 0;
-    }
+    struct TrayAction {
+        std::uint32_t mouseMessage;
+        std::int32_t code;
+    };
+    constexpr TrayAction kTrayActions[] = {
+        {win::kWmLButtonUp, 1},
+        {win::kWmLButtonDblClk, 2},
+        {win::kWmRButtonUp, 3},
+        {win::kWmContextMenu, 3},
+    };
+    for (const TrayAction& action : kTrayActions)
+        if (action.mouseMessage == mouseMessage) return action.code;
+    return 0;
 }
 
 }  // namespace tremolux

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
 namespace tremolux {
@@ -128,9 +128,6 @@ const TimerDeclaration* TimerOf(ProgramWindow window, std::uint32_t id);
 std::span<const MenuItemDeclaration> TrayMenu();
 const MenuItemDeclaration* MenuItemById(std::uint32_t commandId);
 const MenuItemDeclaration* MenuItemByCaption(std::string_view caption);
-// A command of the tray menu chosen: its item's click, with the foreground
-// left to it where it brings a window forward.
-void RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId);
 
 // The tray icon's notifications: WM_APP + 0x64 with icon identifier 100.
 constexpr std::uint32_t kTrayMessage = 0x8000 + 0x64;

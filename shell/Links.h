@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
 namespace tremolux::sim {

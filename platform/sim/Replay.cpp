@@ -93,7 +93,7 @@ void Replay::Loop(const std::function<bool()>& done, bool nested) {
         }
         if (Timer* timer = PendingTimer()) {
             timer->pending = false;
-            Dispatch(timer->window, 0x0113, timer->id, 0);  // WM_TIMER
+            desktop_.Deliver(timer->window, {.kind = EventKind::TimerTick, .id = timer->id});
             continue;
         }
         if (next_ < steps.size() && steps[next_].time <= clock_) {
@@ -173,14 +173,8 @@ void Replay::StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t int
     timers_.push_back({window, id, interval, clock_ + interval});
 }
 
-void Replay::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                  std::intptr_t lParam) {
-    queue_.push_back([=, this] { Dispatch(window, message, wParam, lParam); });
-}
-
-void Replay::Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                      std::intptr_t lParam) {
-    desktop_.Dispatch(window, message, wParam, lParam);
+void Replay::Post(WindowHandle window, const ProgramEvent& event) {
+    queue_.push_back([=, this] { desktop_.Deliver(window, event); });
 }
 
 void Replay::StopTimer(WindowHandle window, std::uint32_t id) {
@@ -275,9 +269,10 @@ void Replay::Apply(const Command& c) {
             // through its message loop.
             const WindowHandle window =
                 desktop_.Grab(c.name, int32(0), int32(1), c.verb == Verb::Size);
-            const auto started = DeclarationOf(ProgramWindow::Main).moveSizeStarted;
-            if (exited_ || !started) break;
-            queue_.push_back([this, started, window] { started(state_, desktop_, window); });
+            if (exited_) break;
+            queue_.push_back([this, window] {
+                RaiseEvent(state_, desktop_, {.kind = EventKind::MoveSizeStarted, .target = window});
+            });
             break;
         }
         case Verb::Close: desktop_.DestroyWindow(c.name); break;

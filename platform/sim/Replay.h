@@ -41,8 +41,7 @@ public:
     void Block(std::int64_t milliseconds) override;
     void RunModal(const std::function<bool()>& done) override;
     void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) override;
-    void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-              std::intptr_t lParam) override;
+    void Post(WindowHandle window, const ProgramEvent& event) override;
     void StopTimer(WindowHandle window, std::uint32_t id) override;
     void StopTimers(WindowHandle window) override;
 
@@ -62,8 +61,6 @@ private:
     void Check(const Step& step);
     void MarkDueTimers();
     Timer* PendingTimer();
-    void Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                  std::intptr_t lParam);
 
     const Scenario& scenario_;
     std::ostream& err_;

@@ -4,7 +4,7 @@
 #include <limits>
 #include <set>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "platform/sim/Procedures.h"
 #include "platform/sim/SimDesktop.h"
 #include "shell/Declarations.h"
@@ -407,7 +407,7 @@ private:
             Need(tokens, 2, (verb + " OPERATION").c_str());
             Exactly(tokens, 2);
             command.name = Word(tokens[1]);
-            if (!SimDesktop::IsOperation(command.name))
+            if (!SimDesktop::OperationNamed(command.name))
                 throw Failure{"unknown operation \"" + command.name + "\""};
         } else if (timed && (verb == "down" || verb == "up")) {
             command.verb = verb == "down" ? Verb::Down : Verb::Up;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Types.h"
+#include "port/Types.h"
 
 namespace tremolux::sim {
 

@@ -3,48 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/Numbers.h"
+#include "shell/Declarations.h"
+
 
 namespace tremolux::sim {
 
 namespace {
-
-// Operations a scenario can make fail. The registry is failed as a whole
-// for writes or deletes, as for a user without administrator rights.
-constexpr std::string_view kOperations[] = {
-    "OpenEventA",
-    "CreateEventA",
-    "SystemParametersInfoA",
-    "GetCursorPos",
-    "GetSystemMetrics",
-    "GetAsyncKeyState",
-    "MonitorFromPoint",
-    "SHQueryUserNotificationState",
-    "GetForegroundWindow",
-    "GetWindowRect",
-    "EnableWindow",
-    "SetWindowPos",
-    "CloseWindow",
-    "ShowWindow",
-    "SetForegroundWindow",
-    "BringWindowToTop",
-    "SetFocus",
-    "FindWindowA",
-    "GetWindowThreadProcessId",
-    "GetGUIThreadInfo",
-    "GetClassNameA",
-    "GetCursorInfo",
-    "SendMessageA",
-    "ShellApplication",
-    "Shell_NotifyIconA",
-    "RegRead",
-    "RegWrite",
-    "RegDelete",
-    "ExpandEnvironmentStringsA",
-    "GetModuleFileNameW",
-    "ShellExecuteA",
-    "WinExec",
-};
 
 int AutomationToken;  // the address stands for a live "Shell.Application" object
 
@@ -165,8 +129,23 @@ SimDesktop::SimDesktop(Trace& trace) : trace_(trace) {
     shellDesktop_ = AddWindow("desktop", false);
 }
 
-bool SimDesktop::IsOperation(std::string_view name) {
-    return std::find(std::begin(kOperations), std::end(kOperations), name) != std::end(kOperations);
+static_assert(std::size(kOperationNames) ==
+                  static_cast<std::size_t>(SimDesktop::Operation::WinExec) + 1,
+              "each operation has its name, in order");
+
+std::optional<SimDesktop::Operation> SimDesktop::OperationNamed(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kOperationNames); ++i)
+        if (kOperationNames[i] == name) return static_cast<Operation>(i);
+    return std::nullopt;
+}
+
+void SimDesktop::Fail(std::string_view operation) {
+    if (const auto named = OperationNamed(operation)) failing_.set(static_cast<std::size_t>(*named));
+}
+
+void SimDesktop::Heal(std::string_view operation) {
+    if (const auto named = OperationNamed(operation))
+        failing_.reset(static_cast<std::size_t>(*named));
 }
 
 WindowHandle SimDesktop::AddWindow(std::string name, bool declared) {
@@ -340,7 +319,7 @@ void SimDesktop::DumpRegistry() {
 
 bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect* value,
                                        std::uint32_t) {
-    const bool ok = action == win::kSpiGetWorkArea && value && !Failing("SystemParametersInfoA");
+    const bool ok = action == win::kSpiGetWorkArea && value && !Failing(Operation::SystemParametersInfoA);
     if (ok) *value = workArea_;
     trace_.Read([&] {
         return std::string(
@@ -353,7 +332,7 @@ bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect
 }
 
 bool SimDesktop::GetCursorPos(Point* point) {
-    const bool ok = point && !Failing("GetCursorPos");
+    const bool ok = point && !Failing(Operation::GetCursorPos);
     if (ok) *point = cursor_;
     trace_.Read([&] {
         return std::string(ok ? "GetCursorPos -> " + std::to_string(cursor_.x) + " " +
@@ -365,7 +344,7 @@ bool SimDesktop::GetCursorPos(Point* point) {
 
 std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
     std::int32_t value = 0;
-    if (!Failing("GetSystemMetrics")) {
+    if (!Failing(Operation::GetSystemMetrics)) {
         if (index == win::kSmCxScreen) value = screenWidth_;
         if (index == win::kSmCyScreen) value = screenHeight_;
     }
@@ -378,7 +357,7 @@ std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
 
 std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
     std::uint16_t state = 0;
-    if (!Failing("GetAsyncKeyState") && virtualKey >= 0 && virtualKey < 256) {
+    if (!Failing(Operation::GetAsyncKeyState) && virtualKey >= 0 && virtualKey < 256) {
         KeyState& key = keys_[virtualKey];
         state = static_cast<std::uint16_t>((key.down ? 0x8000 : 0) | (key.pressed ? 1 : 0));
         key.pressed = false;
@@ -405,7 +384,7 @@ std::vector<MonitorInfo> SimDesktop::Monitors() const {
 
 MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
     MonitorHandle monitor = 0;
-    if (!Failing("MonitorFromPoint")) {
+    if (!Failing(Operation::MonitorFromPoint)) {
         const std::vector<MonitorInfo> all = Monitors();
         for (std::size_t i = 0; i < all.size() && monitor == 0; ++i) {
             const Rect& r = all[i].monitor;
@@ -475,7 +454,7 @@ bool SimDesktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
 
 std::int32_t SimDesktop::SHQueryUserNotificationState(std::int32_t* state) {
     constexpr std::int32_t kEFail = static_cast<std::int32_t>(0x80004005u);
-    const bool ok = state && !Failing("SHQueryUserNotificationState");
+    const bool ok = state && !Failing(Operation::SHQueryUserNotificationState);
     const std::int32_t answer = fullScreen_ ? win::kQunsBusy : win::kQunsAcceptsNotifications;
     if (ok) *state = answer;
     trace_.Read([&] {
@@ -488,14 +467,14 @@ std::int32_t SimDesktop::SHQueryUserNotificationState(std::int32_t* state) {
 // ---- windows ----
 
 WindowHandle SimDesktop::GetForegroundWindow() {
-    const WindowHandle window = Failing("GetForegroundWindow") ? kNoWindow : foreground_;
+    const WindowHandle window = Failing(Operation::GetForegroundWindow) ? kNoWindow : foreground_;
     trace_.Read([&] { return std::string("GetForegroundWindow -> " + NameOf(window)); });
     return window;
 }
 
 bool SimDesktop::GetWindowRect(WindowHandle window, Rect* rect) {
     Window* w = Live(window);
-    const bool ok = w && rect && !Failing("GetWindowRect");
+    const bool ok = w && rect && !Failing(Operation::GetWindowRect);
     if (ok) *rect = w->rect;
     trace_.Read([&] {
         return std::string(
@@ -510,7 +489,7 @@ bool SimDesktop::GetWindowRect(WindowHandle window, Rect* rect) {
 bool SimDesktop::EnableWindow(WindowHandle window, bool enable) {
     trace_.Call("EnableWindow " + NameOf(window) + (enable ? " 1" : " 0"));
     Window* w = Live(window);
-    if (!w || Failing("EnableWindow")) return false;
+    if (!w || Failing(Operation::EnableWindow)) return false;
     const bool wasDisabled = !w->enabled;
     w->enabled = enable;
     // Disabling cancels the mode a window is in: a title-bar drag ends.
@@ -525,7 +504,7 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std
                 std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(cx) + " " +
                 std::to_string(cy) + " " + Hex(flags));
     Window* w = Live(window);
-    if (!w || Failing("SetWindowPos")) return false;
+    if (!w || Failing(Operation::SetWindowPos)) return false;
     if (!(flags & win::kSwpNoMove))
         w->rect = Moved(w->rect, std::int64_t{x} - w->rect.left, std::int64_t{y} - w->rect.top);
     if (!(flags & win::kSwpNoSize)) w->rect = Sized(w->rect.left, w->rect.top, cx, cy);
@@ -535,7 +514,7 @@ bool SimDesktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std
 bool SimDesktop::CloseWindow(WindowHandle window) {
     trace_.Call("CloseWindow " + NameOf(window));
     Window* w = Live(window);
-    if (!w || Failing("CloseWindow")) return false;
+    if (!w || Failing(Operation::CloseWindow)) return false;
     w->minimized = true;
     if (foreground_ == window) {
         // The most recently activated other window that is not minimized.
@@ -556,7 +535,7 @@ bool SimDesktop::CloseWindow(WindowHandle window) {
 bool SimDesktop::ShowWindow(WindowHandle window, std::int32_t command) {
     trace_.Call("ShowWindow " + NameOf(window) + " " + std::to_string(command));
     Window* w = Live(window);
-    if (!w || Failing("ShowWindow")) return false;
+    if (!w || Failing(Operation::ShowWindow)) return false;
     const bool wasVisible = true;
     if (command == win::kSwShowNormal) {
         w->minimized = false;
@@ -567,14 +546,14 @@ bool SimDesktop::ShowWindow(WindowHandle window, std::int32_t command) {
 
 bool SimDesktop::SetForegroundWindow(WindowHandle window) {
     trace_.Call("SetForegroundWindow " + NameOf(window));
-    if (!Live(window) || Failing("SetForegroundWindow")) return false;
+    if (!Live(window) || Failing(Operation::SetForegroundWindow)) return false;
     Activate(window);
     return true;
 }
 
 bool SimDesktop::BringWindowToTop(WindowHandle window) {
     trace_.Call("BringWindowToTop " + NameOf(window));
-    return Live(window) && !Failing("BringWindowToTop");
+    return Live(window) && !Failing(Operation::BringWindowToTop);
 }
 
 WindowHandle SimDesktop::SetFocus(WindowHandle window) {
@@ -586,7 +565,7 @@ WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowNa
     // Only an untitled window matches an empty name; a null name would match
     // any title, and the taskbar is looked up with the empty text.
     const bool match = className && std::strcmp(className, "Shell_TrayWnd") == 0 && windowName &&
-                       windowName[0] == '\0' && !Failing("FindWindowA");
+                       windowName[0] == '\0' && !Failing(Operation::FindWindowA);
     const WindowHandle window = match && Live(taskbar_) ? taskbar_ : kNoWindow;
     trace_.Read([&] {
         return std::string("FindWindowA " + Quoted(className ? className : "") + " " +
@@ -598,7 +577,7 @@ WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowNa
 
 std::uint32_t SimDesktop::GetWindowThreadProcessId(WindowHandle window,
                                                    std::uint32_t* processId) {
-    const bool ok = !Failing("GetWindowThreadProcessId");
+    const bool ok = !Failing(Operation::GetWindowThreadProcessId);
     const std::uint32_t thread = ok ? ThreadOf(window) : 0;
     const std::uint32_t process = ok ? ProcessOf(window) : 0;
     if (processId) *processId = process;
@@ -616,7 +595,7 @@ std::uint32_t SimDesktop::GetCurrentProcessId() {
 
 // A thread is in a move/size loop while one of its windows is grabbed.
 bool SimDesktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) {
-    const bool ok = info && threadId != 0 && !Failing("GetGUIThreadInfo");
+    const bool ok = info && threadId != 0 && !Failing(Operation::GetGUIThreadInfo);
     if (ok) {
         *info = GuiThreadInfo{};
         if (Live(grabbed_) && ThreadOf(grabbed_) == threadId) {
@@ -660,7 +639,7 @@ WindowHandle SimDesktop::GetDesktopWindow() {
 std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std::int32_t size) {
     const Window* w = Live(window);
     std::string_view name;
-    if (w && !Failing("GetClassNameA")) {
+    if (w && !Failing(Operation::GetClassNameA)) {
         name = w->program            ? "TremoluxWindow"
                : w->declared         ? "SimWindow"
                : window == taskbar_  ? "Shell_TrayWnd"
@@ -680,7 +659,7 @@ std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std
 
 // A border dragged shows its sizing cursor; otherwise the arrow.
 bool SimDesktop::GetCursorInfo(CursorHandle* cursor) {
-    const bool ok = cursor && !Failing("GetCursorInfo");
+    const bool ok = cursor && !Failing(Operation::GetCursorInfo);
     const CursorHandle shown =
         Live(grabbed_) && resizing_ ? sizingCursor_ : kCursorHandles + kIdcArrow;
     if (ok) *cursor = shown;
@@ -701,19 +680,22 @@ std::intptr_t SimDesktop::SendMessageA(WindowHandle window, std::uint32_t messag
     return 0;
 }
 
+// Of what the program posts to itself, its tray menu's closing is an event
+// of the main window; WM_NULL does nothing.
 bool SimDesktop::PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) {
     trace_.Call("PostMessageA " + NameOf(window) + " " + Hex(message) + " " +
                 std::to_string(wParam) + " " + std::to_string(lParam));
     if (!Live(window)) return false;
-    if (thread_) thread_->Post(window, message, wParam, lParam);
+    if (thread_ && message == kTrayMenuClosedMessage)
+        thread_->Post(window, {.kind = EventKind::TrayMenuClosed});
     return true;
 }
 
 // ---- shell automation ----
 
 AutomationObject SimDesktop::CreateAutomationObject(const char* progId) {
-    if (Failing("ShellApplication") || !progId || std::strcmp(progId, "Shell.Application") != 0)
+    if (Failing(Operation::ShellApplication) || !progId || std::strcmp(progId, "Shell.Application") != 0)
         return nullptr;
     ++liveObjects_;
     ++createdObjects_;
@@ -805,9 +787,9 @@ std::int32_t SimDesktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
                                        std::uint32_t desiredAccess, RegistryKey* key) {
     const bool writing = (desiredAccess & win::kKeyWrite & ~win::kKeyRead) != 0;
     std::int32_t status = win::kErrorSuccess;
-    if (writing && Failing("RegWrite")) {
+    if (writing && Failing(Operation::RegWrite)) {
         status = win::kErrorAccessDenied;
-    } else if (Failing("RegRead")) {
+    } else if (Failing(Operation::RegRead)) {
         status = win::kErrorAccessDenied;
     } else if (writing && MachineReadOnly(root)) {
         // the key is found first, then the access checked
@@ -881,7 +863,7 @@ std::int32_t SimDesktop::SetKeyValue(RegistryKey root, const char* subKey, const
     if (subKey && *subKey) path += std::string("\\") + subKey;
     path += std::string("\\") + (valueName ? valueName : "");
     RegistryKey key = 0;
-    std::int32_t status = Failing("RegWrite") || MachineReadOnly(root)
+    std::int32_t status = Failing(Operation::RegWrite) || MachineReadOnly(root)
                               ? win::kErrorAccessDenied
                               : registry_.Create(root, subKey ? subKey : "", &key);
     if (status == win::kErrorSuccess) {
@@ -894,7 +876,7 @@ std::int32_t SimDesktop::SetKeyValue(RegistryKey root, const char* subKey, const
 }
 
 std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName) {
-    const std::int32_t status = Failing("RegDelete") || MachineReadOnly(key)
+    const std::int32_t status = Failing(Operation::RegDelete) || MachineReadOnly(key)
                                     ? win::kErrorAccessDenied
                                     : registry_.DeleteValue(key, valueName ? valueName : "");
     trace_.Call("RegDelete " + RegistryTrace(key, valueName) +
@@ -904,7 +886,7 @@ std::int32_t SimDesktop::RegDeleteValueA(RegistryKey key, const char* valueName)
 
 std::int32_t SimDesktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
     std::int32_t status = win::kErrorAccessDenied;
-    if (!Failing("RegDelete")) {
+    if (!Failing(Operation::RegDelete)) {
         if (!MachineReadOnly(root)) {
             status = registry_.DeleteKey(root, subKey ? subKey : "");
         } else if (!registry_.KeyExists(root, subKey ? subKey : "")) {
@@ -920,7 +902,7 @@ std::int32_t SimDesktop::RegCloseKey(RegistryKey key) { return registry_.Close(k
 
 std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* destination,
                                                     std::uint32_t size) {
-    if (!source || Failing("ExpandEnvironmentStringsA")) return 0;
+    if (!source || Failing(Operation::ExpandEnvironmentStringsA)) return 0;
     const std::string expanded = Expand(source);
     const auto needed = static_cast<std::uint32_t>(expanded.size() + 1);
     // Like the platform, a short buffer is filled as far as it goes, with no
@@ -930,7 +912,7 @@ std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* de
 }
 
 std::uint32_t SimDesktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
-    if (!buffer || size == 0 || Failing("GetModuleFileNameW")) return 0;
+    if (!buffer || size == 0 || Failing(Operation::GetModuleFileNameW)) return 0;
     const auto length = static_cast<std::uint32_t>(programPath_.size());
     // A buffer too small gets as much as fits and no terminating zero, as on
     // Windows XP; the result then equals the size.

@@ -3,20 +3,56 @@
 // bound to the desktop port. Every call is traced.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
+#include <iterator>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "shell/Framework.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/Trace.h"
 
 namespace tremolux::sim {
+
+// The names a scenario gives them, in the order of Operation.
+inline constexpr std::string_view kOperationNames[] = {
+    "OpenEventA",
+    "CreateEventA",
+    "SystemParametersInfoA",
+    "GetCursorPos",
+    "GetSystemMetrics",
+    "GetAsyncKeyState",
+    "MonitorFromPoint",
+    "SHQueryUserNotificationState",
+    "GetForegroundWindow",
+    "GetWindowRect",
+    "EnableWindow",
+    "SetWindowPos",
+    "CloseWindow",
+    "ShowWindow",
+    "SetForegroundWindow",
+    "BringWindowToTop",
+    "FindWindowA",
+    "GetWindowThreadProcessId",
+    "GetGUIThreadInfo",
+    "GetClassNameA",
+    "GetCursorInfo",
+    "ShellApplication",
+    "Shell_NotifyIconA",
+    "RegRead",
+    "RegWrite",
+    "RegDelete",
+    "ExpandEnvironmentStringsA",
+    "GetModuleFileNameW",
+    "ShellExecuteA",
+    "WinExec",
+};
 
 // A rectangle at (left, top) of the given size, its far edges kept within
 // the 32-bit range.
@@ -32,8 +68,8 @@ public:
     // Runs a nested message loop until done() holds.
     virtual void RunModal(const std::function<bool()>& done) = 0;
     virtual void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) = 0;
-    virtual void Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                      std::intptr_t lParam) = 0;
+    // An event for one of the program's windows, delivered in turn.
+    virtual void Post(WindowHandle window, const ProgramEvent& event) = 0;
     virtual void StopTimer(WindowHandle window, std::uint32_t id) = 0;
     virtual void StopTimers(WindowHandle window) = 0;
 };
@@ -79,8 +115,44 @@ public:
     // Another monitor beside the primary screen, and one unplugged.
     void AddMonitor(const Rect& area) { monitors_.push_back(area); }
     void RemoveMonitor(const Rect& area);
-    void Fail(std::string_view operation) { failing_.insert(std::string(operation)); }
-    void Heal(std::string_view operation) { failing_.erase(std::string(operation)); }
+    // The operations a scenario can make fail, each checked where the
+    // simulated desktop carries it out; `fail` takes these names alone, so
+    // that no scenario fails an operation that would go on working.
+    enum class Operation {
+        OpenEventA,
+        CreateEventA,
+        SystemParametersInfoA,
+        GetCursorPos,
+        GetSystemMetrics,
+        GetAsyncKeyState,
+        MonitorFromPoint,
+        SHQueryUserNotificationState,
+        GetForegroundWindow,
+        GetWindowRect,
+        EnableWindow,
+        SetWindowPos,
+        CloseWindow,
+        ShowWindow,
+        SetForegroundWindow,
+        BringWindowToTop,
+        FindWindowA,
+        GetWindowThreadProcessId,
+        GetGUIThreadInfo,
+        GetClassNameA,
+        GetCursorInfo,
+        ShellApplication,
+        Shell_NotifyIconA,
+        RegRead,
+        RegWrite,
+        RegDelete,
+        ExpandEnvironmentStringsA,
+        GetModuleFileNameW,
+        ShellExecuteA,
+        WinExec,
+    };
+    static std::optional<Operation> OperationNamed(std::string_view name);
+    void Fail(std::string_view operation);
+    void Heal(std::string_view operation);
     // A standard user under UAC: HKEY_LOCAL_MACHINE cannot be changed.
     void SetStandardUser() { standardUser_ = true; }
     void SetProgramPath(std::string path) { programPath_ = std::move(path); }
@@ -112,8 +184,7 @@ public:
     // The program's window framework: the state its handlers get, the
     // delivery of a message to one of its windows, and the end of the process.
     void AttachState(ProgramState* state) { state_ = state; }
-    void Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                  std::intptr_t lParam);
+    void Deliver(WindowHandle window, ProgramEvent event);
     void EndOfProcess();
     bool ProgramWindowLoaded(ProgramWindow window) const;
 
@@ -121,8 +192,6 @@ public:
     void Dump(const ProgramState& state);
     void DumpRegistry();
 
-    // Operation names that `fail` accepts.
-    static bool IsOperation(std::string_view name);
 
     std::string NameOf(WindowHandle window) const;
     int LiveAutomationObjects() const { return liveObjects_; }
@@ -220,8 +289,8 @@ private:
         std::uint64_t activated = 0;
     };
 
-    bool Failing(std::string_view operation) const {
-        return failing_.find(operation) != failing_.end();
+    bool Failing(Operation operation) const {
+        return failing_.test(static_cast<std::size_t>(operation));
     }
     Window* Live(WindowHandle window);
     std::vector<MonitorInfo> Monitors() const;
@@ -272,7 +341,7 @@ private:
     int liveObjects_ = 0;
     int createdObjects_ = 0;
 
-    std::set<std::string, std::less<>> failing_;
+    std::bitset<std::size(kOperationNames)> failing_;
     SimRegistry registry_;
     bool standardUser_ = false;
     std::string programPath_ = "C:\\Program Files\\Tremolux\\tremolux.exe";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/DesktopPort.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux::sim {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Types.h"
+#include "port/Types.h"
 
 namespace tremolux::sim {
 

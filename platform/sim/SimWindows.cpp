@@ -6,23 +6,11 @@
 #include "platform/sim/SimDesktop.h"
 #include "shell/Commands.h"
 #include "shell/Declarations.h"
+#include "shell/Framework.h"
 
 namespace tremolux::sim {
 
 namespace {
-
-constexpr std::uint32_t kWmClose = 0x0010;
-constexpr std::uint32_t kWmEndSession = 0x0016;
-constexpr std::uint32_t kWmKeyDown = 0x0100;
-constexpr std::uint32_t kWmSysCommand = 0x0112;
-constexpr std::uintptr_t kVkEscape = 0x1B;
-constexpr std::uintptr_t kScClose = 0xF060;
-constexpr std::uint32_t kWmTimer = 0x0113;
-constexpr std::uint32_t kWmCommand = 0x0111;
-// The strip's picture button reports its click to the strip window.
-constexpr std::uint32_t kButtonClicked = 0x8001;
-// The registered "TaskbarCreated" message.
-constexpr std::uint32_t kTaskbarCreated = 0xC100;
 
 const char* WindowName(ProgramWindow window) {
     switch (window) {
@@ -39,7 +27,7 @@ const char* WindowName(ProgramWindow window) {
 
 KernelHandle SimDesktop::OpenEventA(std::uint32_t, bool, const char* name) {
     const bool running = otherInstance_ == OtherInstance::Running;
-    const KernelHandle event = running && !Failing("OpenEventA") ? 2 : 0;
+    const KernelHandle event = running && !Failing(Operation::OpenEventA) ? 2 : 0;
     lastError_ = otherInstance_ == OtherInstance::Elevated ? win::kErrorAccessDenied
                  : event == 0                              ? win::kErrorFileNotFound
                                                            : 0;
@@ -56,7 +44,7 @@ KernelHandle SimDesktop::CreateEventA(bool, bool, const char* name) {
         lastError_ = win::kErrorAccessDenied;
         return 0;
     }
-    if (Failing("CreateEventA")) return 0;
+    if (Failing(Operation::CreateEventA)) return 0;
     lastError_ = otherInstance_ == OtherInstance::Racing ? win::kErrorAlreadyExists : 0;
     return 1;
 }
@@ -85,11 +73,7 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
     Window& w = windows_[handle - 1];
     w.program = true;
     w.id = window;
-    const auto left =
-        static_cast<std::int32_t>((std::int64_t{screenWidth_} - declaration.width) / 2);
-    const auto top =
-        static_cast<std::int32_t>((std::int64_t{screenHeight_} - declaration.height) / 2);
-    w.rect = Sized(left, top, declaration.width, declaration.height);
+    w.rect = CentredOnScreen(declaration.width, declaration.height, screenWidth_, screenHeight_);
     if (window == ProgramWindow::Main) {
         menuChecks_.clear();
         for (const MenuItemDeclaration& item : TrayMenu())
@@ -98,7 +82,7 @@ void SimDesktop::LoadWindow(ProgramWindow window, bool) {
     if (thread_)
         for (const TimerDeclaration& timer : declaration.timers)
             if (timer.startsWithWindow) thread_->StartTimer(handle, timer.id, timer.interval);
-    if (declaration.created && state_) declaration.created(*state_, *this);
+    Deliver(handle, {.kind = EventKind::Created});
 }
 
 void SimDesktop::ShowProgramWindow(ProgramWindow window) {
@@ -111,8 +95,7 @@ void SimDesktop::ShowProgramWindow(ProgramWindow window) {
     }
     if (w->visible) return;
     w->visible = true;
-    const WindowDeclaration& declaration = DeclarationOf(window);
-    if (declaration.shown && state_) declaration.shown(*state_, *this);
+    Deliver(handle, {.kind = EventKind::Shown});
 }
 
 // The help window is modal: the program's other windows are disabled while
@@ -153,14 +136,14 @@ void SimDesktop::CloseHelpWindow() {
 }
 
 std::intptr_t SimDesktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
-    const std::intptr_t result = Failing("ShellExecuteA") ? 2 : 42;  // SE_ERR_FILENOTFOUND
+    const std::intptr_t result = Failing(Operation::ShellExecuteA) ? 2 : 42;  // SE_ERR_FILENOTFOUND
     trace_.Call("ShellExecuteA " + Quoted(verb ? verb : "") + " " + Quoted(file ? file : "") + " " +
                 std::to_string(show) + " -> " + std::to_string(result));
     return result;
 }
 
 std::uint32_t SimDesktop::WinExec(const char* commandLine, std::int32_t show) {
-    const std::uint32_t result = Failing("WinExec") ? 2 : 33;
+    const std::uint32_t result = Failing(Operation::WinExec) ? 2 : 33;
     trace_.Call("WinExec " + Quoted(commandLine ? commandLine : "") + " " + std::to_string(show) +
                 " -> " + std::to_string(result));
     return result;
@@ -168,7 +151,7 @@ std::uint32_t SimDesktop::WinExec(const char* commandLine, std::int32_t show) {
 
 void SimDesktop::CloseMainWindow() {
     trace_.Call("CloseMainWindow");
-    if (thread_) thread_->Post(ProgramHandle(ProgramWindow::Main), kWmClose, 0, 0);
+    if (thread_) thread_->Post(ProgramHandle(ProgramWindow::Main), {.kind = EventKind::Closed});
 }
 
 void SimDesktop::DestroyProgramWindow(WindowHandle window) {
@@ -179,65 +162,27 @@ void SimDesktop::DestroyProgramWindow(WindowHandle window) {
     if (foreground_ == window) foreground_ = kNoWindow;
 }
 
-// Once the main window is gone no window of the program is left: the
-// message loop ends, the entry tears the state down and returns 0.
-void SimDesktop::Dispatch(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                          std::intptr_t lParam) {
+// An event reaches a live window of the program; a disabled window takes
+// no clicks. A close the program leaves to the platform destroys the
+// window; once the main window is gone no window of the program is left.
+void SimDesktop::Deliver(WindowHandle window, ProgramEvent event) {
     Window* w = Live(window);
     if (!w || !w->program || !state_) return;
-    const WindowDeclaration& declaration = DeclarationOf(w->id);
-    switch (message) {
-        case kWmTimer:
-            if (const TimerDeclaration* timer = TimerOf(w->id, static_cast<std::uint32_t>(wParam)))
-                timer->tick(*state_, *this);
-            break;
-        case kWmCommand: RunMenuCommand(*state_, *this, static_cast<std::uint32_t>(wParam)); break;
-        case kTrayMenuClosedMessage:
-            if (declaration.trayMenuClosed) declaration.trayMenuClosed(*state_, *this);
-            break;
-        case kTrayMessage:
-            if (const std::int32_t code = TrayActionCode(static_cast<std::uint32_t>(lParam));
-                code != 0 && declaration.tray)
-                declaration.tray(*state_, *this, code);
-            break;
-        case kButtonClicked:
-            if (!w->enabled) break;
-            for (const UnitDeclaration& unit : declaration.units)
-                if (unit.kind == UnitKind::PictureButton && unit.click) unit.click(*state_, *this);
-            break;
-        case kTaskbarCreated:
-            if (declaration.taskbarCreated) declaration.taskbarCreated(*state_, *this);
-            break;
-        // Esc and Alt+F4 close only a window the user may close.
-        case kWmKeyDown:
-            if (wParam == kVkEscape && declaration.closedByUser) DestroyProgramWindow(window);
-            break;
-        case kWmSysCommand:
-            if ((wParam & 0xFFF0) == kScClose && declaration.closedByUser)
-                DestroyProgramWindow(window);
-            break;
-        case kWmClose:
-            if (declaration.closed) {
-                declaration.closed(*state_, *this);
-            } else {
-                DestroyProgramWindow(window);
-            }
-            break;
-        case kWmEndSession:
-            if (wParam && declaration.closed) declaration.closed(*state_, *this);
-            break;
-        default: break;
-    }
+    if (event.kind == EventKind::ButtonClicked && !w->enabled) return;
+    event.window = w->id;
+    const bool handled = RaiseEvent(*state_, *this, event);
+    if (!handled && (event.kind == EventKind::Closed || event.kind == EventKind::CloseAsked))
+        DestroyProgramWindow(window);
 }
 
 bool SimDesktop::MainWindowMessage(MainWindowInput input) {
     const WindowHandle main = ProgramHandle(ProgramWindow::Main);
     if (!thread_ || main == kNoWindow) return false;
     switch (input) {
-        case MainWindowInput::Escape: thread_->Post(main, kWmKeyDown, kVkEscape, 0); break;
-        case MainWindowInput::AltF4: thread_->Post(main, kWmSysCommand, kScClose, 0); break;
-        case MainWindowInput::Close: thread_->Post(main, kWmClose, 0, 0); break;
-        case MainWindowInput::LogOff: thread_->Post(main, kWmEndSession, 1, 0); break;
+        case MainWindowInput::Escape:
+        case MainWindowInput::AltF4: thread_->Post(main, {.kind = EventKind::CloseAsked}); break;
+        case MainWindowInput::Close: thread_->Post(main, {.kind = EventKind::Closed}); break;
+        case MainWindowInput::LogOff: thread_->Post(main, {.kind = EventKind::SessionEnded}); break;
     }
     return true;
 }
@@ -254,7 +199,7 @@ void SimDesktop::EndOfProcess() {
 bool SimDesktop::ClickStrip() {
     const WindowHandle strip = ProgramHandle(ProgramWindow::Strip);
     if (!thread_ || strip == kNoWindow) return false;
-    thread_->Post(strip, kButtonClicked, 0, 0);
+    thread_->Post(strip, {.kind = EventKind::ButtonClicked});
     return true;
 }
 
@@ -281,7 +226,7 @@ void SimDesktop::SetStripVisible(bool visible) {
 // Removing an icon that is not there fails, as on Windows.
 bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
     const bool add = message == win::kNimAdd;
-    const bool ok = !Failing("Shell_NotifyIconA") && (add || trayIcon_);
+    const bool ok = !Failing(Operation::Shell_NotifyIconA) && (add || trayIcon_);
     if (ok) trayIcon_ = add;
     trace_.Call((add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove")) +
                 (ok ? "" : " failed"));
@@ -293,12 +238,13 @@ void SimDesktop::RestartShell() {
     if (Window* old = Live(taskbar_)) old->alive = false;
     taskbar_ = AddWindow("taskbar", false);
     const WindowHandle main = ProgramHandle(ProgramWindow::Main);
-    if (thread_ && main != kNoWindow) thread_->Post(main, kTaskbarCreated, 0, 0);
+    if (thread_ && main != kNoWindow) thread_->Post(main, {.kind = EventKind::TaskbarCreated});
 }
 
 void SimDesktop::TrayEvent(std::uint32_t mouseMessage) {
     if (!trayIcon_ || !thread_) return;
-    thread_->Post(ProgramHandle(ProgramWindow::Main), kTrayMessage, kTrayIconId, mouseMessage);
+    thread_->Post(ProgramHandle(ProgramWindow::Main),
+                  {.kind = EventKind::Tray, .code = TrayActionCode(mouseMessage)});
 }
 
 bool SimDesktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
@@ -334,7 +280,7 @@ bool SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) {
     menuOpen_ = false;
     const MenuItemDeclaration* chosen = menuChoice_ ? MenuItemByCaption(*menuChoice_) : nullptr;
     trace_.Call(std::string("TrackPopupMenu -> ") + (chosen ? Quoted(chosen->caption) : "none"));
-    if (chosen) thread_->Post(main, kWmCommand, chosen->commandId, 0);
+    if (chosen) thread_->Post(main, {.kind = EventKind::MenuCommand, .id = chosen->commandId});
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "platform/win32/Decisions.h"
+#include "platform/win32/TextChecks.h"
 
 namespace tremolux::win32 {
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Colours.h"
+#include "platform/win32/ScopedWin.h"
 #include "platform/win32/Text.h"
 #include "shell/HelpText.h"
 #include "shell/Links.h"
@@ -35,9 +37,8 @@ COLORREF ColourRef(const Colour& colour) {
 void Fill(HDC dc, const RECT& area, const Colour& colour) {
     if (colour.system) {
         ::FillRect(dc, &area, ::GetSysColorBrush(static_cast<int>(colour.value)));
-    } else if (HBRUSH brush = ::CreateSolidBrush(colour.value)) {
-        ::FillRect(dc, &area, brush);
-        ::DeleteObject(brush);
+    } else if (const OwnedBrush brush(::CreateSolidBrush(colour.value)); brush) {
+        ::FillRect(dc, &area, brush.get());
     }
 }
 
@@ -58,7 +59,7 @@ Unit* UnitOf(HWND hwnd) {
 // The label's background: grey, white, grey along the diagonal from the
 // top-right corner toward the bottom-left, over twice the smaller side;
 // grey beyond.
-HBITMAP GradientBitmap(HDC dc, int width, int height) {
+OwnedBitmap GradientBitmap(HDC dc, int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -68,11 +69,8 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap) ::DeleteObject(bitmap);
-        return nullptr;
-    }
+    OwnedBitmap bitmap(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return nullptr;
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const double length = 2.0 * std::min(width, height);
     for (int y = 0; y < height; ++y) {
@@ -91,20 +89,17 @@ HBITMAP GradientBitmap(HDC dc, int width, int height) {
 // paint, and the font it was given. The gradient may be missing when the
 // system is short of resources; the label is then drawn grey.
 struct Label {
-    HBITMAP gradient = nullptr;
+    OwnedBitmap gradient;
     HFONT font = nullptr;
     std::wstring text;
 };
 
 void MakeGradient(HWND hwnd, Label& label) {
-    if (label.gradient) ::DeleteObject(label.gradient);
-    label.gradient = nullptr;
+    label.gradient.reset();
     RECT client{};
     ::GetClientRect(hwnd, &client);
-    if (HDC dc = ::GetDC(hwnd)) {
-        label.gradient = GradientBitmap(dc, client.right, client.bottom);
-        ::ReleaseDC(hwnd, dc);
-    }
+    const BorrowedDC dc(hwnd);
+    if (dc.get()) label.gradient = GradientBitmap(dc.get(), client.right, client.bottom);
 }
 
 void PaintLabel(HWND hwnd, const Label& label) {
@@ -114,21 +109,21 @@ void PaintLabel(HWND hwnd, const Label& label) {
     RECT client;
     ::GetClientRect(hwnd, &client);
     const HelpColours colours = HelpColoursFor(HighContrast());
-    HDC memory = colours.gradient && label.gradient ? ::CreateCompatibleDC(dc) : nullptr;
+    const OwnedMemoryDC memory(colours.gradient && label.gradient ? ::CreateCompatibleDC(dc)
+                                                                  : nullptr);
     if (memory) {
-        HGDIOBJ previous = ::SelectObject(memory, label.gradient);
-        ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        ::SelectObject(memory, previous);
-        ::DeleteDC(memory);
+        const SelectedObject gradient(memory.get(), label.gradient.get());
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
     } else {
         Fill(dc, client, colours.labelBackground);
     }
-    HGDIOBJ previousFont = label.font ? ::SelectObject(dc, label.font) : nullptr;
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ColourRef(colours.labelText));
-    ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &client,
-                kLabelTextFormat);
-    if (previousFont) ::SelectObject(dc, previousFont);
+    {
+        const SelectedObject font(dc, label.font);
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ColourRef(colours.labelText));
+        ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &client,
+                    kLabelTextFormat);
+    }
     ::EndPaint(hwnd, &paint);
 }
 
@@ -145,7 +140,6 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         }
         case WM_NCDESTROY:
             if (label) {
-                if (label->gradient) ::DeleteObject(label->gradient);
                 delete label;
                 ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             }
@@ -223,15 +217,15 @@ void PaintLink(HWND hwnd, const LinkBox& link) {
     ::GetClientRect(hwnd, &client);
     const HelpColours colours = HelpColoursFor(HighContrast());
     Fill(dc, client, link.hover ? colours.hoverBackground : colours.linkBackground);
-    HGDIOBJ previous =
-        ::SelectObject(dc, link.font ? link.font : ::GetStockObject(DEFAULT_GUI_FONT));
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ColourRef(link.hover     ? colours.hoverText
-                                 : link.visited ? colours.visitedText
-                                                : colours.linkText));
-    ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (previous) ::SelectObject(dc, previous);
+    {
+        const SelectedObject font(dc, link.font ? link.font : ::GetStockObject(DEFAULT_GUI_FONT));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ColourRef(link.hover     ? colours.hoverText
+                                     : link.visited ? colours.visitedText
+                                                    : colours.linkText));
+        ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
     ::EndPaint(hwnd, &paint);
 }
 
@@ -312,18 +306,16 @@ void PaintPicture(HWND hwnd, const PictureButton& button) {
     HDC dc = ::BeginPaint(hwnd, &paint);
     if (!dc) return;
     HBITMAP picture = button.pictures[button.pressed ? 1 : 0];
-    HDC memory = picture ? ::CreateCompatibleDC(dc) : nullptr;
+    const OwnedMemoryDC memory(picture ? ::CreateCompatibleDC(dc) : nullptr);
     RECT shown{};
     ::GetClientRect(::GetParent(hwnd), &shown);
     if (memory) {
-        HGDIOBJ previous = ::SelectObject(memory, picture);
+        const SelectedObject selected(memory.get(), picture);
         BITMAP size{};
         ::GetObjectW(picture, sizeof size, &size);
         ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchBlt(dc, 0, 0, shown.right, shown.bottom, memory, 0, 0, size.bmWidth,
+        ::StretchBlt(dc, 0, 0, shown.right, shown.bottom, memory.get(), 0, 0, size.bmWidth,
                      size.bmHeight, SRCCOPY);
-        ::SelectObject(memory, previous);
-        ::DeleteDC(memory);
     }
     ::EndPaint(hwnd, &paint);
 }
@@ -391,9 +383,10 @@ bool HighContrast() {
 // the end of a unit's line is that line's bottom.
 std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
                                            std::span<const UnitDeclaration> units) {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    if (!dc) return std::nullopt;
-    HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
+    const OwnedMemoryDC memory(::CreateCompatibleDC(nullptr));
+    if (!memory) return std::nullopt;
+    const HDC dc = memory.get();
+    const SelectedObject selected(dc, font);
     const std::wstring text = Widen(kHelpText);
     const auto heightThrough = [&](std::size_t end) {
         RECT r{0, 0, width, 0};
@@ -411,8 +404,6 @@ std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
         }
         layout.lineBottoms.push_back(bottom);
     }
-    if (previous) ::SelectObject(dc, previous);
-    ::DeleteDC(dc);
     return layout;
 }
 
@@ -420,7 +411,7 @@ void RegisterUnitClasses(HINSTANCE instance) {
     WNDCLASSEXW unit{};
     unit.cbSize = sizeof unit;
     unit.hInstance = instance;
-    unit.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    unit.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(win::kIdcArrow));
     unit.lpfnWndProc = LabelProc;
     unit.lpszClassName = kLabelClass;
     ::RegisterClassExW(&unit);

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "engine/DesktopPort.h"
-#include "platform/win32/Decisions.h"
+#include "port/DesktopPort.h"
+#include "platform/win32/DpiLayout.h"
 #include "shell/Declarations.h"
 
 namespace tremolux::win32 {

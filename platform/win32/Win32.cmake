@@ -14,19 +14,24 @@ target_compile_definitions(tremolux_core PUBLIC ${TREMOLUX_WIN32_DEFINITIONS})
 set(TREMOLUX_LEAN_OPTIONS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
   -ffunction-sections -fdata-sections
   -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
-target_compile_options(tremolux_core PRIVATE ${TREMOLUX_LEAN_OPTIONS})
-set_property(TARGET tremolux_core PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+foreach(library tremolux_core tremolux_win32_decisions)
+  target_compile_options(${library} PRIVATE ${TREMOLUX_LEAN_OPTIONS})
+  set_property(TARGET ${library} PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+endforeach()
 
 add_executable(tremolux WIN32
   platform/win32/Main.cpp
+  platform/win32/Win32Windows.cpp
   platform/win32/Win32Desktop.cpp
+  platform/win32/TrayIcon.cpp
+  platform/win32/LateBound.cpp
   platform/win32/Win32Registry.cpp
   platform/win32/Text.cpp
   platform/win32/Units.cpp
   platform/win32/Runtime.cpp
   platform/win32/tremolux.rc
 )
-target_link_libraries(tremolux PRIVATE tremolux_core
+target_link_libraries(tremolux PRIVATE tremolux_win32_decisions tremolux_core
   user32 gdi32 shell32 ole32 oleaut32 advapi32 kernel32)
 target_compile_options(tremolux PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TREMOLUX_LEAN_OPTIONS}>)
 set_property(TARGET tremolux PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)

@@ -1,22 +1,18 @@
+// The desktop port's calls, bound to Win32: the named event, the desktop's
+// state and input, other programs' windows, the shell's automation object,
+// message boxes and the help window's links.
 #include "platform/win32/Win32Desktop.h"
 
 #include <objbase.h>
 #include <oleauto.h>
 #include <shellapi.h>
 
-#include <algorithm>
-#include <cwchar>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/Numbers.h"
-#include "platform/win32/Decisions.h"
-#include "platform/win32/Resources.h"
+#include "platform/win32/Input.h"
 #include "platform/win32/Text.h"
-#include "platform/win32/Units.h"
-#include "shell/Declarations.h"
 
 namespace tremolux::win32 {
 
@@ -24,122 +20,10 @@ static_assert(sizeof(Rect) == sizeof(RECT), "Rect must have the layout of a RECT
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TremoluxWindow";
-constexpr UINT_PTR kPictureButtonId = 1;
 // How long the taskbar may take to answer the corner request.
 constexpr UINT kTaskbarAnswerTimeout = 2000;
 
-// Window handles have 32 significant bits on every Windows, so a 64-bit
-// build (the one Wine runs where 32-bit code cannot) sign-extends them.
-HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(window)));
-}
-
-WindowHandle ToHandle(HWND hwnd) {
-    return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
-}
-
-// A function looked up at run time, so that the program still starts on a
-// Windows that lacks it; null there.
-template <typename Function>
-Function FunctionIn(HMODULE module, const char* name) {
-    return module
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-               : nullptr;
-}
-
-template <typename Function>
-Function User32Function(const char* name) {
-    return FunctionIn<Function>(::GetModuleHandleW(L"user32.dll"), name);
-}
-
-// A DLL of the system's own, by its full path, so that no copy beside the
-// program or in the current folder is taken for it; null where the system
-// has none (dwmapi.dll before Vista).
-HMODULE SystemLibrary(const wchar_t* name) {
-    wchar_t path[MAX_PATH + 1] = {};
-    const UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
-    if (length == 0 || length + 1 + std::wcslen(name) >= MAX_PATH) return nullptr;
-    path[length] = L'\\';
-    std::wcscpy(path + length + 1, name);
-    return ::LoadLibraryW(path);
-}
-
-constexpr UINT kWmDpiChanged = 0x02E0;
 constexpr DWORD kDwmExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
-
-// Run as administrator, the program would not hear the shell's broadcast:
-// message filtering keeps it from a process of lower integrity. Windows 7
-// and later filter per window, Vista per process; Windows XP has neither
-// the filter nor the need.
-void AllowTaskbarCreated(HWND window, UINT message) {
-    if (message == 0) return;
-    constexpr DWORD kMsgFltAllow = 1;
-    constexpr DWORD kMsgFltAdd = 1;
-    using PerWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    using PerProcess = BOOL(WINAPI*)(UINT, DWORD);
-    if (auto filter = User32Function<PerWindow>("ChangeWindowMessageFilterEx")) {
-        filter(window, message, kMsgFltAllow, nullptr);
-    } else if (auto filter = User32Function<PerProcess>("ChangeWindowMessageFilter")) {
-        filter(message, kMsgFltAdd);
-    }
-}
-
-DWORD StyleOf(const WindowDeclaration& declaration) {
-    if (declaration.border == Border::FixedSingle)
-        return WS_OVERLAPPED | WS_CAPTION | (declaration.systemMenu ? WS_SYSMENU : 0);
-    return WS_POPUP | (declaration.systemMenu ? WS_SYSMENU : 0);
-}
-
-// A window that never takes the activation is a tool window too, which also
-// keeps it off the taskbar and out of Alt+Tab.
-DWORD ExtendedStyleOf(const WindowDeclaration& declaration) {
-    return (declaration.topmost ? WS_EX_TOPMOST : 0) |
-           (declaration.neverActivates ? WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW : 0);
-}
-
-Rect WorkArea() {
-    RECT area{};
-    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
-        area = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return {area.left, area.top, area.right, area.bottom};
-}
-
-// The work area of the monitor that holds most of the rectangle.
-Rect WorkAreaAround(const RECT& rect) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor))
-        return WorkArea();
-    return {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
-}
-
-// The screen's DPI, as every window had it before Windows 10: the
-// system's, from the screen's device context.
-int SystemDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : kBaseDpi;
-}
-
-// The label's font: SimSun by its English name, which every Windows knows,
-// with the Chinese character set, so that the font mapper keeps to a Song
-// face wherever SimSun itself is missing.
-HFONT LabelFont(std::int32_t height) {
-    return ::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
-}
-
-// The link boxes' font: the default GUI font, which is made for the
-// system's DPI, at the size it has at this DPI.
-HFONT LinkFont(int dpi) {
-    LOGFONTW font{};
-    if (!::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) return nullptr;
-    font.lfHeight = ::MulDiv(font.lfHeight, dpi, SystemDpi());
-    return ::CreateFontIndirectW(&font);
-}
 
 // A maximized window given a new rectangle would stay maximized at it: a
 // half-width window with a restore button whose restore jumps elsewhere. It
@@ -177,503 +61,9 @@ void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx
 
 }  // namespace
 
-Win32Desktop::Win32Desktop(HINSTANCE instance, ProgramState& state)
-    : instance_(instance), state_(state) {
-    getDpiForWindow_ = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    adjustWindowRectExForDpi_ =
-        User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
-    queryNotificationState_ = FunctionIn<QueryNotificationStateFunction>(
-        ::GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState");
-    dwmapi_.reset(SystemLibrary(L"dwmapi.dll"));
-    dwmGetWindowAttribute_ =
-        FunctionIn<DwmGetWindowAttributeFunction>(dwmapi_.get(), "DwmGetWindowAttribute");
-    // By name: the manifest's Common Controls 6, which alone has it, are
-    // found through the program's activation context.
-    comctl32_.reset(::LoadLibraryW(L"comctl32.dll"));
-    loadIconWithScaleDown_ =
-        FunctionIn<LoadIconWithScaleDownFunction>(comctl32_.get(), "LoadIconWithScaleDown");
-    LoadTrayIcon(SystemDpi());
-    const int pictures[] = {kStripPictureNormal, kStripPicturePressed};
-    for (int i = 0; i < 2; ++i)
-        pictures_[i] = static_cast<HBITMAP>(
-            ::LoadImageW(instance, MAKEINTRESOURCEW(pictures[i]), IMAGE_BITMAP, 0, 0, 0));
-
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    // the system's shared copy, which picks the image for each size it draws
-    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    ::RegisterClassExW(&windowClass);
-    RegisterUnitClasses(instance);
-    owner_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, instance, nullptr);
-    for (int i = 0; i < 3; ++i) {
-        slots_[i].desktop = this;
-        slots_[i].id = static_cast<ProgramWindow>(i);
-    }
-    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-    exitRequest_ = ::RegisterWindowMessageW(Widen(kExitRequestMessage).c_str());
-    isHungAppWindow_ = User32Function<IsHungAppWindowFunction>("IsHungAppWindow");
-}
-
-Win32Desktop* Win32Desktop::eventTarget_ = nullptr;
-
-void CALLBACK Win32Desktop::WinEventProc(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
-                                         LONG child, DWORD, DWORD) {
-    Win32Desktop* desktop = eventTarget_;
-    if (!desktop || event != EVENT_SYSTEM_MOVESIZESTART || object != OBJID_WINDOW ||
-        child != CHILDID_SELF || !hwnd)
-        return;
-    if (const auto started = DeclarationOf(ProgramWindow::Main).moveSizeStarted)
-        started(desktop->state_, *desktop, ToHandle(hwnd));
-}
-
-Win32Desktop::~Win32Desktop() {
-    moveSizeHook_.reset();
-    if (eventTarget_ == this) eventTarget_ = nullptr;
-    if (menuBar_) ::DestroyMenu(menuBar_);
-    for (HBITMAP picture : pictures_)
-        if (picture) ::DeleteObject(picture);
-    if (owner_) ::DestroyWindow(owner_);
-}
-
-int Win32Desktop::RunMessageLoop() {
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
-}
-
-// ---- the window framework ----
-
-LRESULT CALLBACK Win32Desktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* slot = static_cast<Slot*>(create->lpCreateParams);
-        if (slot) slot->hwnd = hwnd;
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(slot));
-    }
-    auto* slot = reinterpret_cast<Slot*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!slot || slot->hwnd != hwnd) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    return slot->desktop->Handle(*slot, message, wParam, lParam);
-}
-
-LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WindowDeclaration& declaration = DeclarationOf(slot.id);
-    const HWND hwnd = slot.hwnd;
-    switch (message) {
-        case WM_TIMER:
-            if (const TimerDeclaration* timer =
-                    TimerOf(slot.id, static_cast<std::uint32_t>(wParam)))
-                timer->tick(state_, *this);
-            return 0;
-        case WM_COMMAND:
-            if (lParam == 0) {  // a menu item
-                RunMenuCommand(state_, *this, LOWORD(wParam));
-            } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kPictureButtonId) {
-                for (const UnitDeclaration& unit : declaration.units)
-                    if (unit.kind == UnitKind::PictureButton && unit.click)
-                        unit.click(state_, *this);
-            }
-            return 0;
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_CLOSE && !declaration.closedByUser) return 0;
-            break;
-        case WM_CLOSE:
-            if (!declaration.closed) break;
-            declaration.closed(state_, *this);
-            return 0;
-        case WM_ENDSESSION:
-            if (wParam && declaration.closed) declaration.closed(state_, *this);
-            return 0;
-        case WM_MOUSEACTIVATE:
-            if (declaration.neverActivates) return MA_NOACTIVATE;
-            break;
-        case WM_SHOWWINDOW:
-            if (wParam && declaration.shown) declaration.shown(state_, *this);
-            break;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE && declaration.deactivated)
-                declaration.deactivated(state_, *this);
-            break;
-        case WM_NCACTIVATE:
-            // The strip's caption is drawn as active even when it is not.
-            if (declaration.captionAlwaysActive)
-                return ::DefWindowProcW(hwnd, message, TRUE, lParam);
-            break;
-        case kWmDpiChanged:
-            if (declaration.scalesWithDpi)
-                LayOut(slot, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-            if (slot.id == ProgramWindow::Main) {
-                LoadTrayIcon(HIWORD(wParam));
-                Shell_NotifyIconA(NIM_MODIFY, nullptr);
-            }
-            return 0;
-        case WM_SYSCOLORCHANGE:
-        case WM_SETTINGCHANGE:
-            // high contrast on or off: the units paint in the colours of now
-            if (!slot.units.empty())
-                ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-            break;
-        case WM_DESTROY:
-            // its units go with it, and paint no more
-            slot.units.clear();
-            slot.labelFont.reset();
-            slot.linkFont.reset();
-            slot.hwnd = nullptr;
-            if (slot.id == ProgramWindow::Main) ::PostQuitMessage(0);
-            return 0;
-        default:
-            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-                // the new taskbar may be at another DPI than the old one
-                if (slot.id == ProgramWindow::Main) LoadTrayIcon(DpiOf(hwnd));
-                if (declaration.taskbarCreated) declaration.taskbarCreated(state_, *this);
-                return 0;
-            }
-            if (message == exitRequest_ && exitRequest_ != 0) {
-                if (declaration.exitRequested) declaration.exitRequested(state_, *this);
-                return 0;
-            }
-            if (message == kTrayMenuClosedMessage && declaration.trayMenuClosed) {
-                declaration.trayMenuClosed(state_, *this);
-                return 0;
-            }
-            if (message == kTrayMessage && declaration.tray) {
-                if (const std::int32_t code = TrayActionCode(LOWORD(lParam)); code != 0)
-                    declaration.tray(state_, *this, code);
-                return 0;
-            }
-            break;
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-// Creates the window hidden, centred on the primary screen (and within the
-// work area) and owned by the hidden tool window, then its units and
-// timers, then raises its created event.
-void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
-    Slot& slot = SlotOf(window);
-    if (slot.hwnd) return;
-    const WindowDeclaration& declaration = DeclarationOf(window);
-    const std::int64_t left =
-        (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - declaration.width) / 2;
-    const std::int64_t top =
-        (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - declaration.height) / 2;
-    const Rect placed =
-        WithinWorkArea({Saturate(left), Saturate(top), Saturate(left + declaration.width),
-                        Saturate(top + declaration.height)},
-                       WorkArea());
-    const std::wstring title = Widen(declaration.title);
-    slot.modal = modal;
-    ::CreateWindowExW(ExtendedStyleOf(declaration), kWindowClass, title.c_str(),
-                      StyleOf(declaration), placed.left, placed.top, placed.right - placed.left,
-                      placed.bottom - placed.top, owner_, nullptr, instance_, &slot);
-    if (!slot.hwnd) return;
-    if (window == ProgramWindow::Main) AllowTaskbarCreated(slot.hwnd, taskbarCreated_);
-    if (declaration.moveSizeStarted && !moveSizeHook_) {
-        eventTarget_ = this;
-        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART, EVENT_SYSTEM_MOVESIZESTART,
-                                              nullptr, WinEventProc, 0, 0,
-                                              WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
-    }
-    CreateUnits(slot);
-    if (declaration.scalesWithDpi) LayOut(slot, DpiOf(slot.hwnd), nullptr);
-    for (const TimerDeclaration& timer : declaration.timers)
-        if (timer.startsWithWindow) ::SetTimer(slot.hwnd, timer.id, timer.interval, nullptr);
-    if (declaration.created) declaration.created(state_, *this);
-}
-
-// In declared order; the link boxes lie over the label and are drawn above it.
-void Win32Desktop::CreateUnits(Slot& slot) {
-    if (slot.id == ProgramWindow::Main) BuildTrayMenu();
-    slot.units.clear();
-    for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
-        HWND made = nullptr;
-        switch (unit.kind) {
-            case UnitKind::PictureButton:
-                made = CreatePictureButton(instance_, slot.hwnd, unit, kPictureButtonId, pictures_);
-                break;
-            case UnitKind::Label: made = CreateLabel(instance_, slot.hwnd, unit); break;
-            case UnitKind::LinkBox: made = CreateLinkBox(instance_, slot.hwnd, unit, *this); break;
-        }
-        slot.units.push_back(made);
-    }
-    for (std::size_t i = 0; i < slot.units.size(); ++i)
-        if (slot.units[i] && DeclarationOf(slot.id).units[i].kind == UnitKind::LinkBox)
-            ::SetWindowPos(slot.units[i], HWND_TOP, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-int Win32Desktop::DpiOf(HWND window) const {
-    const UINT dpi = getDpiForWindow_ && window ? getDpiForWindow_(window) : 0;
-    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
-}
-
-// The declared layout scaled to the DPI; then the text is measured in the
-// label's font at the label's width, and the label, the boxes and the
-// window are fitted to it.
-void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
-    const WindowDeclaration& declaration = DeclarationOf(slot.id);
-    const DWORD style = StyleOf(declaration);
-    const DWORD extendedStyle = ExtendedStyleOf(declaration);
-    RECT frame{};
-    if (adjustWindowRectExForDpi_) {
-        adjustWindowRectExForDpi_(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
-    } else {
-        ::AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
-    }
-    const FrameSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
-    WindowLayout layout = LayOutWindow(declaration, dpi, frameSize, nullptr);
-    // the fonts the units show now go once the units show the new ones
-    OwnedFont labelFont(LabelFont(layout.labelFont));
-    OwnedFont linkFont(LinkFont(dpi));
-    for (std::size_t i = 0; i < layout.units.size(); ++i) {
-        if (declaration.units[i].kind != UnitKind::Label) continue;
-        const int width = layout.units[i].right - 2 * kLabelBorder;
-        if (auto text = MeasureLabelText(labelFont.get(), width, declaration.units))
-            layout = LayOutWindow(declaration, dpi, frameSize, &*text);
-        break;
-    }
-    for (std::size_t i = 0; i < layout.units.size() && i < slot.units.size(); ++i) {
-        HWND unit = slot.units[i];
-        if (!unit) continue;
-        const Rect& r = layout.units[i];
-        ::SetWindowPos(unit, nullptr, r.left, r.top, r.right, r.bottom,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font =
-            declaration.units[i].kind == UnitKind::Label ? labelFont.get() : linkFont.get();
-        ::SendMessageW(unit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    }
-    slot.labelFont = std::move(labelFont);
-    slot.linkFont = std::move(linkFont);
-    RECT placed{};
-    if (suggested) {
-        placed = {suggested->left, suggested->top,
-                  Saturate(suggested->left + std::max<std::int64_t>(
-                                                 layout.width, suggested->right - suggested->left)),
-                  Saturate(suggested->top + std::max<std::int64_t>(
-                                                layout.height, suggested->bottom - suggested->top))};
-    } else {
-        const std::int64_t left = (std::int64_t{::GetSystemMetrics(SM_CXSCREEN)} - layout.width) / 2;
-        const std::int64_t top = (std::int64_t{::GetSystemMetrics(SM_CYSCREEN)} - layout.height) / 2;
-        placed = {Saturate(left), Saturate(top), Saturate(left + layout.width),
-                  Saturate(top + layout.height)};
-    }
-    const Rect kept = WithinWorkArea({placed.left, placed.top, placed.right, placed.bottom},
-                                     WorkAreaAround(placed));
-    ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
-                   kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The menu as declared: a submenu's items follow its opener, and an item's
-// shortcut text stands after a tab. A menu that cannot be made is no menu:
-// the tray event then opens nothing.
-void Win32Desktop::BuildTrayMenu() {
-    if (menuBar_) return;
-    menuBar_ = ::CreateMenu();
-    HMENU dropDown = ::CreatePopupMenu();
-    if (!menuBar_ || !dropDown ||
-        !::AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown),
-                       Widen(kTrayMenuCaption).c_str())) {
-        if (dropDown) ::DestroyMenu(dropDown);
-        if (menuBar_) ::DestroyMenu(menuBar_);
-        menuBar_ = nullptr;
-        return;
-    }
-    trayMenu_ = dropDown;
-    HMENU submenu = nullptr;
-    for (const MenuItemDeclaration& item : TrayMenu()) {
-        HMENU into = trayMenu_;
-        if (item.depth == 1) {
-            if (!submenu) continue;
-            into = submenu;
-        }
-        if (!item.caption) {
-            ::AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        std::wstring text = Widen(item.caption);
-        if (item.shortcut) text += L"\t" + Widen(item.shortcut);
-        if (item.opensSubmenu) {
-            submenu = ::CreatePopupMenu();
-            if (submenu &&
-                !::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), text.c_str())) {
-                ::DestroyMenu(submenu);
-                submenu = nullptr;
-            }
-            continue;
-        }
-        ::AppendMenuW(into, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.commandId,
-                      text.c_str());
-    }
-}
-
-// The strip is shown without taking the activation; a modal window is
-// shown and waited for.
-void Win32Desktop::ShowProgramWindow(ProgramWindow window) {
-    Slot& slot = SlotOf(window);
-    if (!slot.hwnd) return;
-    if (slot.modal && slot.running) {
-        // Already open: brought to the front, restored if minimized.
-        if (::IsIconic(slot.hwnd)) ::ShowWindow(slot.hwnd, SW_RESTORE);
-        ::SetForegroundWindow(slot.hwnd);
-        return;
-    }
-    if (slot.modal) {
-        slot.running = true;
-        RunModal(slot);
-        slot.running = false;
-        return;
-    }
-    ::ShowWindow(slot.hwnd, DeclarationOf(window).neverActivates ? SW_SHOWNOACTIVATE : SW_SHOW);
-}
-
-// While a modal window is open every other window of the program is
-// disabled; each gets back its enabled state when it closes. The loop goes
-// on dispatching everything, timer ticks included.
-void Win32Desktop::RunModal(Slot& slot) {
-    bool wasEnabled[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        if (&slots_[i] == &slot || !slots_[i].hwnd) continue;
-        wasEnabled[i] = ::IsWindowEnabled(slots_[i].hwnd);
-        ::EnableWindow(slots_[i].hwnd, FALSE);
-    }
-    ::ShowWindow(slot.hwnd, SW_SHOW);
-    const WindowDeclaration& declaration = DeclarationOf(slot.id);
-    MSG message{};
-    bool quit = false;
-    while (slot.hwnd) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            quit = got == 0;
-            break;
-        }
-        // Esc closes the window wherever in it the keyboard focus is.
-        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
-            declaration.closedByUser &&
-            (message.hwnd == slot.hwnd || ::IsChild(slot.hwnd, message.hwnd))) {
-            ::PostMessageW(slot.hwnd, WM_CLOSE, 0, 0);
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    // The quit this loop took is left for the outer loop to end on.
-    if (quit) ::PostQuitMessage(static_cast<int>(message.wParam));
-    for (int i = 0; i < 3; ++i)
-        if (&slots_[i] != &slot && slots_[i].hwnd) ::EnableWindow(slots_[i].hwnd, wasEnabled[i]);
-}
-
-WindowHandle Win32Desktop::ProgramWindowHandle(ProgramWindow window) {
-    return ToHandle(SlotOf(window).hwnd);
-}
-
-void Win32Desktop::CloseMainWindow() {
-    if (HWND main = SlotOf(ProgramWindow::Main).hwnd) ::PostMessageW(main, WM_CLOSE, 0, 0);
-}
-
-// The picture button is at least as large as declared and grows with the
-// strip, so that a click anywhere on a tall taskbar's strip is on it. A
-// strip already in place is left alone: the timer places it twice a
-// second, and a move that changes nothing still costs a repaint.
-void Win32Desktop::SetStripRect(std::int32_t left, std::int32_t top, std::int32_t width,
-                                std::int32_t height) {
-    Slot& strip = SlotOf(ProgramWindow::Strip);
-    RECT now{};
-    if (!strip.hwnd || (::GetWindowRect(strip.hwnd, &now) && now.left == left && now.top == top &&
-                        now.right - now.left == width && now.bottom - now.top == height))
-        return;
-    ::SetWindowPos(strip.hwnd, nullptr, left, top, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
-    const auto units = DeclarationOf(ProgramWindow::Strip).units;
-    for (std::size_t i = 0; i < units.size() && i < strip.units.size(); ++i) {
-        if (!strip.units[i]) continue;
-        ::SetWindowPos(strip.units[i], nullptr, 0, 0, std::max(units[i].rect.right, width),
-                       std::max(units[i].rect.bottom, height),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ::InvalidateRect(strip.units[i], nullptr, FALSE);
-    }
-}
-
-void Win32Desktop::SetStripVisible(bool visible) {
-    HWND strip = SlotOf(ProgramWindow::Strip).hwnd;
-    if (!strip || (::IsWindowVisible(strip) != FALSE) == visible) return;
-    ::ShowWindow(strip, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
-}
-
-// Back to the top of the always-on-top windows. If anything minimized or
-// hid the strip meanwhile, it is shown again, without taking the
-// activation.
-void Win32Desktop::SetStripTopmost() {
-    HWND strip = SlotOf(ProgramWindow::Strip).hwnd;
-    if (!strip) return;
-    if (::IsIconic(strip)) ::ShowWindow(strip, SW_SHOWNOACTIVATE);
-    const UINT show = ::IsWindowVisible(strip) ? 0 : SWP_SHOWWINDOW;
-    ::SetWindowPos(strip, HWND_TOPMOST, 0, 0, 0, 0,
-                   SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | show);
-}
-
-bool Win32Desktop::SetTimer(WindowHandle window, std::uint32_t timerId,
-                            std::uint32_t milliseconds) {
-    return ::SetTimer(ToHwnd(window), timerId, milliseconds, nullptr) != 0;
-}
-
-bool Win32Desktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
-    return ::KillTimer(ToHwnd(window), timerId) != FALSE;
-}
-
 void Win32Desktop::ExitProcess(std::uint32_t exitCode) { ::ExitProcess(exitCode); }
 
-// ---- tray icon and menu ----
-
-// An add can report failure when the shell, busy starting, answered late
-// but put the icon up all the same; then the icon is there to be modified,
-// and the add counts as done. A modify without a tip gives the icon its
-// image anew (one for another DPI).
-bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    data.hWnd = SlotOf(ProgramWindow::Main).hwnd;
-    data.uID = kTrayIconId;
-    if (message == NIM_MODIFY && !tip) {
-        data.uFlags = NIF_ICON;
-        data.hIcon = trayIcon_.get();
-    } else if (message == win::kNimAdd) {
-        data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        data.uCallbackMessage = kTrayMessage;
-        data.hIcon = trayIcon_.get();
-        const std::wstring text = Widen(tip ? tip : "");
-        const std::size_t length = std::min(text.size(), std::size(data.szTip) - 1);
-        std::wmemcpy(data.szTip, text.c_str(), length);
-        data.szTip[length] = L'\0';
-    }
-    return ::Shell_NotifyIconW(message, &data) != FALSE ||
-           (message == win::kNimAdd && ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE);
-}
-
-bool Win32Desktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
-    return trayMenu_ && ::CheckMenuItem(trayMenu_, commandId,
-                                        MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)) !=
-                            static_cast<DWORD>(-1);
-}
-
-bool Win32Desktop::IsMenuItemChecked(std::uint32_t commandId) {
-    if (!trayMenu_) return false;
-    const UINT state = ::GetMenuState(trayMenu_, commandId, MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
-}
-
-// Without TPM_RETURNCMD the chosen item's WM_COMMAND is posted to the main
-// window and raises its click once the menu has closed.
-bool Win32Desktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) {
-    return trayMenu_ && ::TrackPopupMenu(trayMenu_, flags, x, y, 0,
-                                         SlotOf(ProgramWindow::Main).hwnd, nullptr) != FALSE;
-}
+// ---- the help window's links and message boxes ----
 
 // The link's address through the wide API, so that one outside the ANSI
 // code page arrives as it is. An address that is not valid UTF-8 is not
@@ -704,38 +94,14 @@ std::uint32_t Win32Desktop::WinExec(const char* commandLine, std::int32_t show) 
     if (!::CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process))
         return kFileNotFound;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    const OwnedKernelObject threadHandle(process.hThread);
+    const OwnedKernelObject processHandle(process.hProcess);
     return kStarted;
 }
 
 std::int32_t Win32Desktop::MessageBoxA(const char* text, const char* caption, std::uint32_t type) {
     return ::MessageBoxW(nullptr, Widen(text ? text : "").c_str(),
                          Widen(caption ? caption : "").c_str(), type);
-}
-
-// Loaded for the DPI: the image of that size, or a larger one scaled down
-// as crisply as the system can (Vista and later); where that is missing,
-// the image the system picks for the size. Windows XP, which cannot read
-// the larger sizes, takes the largest bitmap. A failed load keeps the icon
-// the program had; so does a size the icon already has (a new taskbar at the
-// same DPI), since loading it again only churns memory.
-void Win32Desktop::LoadTrayIcon(int dpi) {
-    const int size = SmallIconSize(dpi);
-    if (trayIcon_ && size == trayIconSize_) return;
-    const auto load = [&](int resource) {
-        HICON icon = nullptr;
-        if (!loadIconWithScaleDown_ ||
-            FAILED(loadIconWithScaleDown_(instance_, MAKEINTRESOURCEW(resource), size, size, &icon)))
-            icon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON,
-                                                   size, size, LR_DEFAULTCOLOR));
-        return icon;
-    };
-    HICON icon = FromLargeIcon(size) ? load(kLargeIconResource) : nullptr;
-    if (!icon) icon = load(kIconResource);
-    if (!icon) return;
-    trayIcon_.reset(icon);
-    trayIconSize_ = size;
 }
 
 // ---- the named event ----
@@ -826,7 +192,7 @@ std::int32_t Win32Desktop::SHQueryUserNotificationState(std::int32_t* state) {
     if (!state) return E_POINTER;
     std::optional<std::int32_t> shell;
     int answer = 0;
-    if (queryNotificationState_ && SUCCEEDED(queryNotificationState_(&answer))) shell = answer;
+    if (late_.queryUserNotificationState && SUCCEEDED(late_.queryUserNotificationState(&answer))) shell = answer;
     *state = NotificationState(
         shell, Foreground(), {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
     return S_OK;
@@ -838,7 +204,7 @@ bool Win32Desktop::Hung(HWND window) const {
     const bool ownThread =
         window && ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId();
     return SpareHungWindow(ToHandle(window), ownThread, [&](WindowHandle) {
-        return isHungAppWindow_ && isHungAppWindow_(window);
+        return late_.isHungAppWindow && late_.isHungAppWindow(window);
     });
 }
 
@@ -850,10 +216,10 @@ Margins Win32Desktop::MarginsOf(HWND window) const {
     RECT bounds{};
     RECT frame{};
     // a minimized window shows no frame
-    if (!dwmGetWindowAttribute_ || ::IsIconic(window) || !::GetWindowRect(window, &bounds))
+    if (!late_.dwmGetWindowAttribute || ::IsIconic(window) || !::GetWindowRect(window, &bounds))
         return {};
     std::optional<Rect> visible;
-    if (SUCCEEDED(dwmGetWindowAttribute_(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
+    if (SUCCEEDED(late_.dwmGetWindowAttribute(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
         visible = Rect{frame.left, frame.top, frame.right, frame.bottom};
     return FrameMargins({bounds.left, bounds.top, bounds.right, bounds.bottom}, visible);
 }

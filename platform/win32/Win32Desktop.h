@@ -1,45 +1,35 @@
-// The desktop port bound to Win32. Texts cross the port as UTF-8 and reach
-// the wide API as UTF-16; window handles are the 32-bit HWND values.
+// The desktop port bound to Win32, with the window framework that creates
+// the declared windows and units and raises their events. Texts cross the
+// port as UTF-8 and reach the wide API as UTF-16; window handles are the
+// 32-bit HWND values.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-#include <memory>
-#include <optional>
-#include <type_traits>
 #include <vector>
 
-#include "engine/DesktopPort.h"
 #include "engine/ProgramState.h"
-#include "platform/win32/Decisions.h"
+#include "platform/win32/FrameGeometry.h"
+#include "platform/win32/LateBound.h"
+#include "platform/win32/Messages.h"
+#include "platform/win32/OtherWindows.h"
+#include "platform/win32/ScopedWin.h"
+#include "platform/win32/TrayIcon.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux::win32 {
 
-// Handles that free themselves.
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-struct IconDeleter {
-    void operator()(HICON icon) const { ::DestroyIcon(icon); }
-};
-using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-struct LibraryDeleter {
-    void operator()(HMODULE library) const { ::FreeLibrary(library); }
-};
-using OwnedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
-struct WinEventHookDeleter {
-    void operator()(HWINEVENTHOOK hook) const { ::UnhookWinEvent(hook); }
-};
-using OwnedWinEventHook =
-    std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, WinEventHookDeleter>;
+// Window handles have 32 significant bits on every Windows, so a 64-bit
+// build (the one Wine runs where 32-bit code cannot) sign-extends them.
+inline HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(window)));
+}
 
-// The window framework of the Win32 build: creates the declared windows and
-// units, starts their timers and raises their events; and every desktop
-// operation, bound to user32, kernel32, advapi32, shell32 and ole32.
+inline WindowHandle ToHandle(HWND hwnd) {
+    return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hwnd));
+}
+
+// The window framework of the Win32 build (Win32Windows.cpp), and every
+// desktop operation, bound to user32, kernel32, advapi32, shell32 and ole32
+// (Win32Desktop.cpp, Win32Registry.cpp).
 class Win32Desktop : public DesktopPort {
 public:
     Win32Desktop(HINSTANCE instance, ProgramState& state);
@@ -158,44 +148,26 @@ private:
     // The visible frame's margins inside the window's rectangle.
     Margins MarginsOf(HWND window) const;
     int DpiOf(HWND window) const;
-    // The tray icon at the size the shell shows it at the DPI.
-    void LoadTrayIcon(int dpi);
     // A window that scales with the DPI, laid out for it: at the suggested
     // rectangle when the DPI changed, centred on the primary screen when it
     // is loaded.
     void LayOut(Slot& slot, int dpi, const RECT* suggested);
     ForegroundFacts Foreground() const;
 
+    // In the order they are made: the windows go before the slots they use
+    // and the pictures their buttons show.
     HINSTANCE instance_;
     ProgramState& state_;
-    HWND owner_ = nullptr;  // hidden tool window: keeps the program off the taskbar
+    LateBound late_;
+    TrayIcon trayIcon_;
+    OwnedMenu menuBar_;         // "托盘菜单", never shown as a bar
+    HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon; the bar owns it
+    OwnedBitmap pictures_[2];   // the strip's picture button: normal, pressed
     Slot slots_[3];
-    HMENU menuBar_ = nullptr;   // "托盘菜单", never shown as a bar
-    HMENU trayMenu_ = nullptr;  // its drop-down list, popped up at the icon
-    OwnedIcon trayIcon_;
-    int trayIconSize_ = 0;  // the size trayIcon_ was loaded at
-    HBITMAP pictures_[2] = {};  // the strip's picture button: normal, pressed
-    // The shell broadcasts this when a new taskbar is up, every icon gone.
-    UINT taskbarCreated_ = 0;
-    UINT exitRequest_ = 0;
+    OwnedWindow owner_;  // hidden tool window: keeps the program off the taskbar
+    RegisteredMessages registered_;
     // The start of every move/size loop, for the main window's handler.
     OwnedWinEventHook moveSizeHook_;
-    // Functions that Windows XP lacks, looked up at run time: null where
-    // missing, and the program does without them.
-    using IsHungAppWindowFunction = BOOL(WINAPI*)(HWND);
-    IsHungAppWindowFunction isHungAppWindow_ = nullptr;
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    GetDpiForWindowFunction getDpiForWindow_ = nullptr;
-    using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    AdjustWindowRectExForDpiFunction adjustWindowRectExForDpi_ = nullptr;
-    using QueryNotificationStateFunction = HRESULT(WINAPI*)(int*);
-    QueryNotificationStateFunction queryNotificationState_ = nullptr;
-    OwnedLibrary dwmapi_;
-    using DwmGetWindowAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
-    DwmGetWindowAttributeFunction dwmGetWindowAttribute_ = nullptr;
-    OwnedLibrary comctl32_;
-    using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-    LoadIconWithScaleDownFunction loadIconWithScaleDown_ = nullptr;
 };
 
 }  // namespace tremolux::win32

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "engine/Numbers.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32Desktop.h"
 

@@ -5,15 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Decisions.h"
+#include "engine/Geometry.h"
+#include "platform/win32/Colours.h"
+#include "platform/win32/DpiLayout.h"
+#include "platform/win32/FrameGeometry.h"
+#include "platform/win32/Messages.h"
+#include "platform/win32/Input.h"
+#include "platform/win32/OtherWindows.h"
+#include "platform/win32/TextChecks.h"
+#include "platform/sim/SimDesktop.h"
 
 namespace tremolux::win32 {
 namespace {
 
 TEST(PhysicalKey, ThePrimaryButtonIsTheRightOneWhenTheButtonsAreSwapped) {
-    EXPECT_EQ(PhysicalKey(kVkLButton, false), kVkLButton);
-    EXPECT_EQ(PhysicalKey(kVkLButton, true), kVkRButton);
-    EXPECT_EQ(PhysicalKey(kVkRButton, true), kVkLButton);
+    EXPECT_EQ(PhysicalKey(win::kVkLButton, false), win::kVkLButton);
+    EXPECT_EQ(PhysicalKey(win::kVkLButton, true), win::kVkRButton);
+    EXPECT_EQ(PhysicalKey(win::kVkRButton, true), win::kVkLButton);
     // keys are keys, swapped buttons or not
     EXPECT_EQ(PhysicalKey(0x70, true), 0x70);
     EXPECT_EQ(PhysicalKey(0x10, true), 0x10);
@@ -206,9 +214,9 @@ TEST(HelpColoursFor, HighContrastTakesTheUsersColoursAndDropsTheGradient) {
     for (const Colour& c : {high.labelBackground, high.labelText, high.linkBackground,
                             high.linkText, high.hoverBackground, high.hoverText, high.visitedText})
         EXPECT_TRUE(c.system);
-    EXPECT_EQ(high.labelText.value, kColorWindowText);
-    EXPECT_EQ(high.labelBackground.value, kColorWindow);
-    EXPECT_EQ(high.linkText.value, kColorHotLight);
+    EXPECT_EQ(high.labelText.value, win::kColorWindowText);
+    EXPECT_EQ(high.labelBackground.value, win::kColorWindow);
+    EXPECT_EQ(high.linkText.value, win::kColorHotLight);
 }
 
 TEST(NotificationState, BusyForAFullScreenProgramByEitherTest) {
@@ -235,6 +243,50 @@ TEST(NotificationState, BusyForAFullScreenProgramByEitherTest) {
     EXPECT_EQ(NotificationState(std::nullopt, {true, false, true, {0, 0, 1024, 768}}, screen), 5);
     EXPECT_EQ(NotificationState(std::nullopt, {true, false, false, {0, 0, 1024, 738}}, screen), 5);
     EXPECT_EQ(NotificationState(std::nullopt, {false, false, false, {0, 0, 1024, 768}}, screen), 5);
+}
+
+// The close path of the window procedure, over the simulated desktop: the
+// user's Esc and Alt+F4 (DefWindowProc makes WM_SYSCOMMAND with SC_CLOSE
+// of the latter) reaching the never-shown main window are swallowed; a
+// WM_CLOSE from another program and the session's end run the exit
+// command, whose tray icon goes before the process does; the help window
+// is left to the platform's own close.
+TEST(WindowMessages, TheMainWindowEndsOnlyAsTheExitCommandEndsIt) {
+    struct Case {
+        ProgramWindow window;
+        std::uint32_t message;
+        std::uintptr_t wParam;
+        bool leftToPlatform;
+        bool ends;
+    } cases[] = {
+        {ProgramWindow::Main, win::kWmSysCommand, win::kScClose, false, false},
+        {ProgramWindow::Main, win::kWmKeyDown, static_cast<std::uintptr_t>(win::kVkEscape), true,
+         false},
+        {ProgramWindow::Main, win::kWmClose, 0, false, true},
+        {ProgramWindow::Main, win::kWmEndSession, 1, false, true},
+        {ProgramWindow::Main, win::kWmEndSession, 0, true, false},
+        {ProgramWindow::Help, win::kWmSysCommand, win::kScClose, true, false},
+        {ProgramWindow::Help, win::kWmClose, 0, true, false},
+    };
+    for (const Case& c : cases) {
+        std::int64_t clock = 0;
+        sim::Trace trace(nullptr, clock);
+        sim::SimDesktop desktop(trace);
+        ProgramState state;
+        desktop.Shell_NotifyIconA(win::kNimAdd, kTrayTip);
+        bool handled = false;
+        bool ended = false;
+        try {
+            const auto raised = EventOfMessage(c.window, c.message, c.wParam, 0, {});
+            handled = raised && RaiseEvent(state, desktop, raised->event);
+        } catch (const sim::ProcessExited&) {
+            ended = true;
+        }
+        const std::string what = std::to_string(c.message) + " " + std::to_string(c.wParam);
+        EXPECT_EQ(ended, c.ends) << what;
+        EXPECT_EQ(!handled && !ended, c.leftToPlatform) << what;
+        EXPECT_EQ(trace.Find("TrayIcon remove") != nullptr, c.ends) << what;
+    }
 }
 
 }  // namespace

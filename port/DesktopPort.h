@@ -6,72 +6,16 @@
 
 #include <cstdint>
 
-#include "engine/Types.h"
+#include "port/Types.h"
+#include "port/WinConstants.h"
 
 namespace tremolux {
 
-// The platform's numeric constants, under names that do not collide with the
-// Win32 headers' macros in the Win32 binding.
-namespace win {
-constexpr std::uint32_t kEventAllAccess = 0x1F0003;
-constexpr std::uint32_t kErrorAlreadyExists = 183;
-constexpr std::uint32_t kSpiGetWorkArea = 0x30;
-constexpr std::int32_t kSmCxScreen = 0;
-constexpr std::int32_t kSmCyScreen = 1;
-constexpr std::int32_t kVkLButton = 0x01;
-constexpr std::int32_t kVkShift = 0x10;
-constexpr std::int32_t kVkF1 = 0x70;
-constexpr std::uint32_t kSwpNoSize = 0x0001;
-constexpr std::uint32_t kSwpNoMove = 0x0002;
-constexpr std::uint32_t kSwpNoZOrder = 0x0004;
-constexpr std::uint32_t kSwpNoActivate = 0x0010;
-constexpr std::int32_t kSwShowNormal = 1;
-constexpr std::int32_t kSwShow = 5;
-constexpr std::uint32_t kWmNull = 0x0000;
-constexpr std::uint32_t kWmHotkey = 0x0312;
-constexpr std::uint32_t kMbOk = 0x0000;
-constexpr std::uint32_t kMbYesNo = 0x0004;
-constexpr std::uint32_t kMbTaskModal = 0x2000;
-constexpr std::int32_t kIdOk = 1;
-constexpr std::int32_t kIdYes = 6;
-constexpr std::int32_t kIdNo = 7;
-constexpr std::uint32_t kTpmRightAlign = 0x0008;
-constexpr std::uint32_t kNimAdd = 0;
-constexpr std::uint32_t kNimDelete = 2;
-constexpr std::uint32_t kMonitorDefaultToNull = 0;
-constexpr std::uint32_t kMonitorDefaultToNearest = 2;
-constexpr std::uint32_t kGuiInMoveSize = 0x0002;
-constexpr std::uint32_t kGaRoot = 2;
-// The system's sizing cursors, shown while a window's border is dragged.
-constexpr std::uint32_t kIdcSizeNwse = 32642;
-constexpr std::uint32_t kIdcSizeNesw = 32643;
-constexpr std::uint32_t kIdcSizeWe = 32644;
-constexpr std::uint32_t kIdcSizeNs = 32645;
-// SHQueryUserNotificationState: S_OK and what the user is doing.
-constexpr std::int32_t kSOk = 0;
-constexpr std::int32_t kQunsBusy = 2;
-constexpr std::int32_t kQunsRunningD3DFullScreen = 3;
-constexpr std::int32_t kQunsPresentationMode = 4;
-constexpr std::int32_t kQunsAcceptsNotifications = 5;
-
-// Registry
-constexpr RegistryKey kHkeyClassesRoot = 0x80000000u;
-constexpr RegistryKey kHkeyCurrentUser = 0x80000001u;
-constexpr RegistryKey kHkeyLocalMachine = 0x80000002u;
-constexpr std::uint32_t kKeyRead = 0x20019;
-constexpr std::uint32_t kKeyWrite = 0x20006;
-constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegExpandSz = 2;
-constexpr std::uint32_t kRegBinary = 3;
-constexpr std::uint32_t kRegDword = 4;
-constexpr std::int32_t kErrorSuccess = 0;
-constexpr std::int32_t kErrorFileNotFound = 2;
-constexpr std::int32_t kErrorAccessDenied = 5;
-constexpr std::int32_t kErrorMoreData = 234;
-}  // namespace win
 
 // The program's own windows, as the window framework knows them.
 enum class ProgramWindow { Main, Strip, Help };
+constexpr ProgramWindow kProgramWindows[] = {ProgramWindow::Main, ProgramWindow::Strip,
+                                             ProgramWindow::Help};
 
 class DesktopPort {
 public:

@@ -1,0 +1,38 @@
+// A window's visible frame against its rectangle: Windows 10 and 11 draw
+// the frame inside invisible resize borders.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "port/Types.h"
+
+namespace tremolux::win32 {
+
+// How far a window's rectangle reaches past its visible frame on each side:
+// Windows 10 and 11 give windows invisible resize borders, about 7 pixels at
+// the left, right and bottom at 100 %. Zero where the frame is not known
+// (the DWM call failed: Windows XP, no composition, Wine) and on any side
+// where the frame reaches further than the rectangle.
+struct Margins {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+Margins FrameMargins(const Rect& window, const std::optional<Rect>& frame);
+
+// The window rectangle whose visible frame lies at x, y with the size cx by
+// cy: SetWindowPos's arguments grown by the margins.
+struct Placement {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t cx = 0;
+    std::int32_t cy = 0;
+};
+
+Placement GrownByMargins(const Placement& frame, const Margins& margins);
+
+}  // namespace tremolux::win32

@@ -1,0 +1,86 @@
+#include "shell/Framework.h"
+
+namespace tremolux {
+
+namespace {
+
+// The events a window declares one handler for, with no argument of their
+// own.
+struct Route {
+    EventKind kind;
+    Handler WindowDeclaration::*handler;
+};
+
+constexpr Route kRoutes[] = {
+    {EventKind::Created, &WindowDeclaration::created},
+    {EventKind::Shown, &WindowDeclaration::shown},
+    {EventKind::Deactivated, &WindowDeclaration::deactivated},
+    {EventKind::TaskbarCreated, &WindowDeclaration::taskbarCreated},
+    {EventKind::ExitRequested, &WindowDeclaration::exitRequested},
+    {EventKind::TrayMenuClosed, &WindowDeclaration::trayMenuClosed},
+    {EventKind::Closed, &WindowDeclaration::closed},
+    {EventKind::SessionEnded, &WindowDeclaration::closed},
+};
+
+// A chosen command runs its item's click; one that brings a window of its
+// own forward keeps the foreground it gives that window.
+bool RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId) {
+    const MenuItemDeclaration* item = MenuItemById(commandId);
+    if (!item) return false;
+    if (item->bringsWindowForward) state.ForegroundBeforeMenu = kNoWindow;
+    item->click(state, port);
+    return true;
+}
+
+bool ClickUnits(ProgramState& state, DesktopPort& port, const WindowDeclaration& declaration) {
+    bool clicked = false;
+    for (const UnitDeclaration& unit : declaration.units) {
+        if (unit.kind != UnitKind::PictureButton || !unit.click) continue;
+        unit.click(state, port);
+        clicked = true;
+    }
+    return clicked;
+}
+
+}  // namespace
+
+bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& event) {
+    const WindowDeclaration& declaration = DeclarationOf(event.window);
+    switch (event.kind) {
+        case EventKind::TimerTick:
+            if (const TimerDeclaration* timer = TimerOf(event.window, event.id)) {
+                timer->tick(state, port);
+                return true;
+            }
+            return false;
+        case EventKind::MenuCommand: return RunMenuCommand(state, port, event.id);
+        case EventKind::ButtonClicked: return ClickUnits(state, port, declaration);
+        case EventKind::Tray:
+            if (event.code == 0 || !declaration.tray) return false;
+            declaration.tray(state, port, event.code);
+            return true;
+        case EventKind::MoveSizeStarted:
+            if (!declaration.moveSizeStarted) return false;
+            declaration.moveSizeStarted(state, port, event.target);
+            return true;
+        case EventKind::CloseAsked: return !declaration.closedByUser;
+        default: break;
+    }
+    for (const Route& route : kRoutes) {
+        if (route.kind != event.kind) continue;
+        const Handler handler = declaration.*route.handler;
+        if (!handler) return false;
+        handler(state, port);
+        return true;
+    }
+    return false;
+}
+
+Rect CentredOnScreen(std::int32_t width, std::int32_t height, std::int32_t screenWidth,
+                     std::int32_t screenHeight) {
+    const std::int64_t left = (std::int64_t{screenWidth} - width) / 2;
+    const std::int64_t top = (std::int64_t{screenHeight} - height) / 2;
+    return {Saturate(left), Saturate(top), Saturate(left + width), Saturate(top + height)};
+}
+
+}  // namespace tremolux
