@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "Version.h"
 #include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
 
@@ -135,7 +136,7 @@ constexpr std::uint32_t kTrayMessage = 0x8000 + 0x64;
 // command's own message.
 constexpr std::uint32_t kTrayMenuClosedMessage = 0x8000 + 0x65;
 constexpr std::uint32_t kTrayIconId = 100;
-constexpr const char* kTrayTip = "Tremolux v2.7.2.26 beta";
+constexpr const char* kTrayTip = "Tremolux v" TREMOLUX_VERSION_TEXT " beta";
 constexpr const char* kTrayMenuCaption = "托盘菜单";
 // The registered window message with which the uninstaller asks a running
 // instance to end as its exit command ends it.

@@ -281,8 +281,9 @@ void Replay::Apply(const Command& c) {
             desktop_.MainWindowMessage(
                 c.name == "escape"  ? SimDesktop::MainWindowInput::Escape
                 : c.name == "altf4" ? SimDesktop::MainWindowInput::AltF4
-                : c.name == "close" ? SimDesktop::MainWindowInput::Close
-                                    : SimDesktop::MainWindowInput::LogOff);
+                : c.name == "close"  ? SimDesktop::MainWindowInput::Close
+                : c.name == "logoff" ? SimDesktop::MainWindowInput::LogOff
+                                     : SimDesktop::MainWindowInput::ExitRequest);
             break;
         case Verb::Call:
             if (exited_) break;

@@ -1,8 +1,12 @@
 #include "platform/sim/Scenario.h"
 
 #include <cctype>
+#include <charconv>
+#include <initializer_list>
 #include <limits>
 #include <set>
+#include <string_view>
+#include <utility>
 
 #include "port/DesktopPort.h"
 #include "platform/sim/Procedures.h"
@@ -114,42 +118,36 @@ std::string RestOfLine(const std::string& line, int skip) {
     return rest;
 }
 
+// A decimal integer, or hex with 0x, either with a leading minus.
 std::int64_t Number(const Token& token, std::int64_t low, std::int64_t high) {
     const std::string& s = token.text;
-    if (token.quoted || s.empty()) throw Failure{"bad number \"" + s + "\""};
-    std::size_t i = 0;
-    bool negative = false;
-    if (s[0] == '-') {
-        negative = true;
-        i = 1;
-    }
+    const Failure bad{"bad number \"" + s + "\""};
+    const Failure outOfRange{"number out of range \"" + s + "\""};
+    if (token.quoted) throw bad;
+    std::string_view digits = s;
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.remove_prefix(1);
     int base = 10;
-    if (s.size() > i + 1 && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    if (digits.size() >= 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
         base = 16;
-        i += 2;
+        digits.remove_prefix(2);
     }
-    if (i == s.size()) throw Failure{"bad number \"" + s + "\""};
     std::uint64_t value = 0;
-    for (; i < s.size(); ++i) {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
-        int digit = -1;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        if (digit < 0) throw Failure{"bad number \"" + s + "\""};
-        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base)
-            throw Failure{"number out of range \"" + s + "\""};
-        value = value * base + digit;
-    }
+    const char* const end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value, base);
+    if (error == std::errc::result_out_of_range) throw outOfRange;
+    if (digits.empty() || error != std::errc{} || stop != end) throw bad;
     if (value > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-        throw Failure{"number out of range \"" + s + "\""};
+        throw outOfRange;
     const std::int64_t signedValue =
         negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
-    if (signedValue < low || signedValue > high) throw Failure{"number out of range \"" + s + "\""};
+    if (signedValue < low || signedValue > high) throw outOfRange;
     return signedValue;
 }
 
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kLatestTime = std::numeric_limits<std::int64_t>::max() / 4;
 
 bool IsWindowName(const std::string& name) {
     if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) return false;
@@ -175,6 +173,74 @@ std::vector<std::uint8_t> HexBytes(const Token& token) {
     return bytes;
 }
 
+std::string Word(const Token& token) {
+    if (token.quoted) throw Failure{"expected a word, found the text \"" + token.text + "\""};
+    return token.text;
+}
+
+std::string Text(const Token& token) {
+    if (!token.quoted)
+        throw Failure{"expected a text in double quotes, found \"" + token.text + "\""};
+    return token.text;
+}
+
+std::int32_t Key(const Token& token) {
+    if (token.text == "lbutton") return win::kVkLButton;
+    if (token.text == "shift") return win::kVkShift;
+    if (token.text == "f1") return win::kVkF1;
+    return static_cast<std::int32_t>(Number(token, 1, 255));
+}
+
+std::string RegistryPath(const Token& token) {
+    const std::string path = Word(token);
+    const std::string prefix = path.substr(0, 5);
+    if (!SameName(prefix, "HKLM\\") && !SameName(prefix, "HKCU\\") && !SameName(prefix, "HKCR\\"))
+        throw Failure{"registry path \"" + path + "\" does not start with HKLM\\ or HKCU\\"};
+    if (path.size() == 5) throw Failure{"registry path \"" + path + "\" names no value"};
+    return path;
+}
+
+// The words after a command's verb.
+class Arguments {
+public:
+    Arguments(const std::vector<Token>& tokens, std::string verb)
+        : tokens_(tokens), verb_(std::move(verb)) {}
+    std::size_t Count() const { return tokens_.size() - 1; }
+    const Token& operator[](std::size_t i) const { return tokens_[i + 1]; }
+    const std::string& Verb() const { return verb_; }
+    // Every word a number in the range, in the command's numbers.
+    void Numbers(Command& command, std::int64_t low, std::int64_t high) const {
+        for (std::size_t i = 0; i < Count(); ++i) command.number[i] = Number((*this)[i], low, high);
+    }
+    // One of the words the command takes there; with another it is a command
+    // unknown, as "help open" is.
+    std::string Choice(std::size_t i, std::initializer_list<std::string_view> choices) const {
+        const std::string word = Word((*this)[i]);
+        for (std::string_view choice : choices)
+            if (word == choice) return word;
+        throw Failure{"unknown command \"" + verb_ + " " + word + "\""};
+    }
+
+private:
+    const std::vector<Token>& tokens_;
+    std::string verb_;
+};
+
+class Parser;
+
+// A command of the file: its verb, where it may stand, its form (for the
+// message when words are missing), how many words follow it, and how they
+// are read into the command.
+struct CommandSyntax {
+    std::string_view verb;
+    bool setUp;
+    bool timed;
+    std::string_view form;
+    std::size_t least;
+    std::size_t most;
+    void (*read)(Parser& parser, const Arguments& words, Command& command);
+};
+
 class Parser {
 public:
     Scenario scenario;
@@ -187,8 +253,7 @@ public:
         if (tokens[0].quoted) throw Failure{"a line starts with a command, not a text"};
         if (first == "at") {
             Need(tokens, 3, "at T COMMAND");
-            const std::int64_t time =
-                Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            const std::int64_t time = Number(tokens[1], 0, kLatestTime);
             Advance(time);
             timed_ = true;
             Step step;
@@ -200,8 +265,7 @@ public:
         } else if (first == "run") {
             Need(tokens, 2, "run T");
             Exactly(tokens, 2);
-            const std::int64_t time =
-                Number(tokens[1], 0, std::numeric_limits<std::int64_t>::max() / 4);
+            const std::int64_t time = Number(tokens[1], 0, kLatestTime);
             Advance(time);
             Step step;
             step.kind = Step::Run;
@@ -237,6 +301,18 @@ public:
         }
     }
 
+    const std::string& KnownWindow(const Token& token) const {
+        if (!declared_.count(token.text)) throw Failure{"unknown window \"" + token.text + "\""};
+        return token.text;
+    }
+
+    void Declare(const std::string& name) {
+        if (!IsWindowName(name)) throw Failure{"bad window name \"" + name + "\""};
+        if (IsReservedName(name)) throw Failure{"window name \"" + name + "\" is reserved"};
+        if (!declared_.insert(name).second)
+            throw Failure{"window \"" + name + "\" is already declared"};
+    }
+
 private:
     void Advance(std::int64_t time) {
         if (time < time_)
@@ -253,283 +329,276 @@ private:
         if (tokens.size() > count) throw Failure{"unexpected \"" + tokens[count].text + "\""};
     }
 
-    static std::string Word(const Token& token) {
-        if (token.quoted) throw Failure{"expected a word, found the text \"" + token.text + "\""};
-        return token.text;
-    }
-
-    static std::string Text(const Token& token) {
-        if (!token.quoted)
-            throw Failure{"expected a text in double quotes, found \"" + token.text + "\""};
-        return token.text;
-    }
-
-    const std::string& KnownWindow(const Token& token) {
-        if (!declared_.count(token.text)) throw Failure{"unknown window \"" + token.text + "\""};
-        return token.text;
-    }
-
-    static std::int32_t Key(const Token& token) {
-        if (token.text == "lbutton") return win::kVkLButton;
-        if (token.text == "shift") return win::kVkShift;
-        if (token.text == "f1") return win::kVkF1;
-        return static_cast<std::int32_t>(Number(token, 1, 255));
-    }
-
-    static std::string RegistryPath(const Token& token) {
-        const std::string path = Word(token);
-        const std::string prefix = path.substr(0, 5);
-        if (!SameName(prefix, "HKLM\\") && !SameName(prefix, "HKCU\\") &&
-            !SameName(prefix, "HKCR\\"))
-            throw Failure{"registry path \"" + path + "\" does not start with HKLM\\ or HKCU\\"};
-        if (path.size() == 5) throw Failure{"registry path \"" + path + "\" names no value"};
-        return path;
-    }
-
-    Command ParseCommand(const std::vector<Token>& tokens, bool timed) {
-        Command command;
-        command.line = line_;
-        const std::string verb = Word(tokens[0]);
-        auto numbers = [&](std::size_t from, std::size_t count, std::int64_t low,
-                           std::int64_t high) {
-            Need(tokens, from + count,
-                 (verb + " needs " + std::to_string(count) + " numbers").c_str());
-            Exactly(tokens, from + count);
-            for (std::size_t i = 0; i < count; ++i)
-                command.number[i] = Number(tokens[from + i], low, high);
-        };
-        if (verb == "screen") {
-            command.verb = Verb::Screen;
-            numbers(1, 2, 1, kInt32Max);
-        } else if (verb == "workarea") {
-            command.verb = Verb::WorkArea;
-            numbers(1, 4, kInt32Min, kInt32Max);
-        } else if (verb == "cursor") {
-            command.verb = Verb::Cursor;
-            numbers(1, 2, kInt32Min, kInt32Max);
-        } else if (verb == "window") {
-            command.verb = Verb::Window;
-            Need(tokens, 2, "window NAME L T R B");
-            command.name = Word(tokens[1]);
-            if (!IsWindowName(command.name))
-                throw Failure{"bad window name \"" + command.name + "\""};
-            if (IsReservedName(command.name))
-                throw Failure{"window name \"" + command.name + "\" is reserved"};
-            if (declared_.count(command.name))
-                throw Failure{"window \"" + command.name + "\" is already declared"};
-            numbers(2, 4, kInt32Min, kInt32Max);
-            declared_.insert(command.name);
-        } else if (verb == "foreground") {
-            command.verb = Verb::Foreground;
-            Need(tokens, 2, "foreground NAME");
-            Exactly(tokens, 2);
-            // the shell's taskbar and desktop come to the front with a click on them
-            const std::string& name = tokens[1].text;
-            command.name = name == "none" || name == "taskbar" || name == "desktop"
-                               ? name
-                               : KnownWindow(tokens[1]);
-        } else if (verb == "registry") {
-            command.verb = Verb::Registry;
-            Need(tokens, 4, "registry PATH TYPE VALUE");
-            command.name = RegistryPath(tokens[1]);
-            const std::string type = Word(tokens[2]);
-            if (type == "dword") {
-                Exactly(tokens, 4);
-                command.valueType = win::kRegDword;
-                const auto n =
-                    static_cast<std::uint32_t>(Number(tokens[3], kInt32Min, 0xFFFFFFFFll));
-                command.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                                 static_cast<std::uint8_t>(n >> 16),
-                                 static_cast<std::uint8_t>(n >> 24)};
-            } else if (type == "sz" || type == "expandsz") {
-                Exactly(tokens, 4);
-                command.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
-                const std::string text = Text(tokens[3]);
-                command.bytes.assign(text.begin(), text.end());
-                command.bytes.push_back(0);
-            } else if (type == "bytes") {
-                // registry PATH bytes TYPE HEX: any type, any data ("-" for none)
-                Need(tokens, 5, "registry PATH bytes TYPE HEX");
-                Exactly(tokens, 5);
-                command.valueType = static_cast<std::uint32_t>(Number(tokens[3], 0, 0xFFFFFFFFll));
-                command.bytes = HexBytes(tokens[4]);
-            } else {
-                throw Failure{"unknown registry type \"" + type + "\""};
-            }
-        } else if (verb == "program" && !timed) {
-            command.verb = Verb::Program;
-            Need(tokens, 2, "program \"PATH\"");
-            Exactly(tokens, 2);
-            command.text = Text(tokens[1]);
-        } else if (verb == "instance" && !timed) {
-            // instance running: another instance holds the event; racing:
-            // another one creates it between our open and create; elevated:
-            // another one runs as administrator, its event out of reach
-            command.verb = Verb::Instance;
-            Need(tokens, 2, "instance running|racing|elevated");
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (command.name != "running" && command.name != "racing" && command.name != "elevated")
-                throw Failure{"unknown command \"instance " + command.name + "\""};
-        } else if (verb == "user" && !timed) {
-            Need(tokens, 2, "user standard");
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "standard")
-                throw Failure{"unknown command \"user " + tokens[1].text + "\""};
-            command.verb = Verb::StandardUser;
-        } else if (verb == "no" && !timed) {
-            Need(tokens, 2, "no taskbar");
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "taskbar")
-                throw Failure{"unknown command \"no " + tokens[1].text + "\""};
-            command.verb = Verb::NoTaskbar;
-        } else if (verb == "fullscreen") {
-            // fullscreen on|off: a full-screen program is in front, or not
-            command.verb = Verb::FullScreen;
-            Need(tokens, 2, "fullscreen on|off");
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (command.name != "on" && command.name != "off")
-                throw Failure{"unknown command \"fullscreen " + command.name + "\""};
-        } else if (verb == "monitor" || (timed && verb == "unplug")) {
-            // monitor L T R B: another monitor beside the primary screen;
-            // unplug L T R B: that monitor taken away
-            command.verb = verb == "monitor" ? Verb::Monitor : Verb::Unplug;
-            numbers(1, 4, kInt32Min, kInt32Max);
-        } else if (verb == "trace" && !timed) {
-            Need(tokens, 2, "trace reads");
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "reads")
-                throw Failure{"unknown command \"trace " + tokens[1].text + "\""};
-            command.verb = Verb::TraceReads;
-        } else if (verb == "fail" || (timed && verb == "heal")) {
-            command.verb = verb == "fail" ? Verb::Fail : Verb::Heal;
-            Need(tokens, 2, (verb + " OPERATION").c_str());
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (!SimDesktop::OperationNamed(command.name))
-                throw Failure{"unknown operation \"" + command.name + "\""};
-        } else if (timed && (verb == "down" || verb == "up")) {
-            command.verb = verb == "down" ? Verb::Down : Verb::Up;
-            Need(tokens, 2, "down KEY");
-            Exactly(tokens, 2);
-            command.number[0] = Key(tokens[1]);
-        } else if (timed && (verb == "grab" || verb == "size")) {
-            // a drag by the title bar, or by a border (a resize)
-            command.verb = verb == "grab" ? Verb::Grab : Verb::Size;
-            Need(tokens, 2, (verb + " NAME X Y").c_str());
-            command.name = KnownWindow(tokens[1]);
-            numbers(2, 2, kInt32Min, kInt32Max);
-        } else if (timed && verb == "pick") {
-            // the user picks the window from the taskbar
-            command.verb = Verb::Pick;
-            Need(tokens, 2, "pick NAME");
-            Exactly(tokens, 2);
-            command.name = KnownWindow(tokens[1]);
-        } else if (timed && verb == "unregistry") {
-            command.verb = Verb::Unregistry;
-            Need(tokens, 2, "unregistry PATH");
-            Exactly(tokens, 2);
-            command.name = RegistryPath(tokens[1]);
-        } else if (timed && (verb == "escape" || verb == "altf4" ||
-                             (verb == "close" && tokens.size() == 2 && tokens[1].text == "main"))) {
-            // what reaches the hidden main window: Esc, Alt+F4, WM_CLOSE
-            command.verb = Verb::MainWindow;
-            Need(tokens, 2, (verb + " main").c_str());
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "main") throw Failure{"only the main window takes " + verb};
-            command.name = verb;
-        } else if (timed && verb == "logoff") {
-            // the session ends: WM_ENDSESSION reaches the main window
-            command.verb = Verb::MainWindow;
-            Exactly(tokens, 1);
-            command.name = verb;
-        } else if (timed && verb == "close") {
-            command.verb = Verb::Close;
-            Need(tokens, 2, "close NAME");
-            Exactly(tokens, 2);
-            command.name = KnownWindow(tokens[1]);
-        } else if (timed && verb == "click") {
-            Need(tokens, 2, "click strip");
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "strip") throw Failure{"only the strip can be clicked"};
-            command.verb = Verb::ClickStrip;
-        } else if (timed && verb == "answer") {
-            command.verb = Verb::Answer;
-            Need(tokens, 2, "answer yes|no|ok");
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (command.name != "yes" && command.name != "no" && command.name != "ok")
-                throw Failure{"answer is yes, no or ok, not \"" + command.name + "\""};
-        } else if (timed && verb == "start") {
-            command.verb = Verb::Start;
-            Exactly(tokens, 1);
-        } else if (timed && verb == "tray") {
-            command.verb = Verb::Tray;
-            Need(tokens, 2, "tray lbuttonup|lbuttondblclk|rbuttonup");
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (command.name == "lbuttonup") {
-                command.number[0] = 0x0202;
-            } else if (command.name == "lbuttondblclk") {
-                command.number[0] = 0x0203;
-            } else if (command.name == "rbuttonup") {
-                command.number[0] = 0x0205;
-            } else {
-                throw Failure{"unknown tray event \"" + command.name + "\""};
-            }
-        } else if (timed && verb == "menu") {
-            command.verb = Verb::Menu;
-            Need(tokens, 2, "menu \"CAPTION\"|none");
-            Exactly(tokens, 2);
-            if (tokens[1].quoted) {
-                command.text = tokens[1].text;
-                if (!MenuItemByCaption(command.text))
-                    throw Failure{"the tray menu has no item \"" + command.text + "\""};
-            } else if (tokens[1].text == "none") {
-                command.name = "none";
-            } else {
-                throw Failure{"expected a caption in double quotes or none"};
-            }
-        } else if (timed && verb == "help") {
-            Need(tokens, 2, "help close|escape");
-            Exactly(tokens, 2);
-            command.verb = Verb::Help;
-            command.name = Word(tokens[1]);
-            if (command.name != "close" && command.name != "escape")
-                throw Failure{"unknown command \"help " + command.name + "\""};
-        } else if (timed && verb == "shell") {
-            Need(tokens, 2, "shell restart");
-            Exactly(tokens, 2);
-            if (Word(tokens[1]) != "restart")
-                throw Failure{"unknown command \"shell " + tokens[1].text + "\""};
-            command.verb = Verb::ShellRestart;
-        } else if (timed && verb == "call") {
-            command.verb = Verb::Call;
-            Need(tokens, 2, "call PROCEDURE");
-            Exactly(tokens, 2);
-            command.name = Word(tokens[1]);
-            if (!FindProcedure(command.name))
-                throw Failure{"unknown procedure \"" + command.name + "\""};
-        } else if (timed && verb == "dump") {
-            command.verb = Verb::Dump;
-            if (tokens.size() == 2 && Word(tokens[1]) == "registry") {
-                command.verb = Verb::DumpRegistry;  // dump registry: every key and value
-            } else {
-                Exactly(tokens, 1);
-            }
-        } else {
-            throw Failure{"unknown command \"" + verb + "\"" +
-                          (timed ? "" : " (timed commands start with \"at T\")")};
-        }
-        return command;
-    }
+    Command ParseCommand(const std::vector<Token>& tokens, bool timed);
 
     int line_ = 0;
     std::int64_t time_ = 0;
     bool timed_ = false;
     std::set<std::string> declared_;
 };
+
+void ReadDrag(Parser& parser, const Arguments& words, Command& c, Verb verb) {
+    c.verb = verb;
+    c.name = parser.KnownWindow(words[0]);
+    c.number[0] = Number(words[1], kInt32Min, kInt32Max);
+    c.number[1] = Number(words[2], kInt32Min, kInt32Max);
+}
+
+void ReadMainWindowInput(Parser&, const Arguments& words, Command& c) {
+    if (words.Count() == 1 && Word(words[0]) != "main")
+        throw Failure{"only the main window takes " + words.Verb()};
+    c.verb = Verb::MainWindow;
+    c.name = words.Verb();
+}
+
+// Only what the simulated desktop can make fail.
+std::string OperationName(const Token& token) {
+    const std::string name = Word(token);
+    if (!SimDesktop::OperationNamed(name)) throw Failure{"unknown operation \"" + name + "\""};
+    return name;
+}
+
+// Every command of the format and of the replay tool, in one table.
+constexpr CommandSyntax kCommands[] = {
+    {"screen", true, true, "screen W H", 2, 2,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Screen;
+         words.Numbers(c, 1, kInt32Max);
+     }},
+    {"workarea", true, true, "workarea L T R B", 4, 4,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::WorkArea;
+         words.Numbers(c, kInt32Min, kInt32Max);
+     }},
+    {"cursor", true, true, "cursor X Y", 2, 2,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Cursor;
+         words.Numbers(c, kInt32Min, kInt32Max);
+     }},
+    {"window", true, true, "window NAME L T R B", 5, 5,
+     [](Parser& parser, const Arguments& words, Command& c) {
+         c.verb = Verb::Window;
+         c.name = Word(words[0]);
+         for (std::size_t i = 1; i < 5; ++i)
+             c.number[i - 1] = Number(words[i], kInt32Min, kInt32Max);
+         parser.Declare(c.name);
+     }},
+    // the shell's taskbar and desktop come to the front with a click on them
+    {"foreground", true, true, "foreground NAME", 1, 1,
+     [](Parser& parser, const Arguments& words, Command& c) {
+         c.verb = Verb::Foreground;
+         const std::string& name = words[0].text;
+         c.name = name == "none" || name == "taskbar" || name == "desktop"
+                      ? name
+                      : parser.KnownWindow(words[0]);
+     }},
+    // dword and the texts take a value; bytes a type and its data in hex
+    {"registry", true, true, "registry PATH TYPE VALUE", 3, 4,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Registry;
+         c.name = RegistryPath(words[0]);
+         const std::string type = Word(words[1]);
+         if (type == "bytes") {
+             if (words.Count() < 4) throw Failure{"expected \"registry PATH bytes TYPE HEX\""};
+             c.valueType = static_cast<std::uint32_t>(Number(words[2], 0, 0xFFFFFFFFll));
+             c.bytes = HexBytes(words[3]);
+             return;
+         }
+         if (words.Count() > 3) throw Failure{"unexpected \"" + words[3].text + "\""};
+         if (type == "dword") {
+             c.valueType = win::kRegDword;
+             const auto n = static_cast<std::uint32_t>(Number(words[2], kInt32Min, 0xFFFFFFFFll));
+             c.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                        static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+         } else if (type == "sz" || type == "expandsz") {
+             c.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
+             const std::string text = Text(words[2]);
+             c.bytes.assign(text.begin(), text.end());
+             c.bytes.push_back(0);
+         } else {
+             throw Failure{"unknown registry type \"" + type + "\""};
+         }
+     }},
+    {"program", true, false, "program \"PATH\"", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Program;
+         c.text = Text(words[0]);
+     }},
+    // running: another instance holds the event; racing: another one
+    // creates it between this one's open and create; elevated: another one
+    // runs as administrator, its event out of reach
+    {"instance", true, false, "instance running|racing|elevated", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Instance;
+         c.name = words.Choice(0, {"running", "racing", "elevated"});
+     }},
+    {"user", true, false, "user standard", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         words.Choice(0, {"standard"});
+         c.verb = Verb::StandardUser;
+     }},
+    {"no", true, false, "no taskbar", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         words.Choice(0, {"taskbar"});
+         c.verb = Verb::NoTaskbar;
+     }},
+    // a full-screen program is in front, or not
+    {"fullscreen", true, true, "fullscreen on|off", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::FullScreen;
+         c.name = words.Choice(0, {"on", "off"});
+     }},
+    // another monitor beside the primary screen, and that monitor unplugged
+    {"monitor", true, true, "monitor L T R B", 4, 4,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Monitor;
+         words.Numbers(c, kInt32Min, kInt32Max);
+     }},
+    {"unplug", false, true, "unplug L T R B", 4, 4,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Unplug;
+         words.Numbers(c, kInt32Min, kInt32Max);
+     }},
+    {"trace", true, false, "trace reads", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         words.Choice(0, {"reads"});
+         c.verb = Verb::TraceReads;
+     }},
+    {"fail", true, true, "fail OPERATION", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Fail;
+         c.name = OperationName(words[0]);
+     }},
+    {"heal", false, true, "heal OPERATION", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Heal;
+         c.name = OperationName(words[0]);
+     }},
+    {"down", false, true, "down KEY", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Down;
+         c.number[0] = Key(words[0]);
+     }},
+    {"up", false, true, "up KEY", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Up;
+         c.number[0] = Key(words[0]);
+     }},
+    // a drag by the title bar, or by a border (a resize)
+    {"grab", false, true, "grab NAME X Y", 3, 3,
+     [](Parser& parser, const Arguments& words, Command& c) { ReadDrag(parser, words, c, Verb::Grab); }},
+    {"size", false, true, "size NAME X Y", 3, 3,
+     [](Parser& parser, const Arguments& words, Command& c) { ReadDrag(parser, words, c, Verb::Size); }},
+    // the user picks the window from the taskbar
+    {"pick", false, true, "pick NAME", 1, 1,
+     [](Parser& parser, const Arguments& words, Command& c) {
+         c.verb = Verb::Pick;
+         c.name = parser.KnownWindow(words[0]);
+     }},
+    // what reaches the hidden main window: Esc, Alt+F4, WM_CLOSE; the
+    // session's end; the uninstaller's request
+    {"escape", false, true, "escape main", 1, 1, ReadMainWindowInput},
+    {"altf4", false, true, "altf4 main", 1, 1, ReadMainWindowInput},
+    {"logoff", false, true, "logoff", 0, 0, ReadMainWindowInput},
+    {"uninstaller", false, true, "uninstaller", 0, 0, ReadMainWindowInput},
+    // close main: another program's WM_CLOSE; close NAME: another program
+    // destroys its window
+    {"close", false, true, "close NAME", 1, 1,
+     [](Parser& parser, const Arguments& words, Command& c) {
+         if (words[0].text == "main" && !words[0].quoted) {
+             ReadMainWindowInput(parser, words, c);
+             c.name = "close";
+             return;
+         }
+         c.verb = Verb::Close;
+         c.name = parser.KnownWindow(words[0]);
+     }},
+    {"unregistry", false, true, "unregistry PATH", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Unregistry;
+         c.name = RegistryPath(words[0]);
+     }},
+    {"click", false, true, "click strip", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         if (Word(words[0]) != "strip") throw Failure{"only the strip can be clicked"};
+         c.verb = Verb::ClickStrip;
+     }},
+    {"answer", false, true, "answer yes|no|ok", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Answer;
+         c.name = Word(words[0]);
+         if (c.name != "yes" && c.name != "no" && c.name != "ok")
+             throw Failure{"answer is yes, no or ok, not \"" + c.name + "\""};
+     }},
+    {"start", false, true, "start", 0, 0,
+     [](Parser&, const Arguments&, Command& c) { c.verb = Verb::Start; }},
+    {"tray", false, true, "tray lbuttonup|lbuttondblclk|rbuttonup", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         constexpr std::pair<std::string_view, std::uint32_t> kEvents[] = {
+             {"lbuttonup", win::kWmLButtonUp},
+             {"lbuttondblclk", win::kWmLButtonDblClk},
+             {"rbuttonup", win::kWmRButtonUp},
+         };
+         c.verb = Verb::Tray;
+         c.name = Word(words[0]);
+         for (const auto& [name, message] : kEvents)
+             if (c.name == name) c.number[0] = message;
+         if (c.number[0] == 0) throw Failure{"unknown tray event \"" + c.name + "\""};
+     }},
+    {"menu", false, true, "menu \"CAPTION\"|none", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Menu;
+         if (words[0].quoted) {
+             c.text = words[0].text;
+             if (!MenuItemByCaption(c.text))
+                 throw Failure{"the tray menu has no item \"" + c.text + "\""};
+         } else if (words[0].text == "none") {
+             c.name = "none";
+         } else {
+             throw Failure{"expected a caption in double quotes or none"};
+         }
+     }},
+    {"help", false, true, "help close|escape", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Help;
+         c.name = words.Choice(0, {"close", "escape"});
+     }},
+    {"shell", false, true, "shell restart", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         words.Choice(0, {"restart"});
+         c.verb = Verb::ShellRestart;
+     }},
+    {"call", false, true, "call PROCEDURE", 1, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = Verb::Call;
+         c.name = Word(words[0]);
+         if (!FindProcedure(c.name)) throw Failure{"unknown procedure \"" + c.name + "\""};
+     }},
+    // dump registry: every key and value
+    {"dump", false, true, "dump [registry]", 0, 1,
+     [](Parser&, const Arguments& words, Command& c) {
+         c.verb = words.Count() == 0 ? Verb::Dump : Verb::DumpRegistry;
+         if (words.Count() == 1) words.Choice(0, {"registry"});
+     }},
+};
+
+Command Parser::ParseCommand(const std::vector<Token>& tokens, bool timed) {
+    const std::string verb = Word(tokens[0]);
+    const Arguments words{tokens, verb};
+    for (const CommandSyntax& syntax : kCommands) {
+        if (syntax.verb != verb || !(timed ? syntax.timed : syntax.setUp)) continue;
+        if (words.Count() < syntax.least)
+            throw Failure{"expected \"" + std::string(syntax.form) + "\""};
+        if (words.Count() > syntax.most)
+            throw Failure{"unexpected \"" + words[syntax.most].text + "\""};
+        Command command;
+        command.line = line_;
+        syntax.read(*this, words, command);
+        return command;
+    }
+    throw Failure{"unknown command \"" + verb + "\"" +
+                  (timed ? "" : " (timed commands start with \"at T\")")};
+}
 
 }  // namespace
 

@@ -820,7 +820,7 @@ std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName
         if (type) *type = value->type;
         const auto needed = static_cast<std::uint32_t>(bytes.size());
         if (!size) {
-            status = data ? 87 : win::kErrorSuccess;  // ERROR_INVALID_PARAMETER
+            status = data ? win::kErrorInvalidParameter : win::kErrorSuccess;
         } else if (!data) {
             *size = needed;
         } else if (*size < needed) {

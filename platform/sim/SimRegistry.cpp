@@ -8,9 +8,6 @@ namespace tremolux::sim {
 
 namespace {
 
-constexpr std::int32_t kErrorInvalidHandle = 6;
-constexpr std::int32_t kErrorKeyDeleted = 1018;
-
 char Fold(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The non-empty parts of a backslash-separated path.
@@ -120,14 +117,14 @@ RegistryKey SimRegistry::NewHandle(RegistryKey root, std::string_view path) {
 }
 
 std::int32_t SimRegistry::Open(RegistryKey root, std::string_view subKey, RegistryKey* key) {
-    if (!RootKey(root) || !key) return kErrorInvalidHandle;
+    if (!RootKey(root) || !key) return win::kErrorInvalidHandle;
     if (!Find(root, subKey)) return win::kErrorFileNotFound;
     *key = NewHandle(root, subKey);
     return win::kErrorSuccess;
 }
 
 std::int32_t SimRegistry::Create(RegistryKey root, std::string_view subKey, RegistryKey* key) {
-    if (!RootKey(root) || !key) return kErrorInvalidHandle;
+    if (!RootKey(root) || !key) return win::kErrorInvalidHandle;
     FindOrCreate(root, subKey);
     *key = NewHandle(root, subKey);
     return win::kErrorSuccess;
@@ -135,9 +132,9 @@ std::int32_t SimRegistry::Create(RegistryKey root, std::string_view subKey, Regi
 
 std::int32_t SimRegistry::Query(RegistryKey key, std::string_view name, const Value** value) const {
     const bool known = RootKey(key) || handles_.count(key);
-    if (!known) return kErrorInvalidHandle;
+    if (!known) return win::kErrorInvalidHandle;
     Key* resolved = Resolve(key);
-    if (!resolved) return kErrorKeyDeleted;
+    if (!resolved) return win::kErrorKeyDeleted;
     auto it = FindValue(*resolved, name);
     if (it == resolved->values.end()) return win::kErrorFileNotFound;
     *value = &*it;
@@ -146,17 +143,17 @@ std::int32_t SimRegistry::Query(RegistryKey key, std::string_view name, const Va
 
 std::int32_t SimRegistry::Set(RegistryKey key, std::string_view name, std::uint32_t type,
                               std::vector<std::uint8_t> data) {
-    if (!RootKey(key) && !handles_.count(key)) return kErrorInvalidHandle;
+    if (!RootKey(key) && !handles_.count(key)) return win::kErrorInvalidHandle;
     Key* resolved = Resolve(key);
-    if (!resolved) return kErrorKeyDeleted;
+    if (!resolved) return win::kErrorKeyDeleted;
     StoreValue(*resolved, name, type, std::move(data));
     return win::kErrorSuccess;
 }
 
 std::int32_t SimRegistry::DeleteValue(RegistryKey key, std::string_view name) {
-    if (!RootKey(key) && !handles_.count(key)) return kErrorInvalidHandle;
+    if (!RootKey(key) && !handles_.count(key)) return win::kErrorInvalidHandle;
     Key* resolved = Resolve(key);
-    if (!resolved) return kErrorKeyDeleted;
+    if (!resolved) return win::kErrorKeyDeleted;
     auto it = FindValue(*resolved, name);
     if (it == resolved->values.end()) return win::kErrorFileNotFound;
     resolved->values.erase(it);
@@ -165,7 +162,7 @@ std::int32_t SimRegistry::DeleteValue(RegistryKey key, std::string_view name) {
 
 std::int32_t SimRegistry::DeleteKey(RegistryKey root, std::string_view subKey) {
     const std::vector<std::string_view> parts = Parts(subKey);
-    if (!RootKey(root) && !handles_.count(root)) return kErrorInvalidHandle;
+    if (!RootKey(root) && !handles_.count(root)) return win::kErrorInvalidHandle;
     if (parts.empty()) return win::kErrorAccessDenied;
     Key* parent = Resolve(root);
     for (std::size_t i = 0; parent && i + 1 < parts.size(); ++i) {
@@ -182,7 +179,7 @@ std::int32_t SimRegistry::DeleteKey(RegistryKey root, std::string_view subKey) {
 
 std::int32_t SimRegistry::Close(RegistryKey key) {
     if (RootKey(key)) return win::kErrorSuccess;
-    return handles_.erase(key) ? win::kErrorSuccess : kErrorInvalidHandle;
+    return handles_.erase(key) ? win::kErrorSuccess : win::kErrorInvalidHandle;
 }
 
 std::string SimRegistry::PathOf(RegistryKey key) const {

@@ -132,7 +132,7 @@ void SimDesktop::ShowHelpWindow(WindowHandle help) {
 void SimDesktop::CloseHelpWindow() {
     const WindowHandle help = ProgramHandle(ProgramWindow::Help);
     if (!helpModal_ || help == kNoWindow) throw ScenarioError{"no help window is open"};
-    DestroyProgramWindow(help);
+    if (thread_) thread_->Post(help, {.kind = EventKind::CloseAsked});
 }
 
 std::intptr_t SimDesktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
@@ -183,6 +183,9 @@ bool SimDesktop::MainWindowMessage(MainWindowInput input) {
         case MainWindowInput::AltF4: thread_->Post(main, {.kind = EventKind::CloseAsked}); break;
         case MainWindowInput::Close: thread_->Post(main, {.kind = EventKind::Closed}); break;
         case MainWindowInput::LogOff: thread_->Post(main, {.kind = EventKind::SessionEnded}); break;
+        case MainWindowInput::ExitRequest:
+            thread_->Post(main, {.kind = EventKind::ExitRequested});
+            break;
     }
     return true;
 }

@@ -53,10 +53,9 @@ else()
   set(TREMOLUX_ARCHITECTURE x86)
 endif()
 configure_file(platform/win32/tremolux.manifest.in tremolux.manifest @ONLY)
-configure_file(platform/win32/Version.h.in Version.h @ONLY)
 target_include_directories(tremolux PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(platform/win32/tremolux.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_CURRENT_BINARY_DIR}/tremolux.manifest;${CMAKE_CURRENT_BINARY_DIR}/Version.h;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux-large.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-normal.bmp;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-pressed.bmp")
+  "${CMAKE_CURRENT_BINARY_DIR}/tremolux.manifest;${CMAKE_CURRENT_BINARY_DIR}/generated/Version.h;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/tremolux-large.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-normal.bmp;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/art/strip-pressed.bmp")
 
 # Helpers for the Wine tests and the benchmarks.
 foreach(helper probe testwin fontfit soak)
@@ -67,7 +66,8 @@ endforeach()
 target_link_libraries(probe PRIVATE shell32 version)
 target_link_libraries(soak PRIVATE shell32)
 foreach(helper probe fontfit soak)
-  target_include_directories(${helper} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${helper} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+    ${CMAKE_CURRENT_BINARY_DIR}/generated)
 endforeach()
 add_executable(idle WIN32 tests/wine/idle.cpp)
 target_link_options(idle PRIVATE -static -s)

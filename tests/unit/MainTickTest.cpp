@@ -18,12 +18,13 @@ struct Desk {
 };
 
 // A drag to the right edge: drag-bump places at once, slide mode first
-// waits for its second sample.
+// waits for its second sample. The mode is 0 until start-up reads it, then
+// 1 or 2.
 TEST(MainTick, DispatchesOnTheOperationMode) {
     struct Case {
         std::int32_t mode;
         bool slide;
-    } cases[] = {{0, false}, {1, false}, {2, true}, {3, true}, {-1, true}};
+    } cases[] = {{0, false}, {1, false}, {2, true}};
     for (const Case& c : cases) {
         Desk d;
         d.state.OperationMode = c.mode;
@@ -61,9 +62,6 @@ TEST(Strip, ClickTogglesTheLatch) {
     Desk d;
     StripClick(d.state, d.desktop);
     EXPECT_EQ(d.state.StripLatch, 1);
-    StripClick(d.state, d.desktop);
-    EXPECT_EQ(d.state.StripLatch, 0);
-    d.state.StripLatch = 7;  // anything but 0 becomes 0
     StripClick(d.state, d.desktop);
     EXPECT_EQ(d.state.StripLatch, 0);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "platform/sim/Replay.h"
@@ -61,7 +62,8 @@ TEST(ScenarioParser, NamesTheLineOfEachKindOfMistake) {
         {"program \"abc\\\"\n", 1, "unterminated text"},
         {"window main 0 0 1 1\n", 1, "reserved"},
         {"window 9A 0 0 1 1\n", 1, "bad window name"},
-        {"window A 0 0 1\n", 1, "needs 4 numbers"},
+        {"window A 0 0 1\n", 1, "expected \"window NAME L T R B\""},
+        {"at 1 escape help\n", 1, "only the main window"},
         {"window A 0 0 1 1 5\n", 1, "unexpected"},
         {"fail Frobnicate\n", 1, "unknown operation"},
         {"at 1 call Frobnicate\n", 1, "unknown procedure"},
@@ -80,13 +82,19 @@ TEST(ScenarioParser, NamesTheLineOfEachKindOfMistake) {
     }
 }
 
-TEST(ScenarioParser, SurvivesArbitraryBytes) {
+// Bytes that are no scenario are refused with a line of the input and
+// what is wrong there.
+TEST(ScenarioParser, RefusesArbitraryBytesNamingALine) {
     std::string noise;
     for (int i = 0; i < 5000; ++i) noise += static_cast<char>((i * 7919) % 256);
-    Parse(noise);  // must not crash; the result may be either
-    Parse("at 1 cursor \"\\");
-    Parse("\"");
-    SUCCEED();
+    const auto lines = 1 + std::count(noise.begin(), noise.end(), '\n');
+    const Parsed parsed = Parse(noise);
+    ASSERT_FALSE(parsed.scenario);
+    EXPECT_GE(parsed.error.line, 1);
+    EXPECT_LE(parsed.error.line, lines);
+    EXPECT_FALSE(parsed.error.message.empty());
+    EXPECT_EQ(Parse("at 1 cursor \"\\").error.message, "unterminated text");
+    EXPECT_EQ(Parse("\"x\"").error.message, "a line starts with a command, not a text");
 }
 
 TEST(ScenarioParser, ReadsTextsNumbersAndComments) {
