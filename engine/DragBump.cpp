@@ -39,8 +39,8 @@ bool PositionHolds(DesktopPort& port, const BumpRow& row) {
 bool Resizing(DesktopPort& port) {
     CursorHandle shown = 0;
     if (!port.GetCursorInfo(&shown) || shown == 0) return false;
-    for (std::uint32_t sizing : {win::kIdcSizeWe, win::kIdcSizeNs, win::kIdcSizeNwse,
-                                 win::kIdcSizeNesw})
+    for (std::uint32_t sizing :
+         {win::kIdcSizeWe, win::kIdcSizeNs, win::kIdcSizeNwse, win::kIdcSizeNesw})
         if (shown == port.LoadCursorW(sizing)) return true;
     return false;
 }
@@ -57,7 +57,8 @@ WindowHandle MovedForeground(DesktopPort& port) {
     if (!port.GetGUIThreadInfo(port.GetWindowThreadProcessId(foreground, nullptr), &thread) ||
         !(thread.flags & win::kGuiInMoveSize) || thread.moveSize == kNoWindow)
         return kNoWindow;
-    if (thread.moveSize != foreground && port.GetAncestor(thread.moveSize, win::kGaRoot) != foreground)
+    if (thread.moveSize != foreground &&
+        port.GetAncestor(thread.moveSize, win::kGaRoot) != foreground)
         return kNoWindow;
     if (!(static_cast<std::uint16_t>(port.GetAsyncKeyState(win::kVkLButton)) & 0x8000u))
         return kNoWindow;

@@ -2,8 +2,8 @@
 // and the desktop port, called on the UI thread by timers and events.
 #pragma once
 
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 

@@ -25,8 +25,7 @@ Rect OnAScreen(DesktopPort& port, const Rect& saved) {
                        Saturate(std::min<std::int64_t>(saved.bottom, saved.top + kCaptionRows))};
     if (port.MonitorFromRect(caption, win::kMonitorDefaultToNull) != 0) return saved;
     MonitorInfo nearest;
-    if (!port.GetMonitorInfoW(port.MonitorFromRect(saved, win::kMonitorDefaultToNearest),
-                              &nearest))
+    if (!port.GetMonitorInfoW(port.MonitorFromRect(saved, win::kMonitorDefaultToNearest), &nearest))
         return saved;
     return WithinWorkArea(saved, nearest.work);
 }

@@ -2,8 +2,8 @@
 // double-precision number domain.
 #pragma once
 
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 

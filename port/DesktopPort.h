@@ -11,7 +11,6 @@
 
 namespace tremolux {
 
-
 // The program's own windows, as the window framework knows them.
 enum class ProgramWindow { Main, Strip, Help };
 constexpr ProgramWindow kProgramWindows[] = {ProgramWindow::Main, ProgramWindow::Strip,
@@ -74,8 +73,7 @@ public:
     virtual WindowHandle GetDesktopWindow() = 0;
     // Copies at most size - 1 characters of the class name and a terminating
     // zero; returns the characters copied, 0 on failure.
-    virtual std::int32_t GetClassNameA(WindowHandle window, char* className,
-                                       std::int32_t size) = 0;
+    virtual std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) = 0;
     // The cursor shown on the screen now, whichever program set it; and one
     // of the system's own cursors by its id (LoadCursorW with no module).
     virtual bool GetCursorInfo(CursorHandle* cursor) = 0;

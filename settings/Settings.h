@@ -1,7 +1,7 @@
 // The settings store: four registry values under HKEY_LOCAL_MACHINE, reached
-// through the desktop port's registry operations. Nothing is cached: every read goes to the registry. A user who may not
-// write under HKEY_LOCAL_MACHINE keeps the same values at the same subkeys
-// under HKEY_CURRENT_USER, and those win when they are there.
+// through the desktop port's registry operations. Nothing is cached: every read goes to the
+// registry. A user who may not write under HKEY_LOCAL_MACHINE keeps the same values at the same
+// subkeys under HKEY_CURRENT_USER, and those win when they are there.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Start-up, exit and the tray menu's commands.
 #pragma once
 
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "Version.h"
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux {
 

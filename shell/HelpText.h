@@ -26,7 +26,8 @@ constexpr const char* kHelpText =
     "\r\n"
     "**********\r\n"
     "更新历史：\r\n"
-    "v" TREMOLUX_VERSION_TEXT "\r\n"
+    "v" TREMOLUX_VERSION_TEXT
+    "\r\n"
     "增加的功能：鼠标移动到屏幕右下角可以预览桌面（暂时最小化所有窗口），"
     "鼠标离开右下角后所有暂时最小化的窗口都将恢复。单击右下角任务栏上的小竖条，"
     "则将“显示桌面”，即最小化所有窗口。\r\n"

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
+#include "port/DesktopPort.h"
 
 namespace tremolux::sim {
 

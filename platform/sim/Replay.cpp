@@ -251,12 +251,8 @@ void Replay::Apply(const Command& c) {
         case Verb::Program: desktop_.SetProgramPath(c.text); break;
         case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
         case Verb::FullScreen: desktop_.SetFullScreen(c.name == "on"); break;
-        case Verb::Monitor:
-            desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)});
-            break;
-        case Verb::Unplug:
-            desktop_.RemoveMonitor({int32(0), int32(1), int32(2), int32(3)});
-            break;
+        case Verb::Monitor: desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)}); break;
+        case Verb::Unplug: desktop_.RemoveMonitor({int32(0), int32(1), int32(2), int32(3)}); break;
         case Verb::Fail: desktop_.Fail(c.name); break;
         case Verb::Heal: desktop_.Heal(c.name); break;
         case Verb::StandardUser: desktop_.SetStandardUser(); break;
@@ -271,19 +267,20 @@ void Replay::Apply(const Command& c) {
                 desktop_.Grab(c.name, int32(0), int32(1), c.verb == Verb::Size);
             if (exited_) break;
             queue_.push_back([this, window] {
-                RaiseEvent(state_, desktop_, {.kind = EventKind::MoveSizeStarted, .target = window});
+                RaiseEvent(state_, desktop_,
+                           {.kind = EventKind::MoveSizeStarted, .target = window});
             });
             break;
         }
         case Verb::Close: desktop_.DestroyWindow(c.name); break;
         case Verb::Pick: desktop_.Pick(c.name); break;
         case Verb::MainWindow:
-            desktop_.MainWindowMessage(
-                c.name == "escape"  ? SimDesktop::MainWindowInput::Escape
-                : c.name == "altf4" ? SimDesktop::MainWindowInput::AltF4
-                : c.name == "close"  ? SimDesktop::MainWindowInput::Close
-                : c.name == "logoff" ? SimDesktop::MainWindowInput::LogOff
-                                     : SimDesktop::MainWindowInput::ExitRequest);
+            desktop_.MainWindowMessage(c.name == "escape"  ? SimDesktop::MainWindowInput::Escape
+                                       : c.name == "altf4" ? SimDesktop::MainWindowInput::AltF4
+                                       : c.name == "close" ? SimDesktop::MainWindowInput::Close
+                                       : c.name == "logoff"
+                                           ? SimDesktop::MainWindowInput::LogOff
+                                           : SimDesktop::MainWindowInput::ExitRequest);
             break;
         case Verb::Call:
             if (exited_) break;

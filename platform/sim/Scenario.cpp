@@ -1,16 +1,18 @@
 #include "platform/sim/Scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <initializer_list>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <string_view>
 #include <utility>
 
-#include "port/DesktopPort.h"
 #include "platform/sim/Procedures.h"
 #include "platform/sim/SimDesktop.h"
+#include "port/DesktopPort.h"
 #include "shell/Declarations.h"
 
 namespace tremolux::sim {
@@ -228,17 +230,28 @@ private:
 
 class Parser;
 
-// A command of the file: its verb, where it may stand, its form (for the
-// message when words are missing), how many words follow it, and how they
+// A command of the file: its form, the verb and the words after it (one in
+// brackets may be left out), which says how many words it takes and is
+// the message when some are missing; where it may stand; and how its words
 // are read into the command.
+enum class Where { SetUp, Timed, Anywhere };
+
 struct CommandSyntax {
-    std::string_view verb;
-    bool setUp;
-    bool timed;
     std::string_view form;
-    std::size_t least;
-    std::size_t most;
+    Where where;
     void (*read)(Parser& parser, const Arguments& words, Command& command);
+
+    constexpr std::string_view Verb() const { return form.substr(0, form.find(' ')); }
+    std::size_t Least() const { return Most() - Count('['); }
+    std::size_t Most() const { return Count(' '); }
+    bool Fits(bool timed) const {
+        return where == Where::Anywhere || (where == Where::Timed) == timed;
+    }
+
+private:
+    std::size_t Count(char c) const {
+        return static_cast<std::size_t>(std::count(form.begin(), form.end(), c));
+    }
 };
 
 class Parser {
@@ -360,237 +373,313 @@ std::string OperationName(const Token& token) {
 
 // Every command of the format and of the replay tool, in one table.
 constexpr CommandSyntax kCommands[] = {
-    {"screen", true, true, "screen W H", 2, 2,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Screen;
-         words.Numbers(c, 1, kInt32Max);
-     }},
-    {"workarea", true, true, "workarea L T R B", 4, 4,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::WorkArea;
-         words.Numbers(c, kInt32Min, kInt32Max);
-     }},
-    {"cursor", true, true, "cursor X Y", 2, 2,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Cursor;
-         words.Numbers(c, kInt32Min, kInt32Max);
-     }},
-    {"window", true, true, "window NAME L T R B", 5, 5,
-     [](Parser& parser, const Arguments& words, Command& c) {
-         c.verb = Verb::Window;
-         c.name = Word(words[0]);
-         for (std::size_t i = 1; i < 5; ++i)
-             c.number[i - 1] = Number(words[i], kInt32Min, kInt32Max);
-         parser.Declare(c.name);
-     }},
+    {.form = "screen W H",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Screen;
+             words.Numbers(c, 1, kInt32Max);
+         }},
+    {.form = "workarea L T R B",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::WorkArea;
+             words.Numbers(c, kInt32Min, kInt32Max);
+         }},
+    {.form = "cursor X Y",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Cursor;
+             words.Numbers(c, kInt32Min, kInt32Max);
+         }},
+    {.form = "window NAME L T R B",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser& parser, const Arguments& words, Command& c) {
+             c.verb = Verb::Window;
+             c.name = Word(words[0]);
+             for (std::size_t i = 1; i < 5; ++i)
+                 c.number[i - 1] = Number(words[i], kInt32Min, kInt32Max);
+             parser.Declare(c.name);
+         }},
     // the shell's taskbar and desktop come to the front with a click on them
-    {"foreground", true, true, "foreground NAME", 1, 1,
-     [](Parser& parser, const Arguments& words, Command& c) {
-         c.verb = Verb::Foreground;
-         const std::string& name = words[0].text;
-         c.name = name == "none" || name == "taskbar" || name == "desktop"
-                      ? name
-                      : parser.KnownWindow(words[0]);
-     }},
+    {.form = "foreground NAME",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser& parser, const Arguments& words, Command& c) {
+             c.verb = Verb::Foreground;
+             const std::string& name = words[0].text;
+             c.name = name == "none" || name == "taskbar" || name == "desktop"
+                          ? name
+                          : parser.KnownWindow(words[0]);
+         }},
     // dword and the texts take a value; bytes a type and its data in hex
-    {"registry", true, true, "registry PATH TYPE VALUE", 3, 4,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Registry;
-         c.name = RegistryPath(words[0]);
-         const std::string type = Word(words[1]);
-         if (type == "bytes") {
-             if (words.Count() < 4) throw Failure{"expected \"registry PATH bytes TYPE HEX\""};
-             c.valueType = static_cast<std::uint32_t>(Number(words[2], 0, 0xFFFFFFFFll));
-             c.bytes = HexBytes(words[3]);
-             return;
-         }
-         if (words.Count() > 3) throw Failure{"unexpected \"" + words[3].text + "\""};
-         if (type == "dword") {
-             c.valueType = win::kRegDword;
-             const auto n = static_cast<std::uint32_t>(Number(words[2], kInt32Min, 0xFFFFFFFFll));
-             c.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                        static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
-         } else if (type == "sz" || type == "expandsz") {
-             c.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
-             const std::string text = Text(words[2]);
-             c.bytes.assign(text.begin(), text.end());
-             c.bytes.push_back(0);
-         } else {
-             throw Failure{"unknown registry type \"" + type + "\""};
-         }
-     }},
-    {"program", true, false, "program \"PATH\"", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Program;
-         c.text = Text(words[0]);
-     }},
+    {.form = "registry PATH TYPE VALUE [DATA]",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Registry;
+             c.name = RegistryPath(words[0]);
+             const std::string type = Word(words[1]);
+             if (type == "bytes") {
+                 if (words.Count() < 4) throw Failure{"expected \"registry PATH bytes TYPE HEX\""};
+                 c.valueType = static_cast<std::uint32_t>(Number(words[2], 0, 0xFFFFFFFFll));
+                 c.bytes = HexBytes(words[3]);
+                 return;
+             }
+             if (words.Count() > 3) throw Failure{"unexpected \"" + words[3].text + "\""};
+             if (type == "dword") {
+                 c.valueType = win::kRegDword;
+                 const auto n =
+                     static_cast<std::uint32_t>(Number(words[2], kInt32Min, 0xFFFFFFFFll));
+                 c.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                            static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+             } else if (type == "sz" || type == "expandsz") {
+                 c.valueType = type == "sz" ? win::kRegSz : win::kRegExpandSz;
+                 const std::string text = Text(words[2]);
+                 c.bytes.assign(text.begin(), text.end());
+                 c.bytes.push_back(0);
+             } else {
+                 throw Failure{"unknown registry type \"" + type + "\""};
+             }
+         }},
+    {.form = "program \"PATH\"",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Program;
+             c.text = Text(words[0]);
+         }},
     // running: another instance holds the event; racing: another one
     // creates it between this one's open and create; elevated: another one
     // runs as administrator, its event out of reach
-    {"instance", true, false, "instance running|racing|elevated", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Instance;
-         c.name = words.Choice(0, {"running", "racing", "elevated"});
-     }},
-    {"user", true, false, "user standard", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         words.Choice(0, {"standard"});
-         c.verb = Verb::StandardUser;
-     }},
-    {"no", true, false, "no taskbar", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         words.Choice(0, {"taskbar"});
-         c.verb = Verb::NoTaskbar;
-     }},
+    {.form = "instance running|racing|elevated",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Instance;
+             c.name = words.Choice(0, {"running", "racing", "elevated"});
+         }},
+    {.form = "user standard",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             words.Choice(0, {"standard"});
+             c.verb = Verb::StandardUser;
+         }},
+    {.form = "no taskbar",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             words.Choice(0, {"taskbar"});
+             c.verb = Verb::NoTaskbar;
+         }},
     // a full-screen program is in front, or not
-    {"fullscreen", true, true, "fullscreen on|off", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::FullScreen;
-         c.name = words.Choice(0, {"on", "off"});
-     }},
+    {.form = "fullscreen on|off",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::FullScreen;
+             c.name = words.Choice(0, {"on", "off"});
+         }},
     // another monitor beside the primary screen, and that monitor unplugged
-    {"monitor", true, true, "monitor L T R B", 4, 4,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Monitor;
-         words.Numbers(c, kInt32Min, kInt32Max);
-     }},
-    {"unplug", false, true, "unplug L T R B", 4, 4,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Unplug;
-         words.Numbers(c, kInt32Min, kInt32Max);
-     }},
-    {"trace", true, false, "trace reads", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         words.Choice(0, {"reads"});
-         c.verb = Verb::TraceReads;
-     }},
-    {"fail", true, true, "fail OPERATION", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Fail;
-         c.name = OperationName(words[0]);
-     }},
-    {"heal", false, true, "heal OPERATION", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Heal;
-         c.name = OperationName(words[0]);
-     }},
-    {"down", false, true, "down KEY", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Down;
-         c.number[0] = Key(words[0]);
-     }},
-    {"up", false, true, "up KEY", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Up;
-         c.number[0] = Key(words[0]);
-     }},
+    {.form = "monitor L T R B",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Monitor;
+             words.Numbers(c, kInt32Min, kInt32Max);
+         }},
+    {.form = "unplug L T R B",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Unplug;
+             words.Numbers(c, kInt32Min, kInt32Max);
+         }},
+    {.form = "trace reads",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             words.Choice(0, {"reads"});
+             c.verb = Verb::TraceReads;
+         }},
+    {.form = "fail OPERATION",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Fail;
+             c.name = OperationName(words[0]);
+         }},
+    {.form = "heal OPERATION",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Heal;
+             c.name = OperationName(words[0]);
+         }},
+    {.form = "down KEY",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Down;
+             c.number[0] = Key(words[0]);
+         }},
+    {.form = "up KEY",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Up;
+             c.number[0] = Key(words[0]);
+         }},
     // a drag by the title bar, or by a border (a resize)
-    {"grab", false, true, "grab NAME X Y", 3, 3,
-     [](Parser& parser, const Arguments& words, Command& c) { ReadDrag(parser, words, c, Verb::Grab); }},
-    {"size", false, true, "size NAME X Y", 3, 3,
-     [](Parser& parser, const Arguments& words, Command& c) { ReadDrag(parser, words, c, Verb::Size); }},
+    {.form = "grab NAME X Y",
+     .where = Where::Timed,
+     .read = [](Parser& parser, const Arguments& words,
+                Command& c) { ReadDrag(parser, words, c, Verb::Grab); }},
+    {.form = "size NAME X Y",
+     .where = Where::Timed,
+     .read = [](Parser& parser, const Arguments& words,
+                Command& c) { ReadDrag(parser, words, c, Verb::Size); }},
     // the user picks the window from the taskbar
-    {"pick", false, true, "pick NAME", 1, 1,
-     [](Parser& parser, const Arguments& words, Command& c) {
-         c.verb = Verb::Pick;
-         c.name = parser.KnownWindow(words[0]);
-     }},
+    {.form = "pick NAME",
+     .where = Where::Timed,
+     .read =
+         [](Parser& parser, const Arguments& words, Command& c) {
+             c.verb = Verb::Pick;
+             c.name = parser.KnownWindow(words[0]);
+         }},
     // what reaches the hidden main window: Esc, Alt+F4, WM_CLOSE; the
     // session's end; the uninstaller's request
-    {"escape", false, true, "escape main", 1, 1, ReadMainWindowInput},
-    {"altf4", false, true, "altf4 main", 1, 1, ReadMainWindowInput},
-    {"logoff", false, true, "logoff", 0, 0, ReadMainWindowInput},
-    {"uninstaller", false, true, "uninstaller", 0, 0, ReadMainWindowInput},
+    {.form = "escape main", .where = Where::Timed, .read = ReadMainWindowInput},
+    {.form = "altf4 main", .where = Where::Timed, .read = ReadMainWindowInput},
+    {.form = "logoff", .where = Where::Timed, .read = ReadMainWindowInput},
+    {.form = "uninstaller", .where = Where::Timed, .read = ReadMainWindowInput},
     // close main: another program's WM_CLOSE; close NAME: another program
     // destroys its window
-    {"close", false, true, "close NAME", 1, 1,
-     [](Parser& parser, const Arguments& words, Command& c) {
-         if (words[0].text == "main" && !words[0].quoted) {
-             ReadMainWindowInput(parser, words, c);
-             c.name = "close";
-             return;
-         }
-         c.verb = Verb::Close;
-         c.name = parser.KnownWindow(words[0]);
-     }},
-    {"unregistry", false, true, "unregistry PATH", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Unregistry;
-         c.name = RegistryPath(words[0]);
-     }},
-    {"click", false, true, "click strip", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         if (Word(words[0]) != "strip") throw Failure{"only the strip can be clicked"};
-         c.verb = Verb::ClickStrip;
-     }},
-    {"answer", false, true, "answer yes|no|ok", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Answer;
-         c.name = Word(words[0]);
-         if (c.name != "yes" && c.name != "no" && c.name != "ok")
-             throw Failure{"answer is yes, no or ok, not \"" + c.name + "\""};
-     }},
-    {"start", false, true, "start", 0, 0,
-     [](Parser&, const Arguments&, Command& c) { c.verb = Verb::Start; }},
-    {"tray", false, true, "tray lbuttonup|lbuttondblclk|rbuttonup", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         constexpr std::pair<std::string_view, std::uint32_t> kEvents[] = {
-             {"lbuttonup", win::kWmLButtonUp},
-             {"lbuttondblclk", win::kWmLButtonDblClk},
-             {"rbuttonup", win::kWmRButtonUp},
-         };
-         c.verb = Verb::Tray;
-         c.name = Word(words[0]);
-         for (const auto& [name, message] : kEvents)
-             if (c.name == name) c.number[0] = message;
-         if (c.number[0] == 0) throw Failure{"unknown tray event \"" + c.name + "\""};
-     }},
-    {"menu", false, true, "menu \"CAPTION\"|none", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Menu;
-         if (words[0].quoted) {
-             c.text = words[0].text;
-             if (!MenuItemByCaption(c.text))
-                 throw Failure{"the tray menu has no item \"" + c.text + "\""};
-         } else if (words[0].text == "none") {
-             c.name = "none";
-         } else {
-             throw Failure{"expected a caption in double quotes or none"};
-         }
-     }},
-    {"help", false, true, "help close|escape", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Help;
-         c.name = words.Choice(0, {"close", "escape"});
-     }},
-    {"shell", false, true, "shell restart", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         words.Choice(0, {"restart"});
-         c.verb = Verb::ShellRestart;
-     }},
-    {"call", false, true, "call PROCEDURE", 1, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = Verb::Call;
-         c.name = Word(words[0]);
-         if (!FindProcedure(c.name)) throw Failure{"unknown procedure \"" + c.name + "\""};
-     }},
+    {.form = "close NAME",
+     .where = Where::Timed,
+     .read =
+         [](Parser& parser, const Arguments& words, Command& c) {
+             if (words[0].text == "main" && !words[0].quoted) {
+                 ReadMainWindowInput(parser, words, c);
+                 c.name = "close";
+                 return;
+             }
+             c.verb = Verb::Close;
+             c.name = parser.KnownWindow(words[0]);
+         }},
+    {.form = "unregistry PATH",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Unregistry;
+             c.name = RegistryPath(words[0]);
+         }},
+    {.form = "click strip",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             if (Word(words[0]) != "strip") throw Failure{"only the strip can be clicked"};
+             c.verb = Verb::ClickStrip;
+         }},
+    {.form = "answer yes|no|ok",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Answer;
+             c.name = Word(words[0]);
+             if (c.name != "yes" && c.name != "no" && c.name != "ok")
+                 throw Failure{"answer is yes, no or ok, not \"" + c.name + "\""};
+         }},
+    {.form = "start",
+     .where = Where::Timed,
+     .read = [](Parser&, const Arguments&, Command& c) { c.verb = Verb::Start; }},
+    {.form = "tray lbuttonup|lbuttondblclk|rbuttonup",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             constexpr std::pair<std::string_view, std::uint32_t> kEvents[] = {
+                 {"lbuttonup", win::kWmLButtonUp},
+                 {"lbuttondblclk", win::kWmLButtonDblClk},
+                 {"rbuttonup", win::kWmRButtonUp},
+             };
+             c.verb = Verb::Tray;
+             c.name = Word(words[0]);
+             for (const auto& [name, message] : kEvents)
+                 if (c.name == name) c.number[0] = message;
+             if (c.number[0] == 0) throw Failure{"unknown tray event \"" + c.name + "\""};
+         }},
+    {.form = "menu \"CAPTION\"|none",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Menu;
+             if (words[0].quoted) {
+                 c.text = words[0].text;
+                 if (!MenuItemByCaption(c.text))
+                     throw Failure{"the tray menu has no item \"" + c.text + "\""};
+             } else if (words[0].text == "none") {
+                 c.name = "none";
+             } else {
+                 throw Failure{"expected a caption in double quotes or none"};
+             }
+         }},
+    {.form = "help close|escape",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Help;
+             c.name = words.Choice(0, {"close", "escape"});
+         }},
+    {.form = "shell restart",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             words.Choice(0, {"restart"});
+             c.verb = Verb::ShellRestart;
+         }},
+    {.form = "call PROCEDURE",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Call;
+             c.name = Word(words[0]);
+             if (!FindProcedure(c.name)) throw Failure{"unknown procedure \"" + c.name + "\""};
+         }},
     // dump registry: every key and value
-    {"dump", false, true, "dump [registry]", 0, 1,
-     [](Parser&, const Arguments& words, Command& c) {
-         c.verb = words.Count() == 0 ? Verb::Dump : Verb::DumpRegistry;
-         if (words.Count() == 1) words.Choice(0, {"registry"});
-     }},
+    {.form = "dump [registry]",
+     .where = Where::Timed,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = words.Count() == 0 ? Verb::Dump : Verb::DumpRegistry;
+             if (words.Count() == 1) words.Choice(0, {"registry"});
+         }},
 };
+
+// A command line is read by one row alone.
+constexpr bool OneRowForEachVerbAndPlace() {
+    for (std::size_t i = 0; i < std::size(kCommands); ++i)
+        for (std::size_t j = i + 1; j < std::size(kCommands); ++j)
+            if (kCommands[i].Verb() == kCommands[j].Verb() &&
+                (kCommands[i].where == kCommands[j].where ||
+                 kCommands[i].where == Where::Anywhere || kCommands[j].where == Where::Anywhere))
+                return false;
+    return true;
+}
+static_assert(OneRowForEachVerbAndPlace(), "two rows read the same command");
 
 Command Parser::ParseCommand(const std::vector<Token>& tokens, bool timed) {
     const std::string verb = Word(tokens[0]);
     const Arguments words{tokens, verb};
     for (const CommandSyntax& syntax : kCommands) {
-        if (syntax.verb != verb || !(timed ? syntax.timed : syntax.setUp)) continue;
-        if (words.Count() < syntax.least)
+        if (syntax.Verb() != verb || !syntax.Fits(timed)) continue;
+        if (words.Count() < syntax.Least())
             throw Failure{"expected \"" + std::string(syntax.form) + "\""};
-        if (words.Count() > syntax.most)
-            throw Failure{"unexpected \"" + words[syntax.most].text + "\""};
+        if (words.Count() > syntax.Most())
+            throw Failure{"unexpected \"" + words[syntax.Most()].text + "\""};
         Command command;
         command.line = line_;
         syntax.read(*this, words, command);

@@ -5,7 +5,6 @@
 
 #include "shell/Declarations.h"
 
-
 namespace tremolux::sim {
 
 namespace {
@@ -140,7 +139,8 @@ std::optional<SimDesktop::Operation> SimDesktop::OperationNamed(std::string_view
 }
 
 void SimDesktop::Fail(std::string_view operation) {
-    if (const auto named = OperationNamed(operation)) failing_.set(static_cast<std::size_t>(*named));
+    if (const auto named = OperationNamed(operation))
+        failing_.set(static_cast<std::size_t>(*named));
 }
 
 void SimDesktop::Heal(std::string_view operation) {
@@ -225,8 +225,7 @@ void SimDesktop::KeyUp(std::int32_t virtualKey) {
 }
 
 // A border pressed shows the sizing cursor of the nearer pair of sides.
-WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y,
-                              bool resize) {
+WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize) {
     grabbed_ = kNoWindow;
     MoveCursor(x, y);
     KeyDown(win::kVkLButton);
@@ -239,8 +238,8 @@ WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_
         const auto nearest = [](std::int64_t at, std::int64_t low, std::int64_t high) {
             return std::min(at > low ? at - low : low - at, at > high ? at - high : high - at);
         };
-        const bool sides = nearest(x, w->rect.left, w->rect.right) <=
-                           nearest(y, w->rect.top, w->rect.bottom);
+        const bool sides =
+            nearest(x, w->rect.left, w->rect.right) <= nearest(y, w->rect.top, w->rect.bottom);
         sizingCursor_ = kCursorHandles + (sides ? win::kIdcSizeWe : win::kIdcSizeNs);
     }
     return window;
@@ -319,7 +318,8 @@ void SimDesktop::DumpRegistry() {
 
 bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect* value,
                                        std::uint32_t) {
-    const bool ok = action == win::kSpiGetWorkArea && value && !Failing(Operation::SystemParametersInfoA);
+    const bool ok =
+        action == win::kSpiGetWorkArea && value && !Failing(Operation::SystemParametersInfoA);
     if (ok) *value = workArea_;
     trace_.Read([&] {
         return std::string(
@@ -428,8 +428,10 @@ MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags)
             near = i + 1;
         }
     }
-    const MonitorHandle monitor =
-        best != 0 ? best : flags == win::kMonitorDefaultToNearest ? near : flags == 1 ? 1 : 0;
+    const MonitorHandle monitor = best != 0                                ? best
+                                  : flags == win::kMonitorDefaultToNearest ? near
+                                  : flags == 1                             ? 1
+                                                                           : 0;
     trace_.Read([&] {
         return "MonitorFromRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
                " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom) + " " +
@@ -445,9 +447,9 @@ bool SimDesktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
     trace_.Read([&] {
         if (!ok) return "GetMonitorInfoW " + std::to_string(monitor) + " failed";
         const Rect& w = info->work;
-        return "GetMonitorInfoW " + std::to_string(monitor) + " -> work " +
-               std::to_string(w.left) + " " + std::to_string(w.top) + " " +
-               std::to_string(w.right) + " " + std::to_string(w.bottom);
+        return "GetMonitorInfoW " + std::to_string(monitor) + " -> work " + std::to_string(w.left) +
+               " " + std::to_string(w.top) + " " + std::to_string(w.right) + " " +
+               std::to_string(w.bottom);
     });
     return ok;
 }
@@ -575,8 +577,7 @@ WindowHandle SimDesktop::FindWindowA(const char* className, const char* windowNa
     return window;
 }
 
-std::uint32_t SimDesktop::GetWindowThreadProcessId(WindowHandle window,
-                                                   std::uint32_t* processId) {
+std::uint32_t SimDesktop::GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) {
     const bool ok = !Failing(Operation::GetWindowThreadProcessId);
     const std::uint32_t thread = ok ? ThreadOf(window) : 0;
     const std::uint32_t process = ok ? ProcessOf(window) : 0;
@@ -640,10 +641,10 @@ std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std
     const Window* w = Live(window);
     std::string_view name;
     if (w && !Failing(Operation::GetClassNameA)) {
-        name = w->program            ? "TremoluxWindow"
-               : w->declared         ? "SimWindow"
-               : window == taskbar_  ? "Shell_TrayWnd"
-                                     : "Progman";
+        name = w->program           ? "TremoluxWindow"
+               : w->declared        ? "SimWindow"
+               : window == taskbar_ ? "Shell_TrayWnd"
+                                    : "Progman";
     }
     std::int32_t copied = 0;
     if (className && size > 0) {
@@ -652,7 +653,8 @@ std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std
         className[copied] = '\0';
     }
     trace_.Read([&] {
-        return "GetClassNameA " + NameOf(window) + " -> " + Quoted(std::string(name.substr(0, copied)));
+        return "GetClassNameA " + NameOf(window) + " -> " +
+               Quoted(std::string(name.substr(0, copied)));
     });
     return copied;
 }
@@ -695,7 +697,8 @@ bool SimDesktop::PostMessageA(WindowHandle window, std::uint32_t message, std::u
 // ---- shell automation ----
 
 AutomationObject SimDesktop::CreateAutomationObject(const char* progId) {
-    if (Failing(Operation::ShellApplication) || !progId || std::strcmp(progId, "Shell.Application") != 0)
+    if (Failing(Operation::ShellApplication) || !progId ||
+        std::strcmp(progId, "Shell.Application") != 0)
         return nullptr;
     ++liveObjects_;
     ++createdObjects_;

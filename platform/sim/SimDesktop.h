@@ -5,18 +5,18 @@
 
 #include <bitset>
 #include <cstdint>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "port/DesktopPort.h"
 #include "engine/ProgramState.h"
-#include "shell/Framework.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/Trace.h"
+#include "port/DesktopPort.h"
+#include "shell/Framework.h"
 
 namespace tremolux::sim {
 
@@ -192,7 +192,6 @@ public:
     void Dump(const ProgramState& state);
     void DumpRegistry();
 
-
     std::string NameOf(WindowHandle window) const;
     int LiveAutomationObjects() const { return liveObjects_; }
     int CreatedAutomationObjects() const { return createdObjects_; }
@@ -330,8 +329,8 @@ private:
     WindowHandle foreground_ = kNoWindow;
     WindowHandle taskbar_ = kNoWindow;
     WindowHandle shellDesktop_ = kNoWindow;  // Progman, the shell's desktop window
-    WindowHandle grabbed_ = kNoWindow;  // in a move/size loop
-    bool resizing_ = false;             // the loop is a resize: the window stays
+    WindowHandle grabbed_ = kNoWindow;       // in a move/size loop
+    bool resizing_ = false;                  // the loop is a resize: the window stays
     CursorHandle sizingCursor_ = 0;
     std::uint64_t activations_ = 0;
 

@@ -16,8 +16,8 @@ HelpColours HelpColoursFor(bool highContrast) {
                 link};
     }
     const Colour yellow = Rgb(216, 216, 0);
-    return {true,           Rgb(128, 128, 128), Rgb(0, 0, 128),  yellow,
-            Rgb(0, 0, 255), yellow,             Rgb(62, 157, 232), Rgb(128, 0, 0)};
+    return {true,   Rgb(128, 128, 128), Rgb(0, 0, 128), yellow, Rgb(0, 0, 255),
+            yellow, Rgb(62, 157, 232),  Rgb(128, 0, 0)};
 }
 
 }  // namespace tremolux::win32

@@ -3,7 +3,7 @@
 namespace tremolux::win32 {
 
 WindowLayout LayOutWindow(const WindowDeclaration& window, int dpi, FrameSize frame,
-                                 const TextLayout* text) {
+                          const TextLayout* text) {
     WindowLayout layout{ForDpi(window.width, dpi), ForDpi(window.height, dpi), {}, 0};
     const auto scaled = [dpi](const Rect& r) {
         return Rect{ForDpi(r.left, dpi), ForDpi(r.top, dpi), ForDpi(r.right, dpi),

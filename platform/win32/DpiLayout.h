@@ -77,6 +77,6 @@ constexpr std::int32_t kLinkBelowLine = 1;
 // declarations stand. At 96 DPI, with SimSun, the result is the declared
 // layout.
 WindowLayout LayOutWindow(const WindowDeclaration& window, int dpi, FrameSize frame,
-                                 const TextLayout* text);
+                          const TextLayout* text);
 
 }  // namespace tremolux::win32

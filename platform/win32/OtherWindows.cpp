@@ -4,8 +4,8 @@
 
 namespace tremolux::win32 {
 
-std::int32_t NotificationState(std::optional<std::int32_t> shell,
-                                         const ForegroundFacts& foreground, const Rect& screen) {
+std::int32_t NotificationState(std::optional<std::int32_t> shell, const ForegroundFacts& foreground,
+                               const Rect& screen) {
     if (shell && (*shell == win::kQunsBusy || *shell == win::kQunsRunningD3DFullScreen ||
                   *shell == win::kQunsPresentationMode))
         return *shell;

@@ -34,7 +34,7 @@ struct ForegroundFacts {
 // is not the desktop, as games and video players in full screen are (the
 // only test Windows XP has, and the one Wine shows); otherwise accepting
 // notifications.
-std::int32_t NotificationState(std::optional<std::int32_t> shell,
-                                         const ForegroundFacts& foreground, const Rect& screen);
+std::int32_t NotificationState(std::optional<std::int32_t> shell, const ForegroundFacts& foreground,
+                               const Rect& screen);
 
 }  // namespace tremolux::win32

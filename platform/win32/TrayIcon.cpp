@@ -66,8 +66,8 @@ void TrayIcon::LoadForDpi(int dpi) {
         if (!late_.loadIconWithScaleDown ||
             FAILED(late_.loadIconWithScaleDown(instance_, MAKEINTRESOURCEW(resource), size, size,
                                                &icon)))
-            icon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON,
-                                                   size, size, LR_DEFAULTCOLOR));
+            icon = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(resource),
+                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         return icon;
     };
     HICON icon = FromLargeIcon(size) ? load(kLargeIconResource) : nullptr;

@@ -400,7 +400,8 @@ std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
         // each unit's line is one of a kind in the text
         if (const wchar_t* at = line.empty() ? nullptr : std::wcsstr(text.c_str(), line.c_str())) {
             const wchar_t* end = std::wcsstr(at, L"\r\n");
-            bottom = heightThrough(end ? static_cast<std::size_t>(end - text.c_str()) : text.size());
+            bottom =
+                heightThrough(end ? static_cast<std::size_t>(end - text.c_str()) : text.size());
         }
         layout.lineBottoms.push_back(bottom);
     }

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "port/DesktopPort.h"
 #include "platform/win32/DpiLayout.h"
+#include "port/DesktopPort.h"
 #include "shell/Declarations.h"
 
 namespace tremolux::win32 {

@@ -167,7 +167,8 @@ bool Win32Desktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
     if (!info || !::GetMonitorInfoW(reinterpret_cast<HMONITOR>(monitor), &answer)) return false;
     const RECT& m = answer.rcMonitor;
     const RECT& w = answer.rcWork;
-    *info = {{m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom}, answer.dwFlags};
+    *info = {
+        {m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom}, answer.dwFlags};
     return true;
 }
 
@@ -192,9 +193,11 @@ std::int32_t Win32Desktop::SHQueryUserNotificationState(std::int32_t* state) {
     if (!state) return E_POINTER;
     std::optional<std::int32_t> shell;
     int answer = 0;
-    if (late_.queryUserNotificationState && SUCCEEDED(late_.queryUserNotificationState(&answer))) shell = answer;
-    *state = NotificationState(
-        shell, Foreground(), {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+    if (late_.queryUserNotificationState && SUCCEEDED(late_.queryUserNotificationState(&answer)))
+        shell = answer;
+    *state =
+        NotificationState(shell, Foreground(),
+                          {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
     return S_OK;
 }
 
@@ -219,7 +222,8 @@ Margins Win32Desktop::MarginsOf(HWND window) const {
     if (!late_.dwmGetWindowAttribute || ::IsIconic(window) || !::GetWindowRect(window, &bounds))
         return {};
     std::optional<Rect> visible;
-    if (SUCCEEDED(late_.dwmGetWindowAttribute(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
+    if (SUCCEEDED(
+            late_.dwmGetWindowAttribute(window, kDwmExtendedFrameBounds, &frame, sizeof frame)))
         visible = Rect{frame.left, frame.top, frame.right, frame.bottom};
     return FrameMargins({bounds.left, bounds.top, bounds.right, bounds.bottom}, visible);
 }

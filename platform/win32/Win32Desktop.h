@@ -124,7 +124,7 @@ private:
         ProgramWindow id = ProgramWindow::Main;
         HWND hwnd = nullptr;
         bool modal = false;
-        bool running = false;  // a modal window's own loop is under way
+        bool running = false;     // a modal window's own loop is under way
         std::vector<HWND> units;  // in declared order, null where one was not made
         // The fonts its units show, made for its DPI.
         OwnedFont labelFont;

@@ -199,7 +199,8 @@ LRESULT Win32Desktop::Handle(Slot& slot, UINT message, WPARAM wParam, LPARAM lPa
         case WM_SETTINGCHANGE:
             // high contrast on or off: the units paint in the colours of now
             if (!slot.units.empty())
-                ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+                ::RedrawWindow(hwnd, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_DESTROY:
             // its units go with it, and paint no more
@@ -236,9 +237,9 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     }
     if (declaration.moveSizeStarted && !moveSizeHook_) {
         eventTarget_ = this;
-        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART, EVENT_SYSTEM_MOVESIZESTART,
-                                              nullptr, WinEventProc, 0, 0,
-                                              WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART,
+                                              EVENT_SYSTEM_MOVESIZESTART, nullptr, WinEventProc, 0,
+                                              0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
     }
     CreateUnits(slot);
     if (declaration.scalesWithDpi) LayOut(slot, DpiOf(slot.hwnd), nullptr);
@@ -311,14 +312,15 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
     }
     slot.labelFont = std::move(labelFont);
     slot.linkFont = std::move(linkFont);
-    const Rect placed =
-        suggested
-            ? Rect{suggested->left, suggested->top,
-                   Saturate(suggested->left + std::max<std::int64_t>(
-                                                  layout.width, suggested->right - suggested->left)),
-                   Saturate(suggested->top + std::max<std::int64_t>(
-                                                 layout.height, suggested->bottom - suggested->top))}
-            : CentredOnPrimaryScreen(layout.width, layout.height);
+    const Rect placed = suggested
+                            ? Rect{suggested->left, suggested->top,
+                                   Saturate(suggested->left +
+                                            std::max<std::int64_t>(
+                                                layout.width, suggested->right - suggested->left)),
+                                   Saturate(suggested->top +
+                                            std::max<std::int64_t>(
+                                                layout.height, suggested->bottom - suggested->top))}
+                            : CentredOnPrimaryScreen(layout.width, layout.height);
     const Rect kept = WithinWorkArea(placed, WorkAreaAround(placed));
     ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
                    kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -353,11 +355,11 @@ void Win32Desktop::BuildTrayMenu() {
         if (item.shortcut) text += L"\t" + Widen(item.shortcut);
         if (item.opensSubmenu) {
             OwnedMenu opened(::CreatePopupMenu());
-            submenu = opened && ::AppendMenuW(into, MF_POPUP,
-                                              reinterpret_cast<UINT_PTR>(opened.get()),
-                                              text.c_str())
-                          ? opened.release()
-                          : nullptr;
+            submenu =
+                opened && ::AppendMenuW(into, MF_POPUP, reinterpret_cast<UINT_PTR>(opened.get()),
+                                        text.c_str())
+                    ? opened.release()
+                    : nullptr;
             continue;
         }
         ::AppendMenuW(into, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.commandId,

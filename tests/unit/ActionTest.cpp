@@ -11,8 +11,7 @@ namespace {
 // action runs.
 class ForegroundMovesDesktop : public sim::SimDesktop {
 public:
-    ForegroundMovesDesktop(sim::Trace& trace, int after)
-        : SimDesktop(trace), after_(after) {}
+    ForegroundMovesDesktop(sim::Trace& trace, int after) : SimDesktop(trace), after_(after) {}
     WindowHandle GetForegroundWindow() override {
         const WindowHandle window = SimDesktop::GetForegroundWindow();
         if (++calls_ == after_) Activate("B");

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "engine/Geometry.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/win32/Colours.h"
 #include "platform/win32/DpiLayout.h"
 #include "platform/win32/FrameGeometry.h"
-#include "platform/win32/Messages.h"
 #include "platform/win32/Input.h"
+#include "platform/win32/Messages.h"
 #include "platform/win32/OtherWindows.h"
 #include "platform/win32/TextChecks.h"
-#include "platform/sim/SimDesktop.h"
 
 namespace tremolux::win32 {
 namespace {
@@ -132,8 +132,8 @@ TEST(SmallIconSize, TheShellsSizeAtEachScaling) {
     // the other sizes
     for (const int dpi : {96, 120, 192}) EXPECT_FALSE(FromLargeIcon(SmallIconSize(dpi)));
     for (const int dpi : {144, 240, 288}) EXPECT_TRUE(FromLargeIcon(SmallIconSize(dpi)));
-    EXPECT_FALSE(FromLargeIcon(12));  // scaled down from the smallest bitmap
-    EXPECT_TRUE(FromLargeIcon(28));   // from 40
+    EXPECT_FALSE(FromLargeIcon(12));   // scaled down from the smallest bitmap
+    EXPECT_TRUE(FromLargeIcon(28));    // from 40
     EXPECT_EQ(ForDpi(-12, 120), -15);  // half away from zero, as MulDiv
     EXPECT_EQ(ForDpi(1, 144), 2);
 }
@@ -172,8 +172,8 @@ TEST(LayOutWindow, TheHelpWindowAtEachDpi) {
         const TextLayout text = SimSunAt(dpi, help);
         const WindowLayout layout = LayOutWindow(help, dpi, frame, &text);
         EXPECT_EQ(layout.labelFont, ForDpi(-12, dpi));
-        EXPECT_TRUE(Same(layout.units[2], {ForDpi(2, dpi), ForDpi(1, dpi), ForDpi(542, dpi),
-                                           ForDpi(631, dpi)}));
+        EXPECT_TRUE(Same(layout.units[2],
+                         {ForDpi(2, dpi), ForDpi(1, dpi), ForDpi(542, dpi), ForDpi(631, dpi)}));
         // the client area holds the whole label, margins as on its left and top
         EXPECT_GE(layout.width - frame.width, ForDpi(2, dpi) * 2 + ForDpi(542, dpi));
         EXPECT_GE(layout.height - frame.height, ForDpi(1, dpi) * 2 + ForDpi(631, dpi));

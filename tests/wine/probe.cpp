@@ -353,12 +353,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"command" && argc == 3) {
         HWND main = MainWindow(L"TremoluxWindow");
-        return main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[2])), 0) ? 0 : 1;
+        return main && PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[2])), 0) ? 0
+                                                                                              : 1;
     }
     if (command == L"post" && argc == 5) {
         HWND main = MainWindow(L"TremoluxWindow");
         const auto number = [](const wchar_t* text) { return std::wcstoul(text, nullptr, 0); };
-        return main && PostMessageW(main, number(argv[2]), number(argv[3]), number(argv[4])) ? 0 : 1;
+        return main && PostMessageW(main, number(argv[2]), number(argv[3]), number(argv[4])) ? 0
+                                                                                             : 1;
     }
     if (command == L"resolution" && argc == 4) {
         DEVMODEW mode{};
