@@ -55,6 +55,7 @@ constexpr std::uint32_t kTpmRightAlign = 0x0008;
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimDelete = 2;
 constexpr std::uint32_t kMonitorDefaultToNull = 0;
+constexpr std::uint32_t kMonitorDefaultToPrimary = 1;
 constexpr std::uint32_t kMonitorDefaultToNearest = 2;
 constexpr std::uint32_t kGuiInMoveSize = 0x0002;
 constexpr std::uint32_t kGaRoot = 2;

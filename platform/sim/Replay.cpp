@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 #include "engine/Engine.h"
 #include "platform/sim/Procedures.h"
@@ -26,6 +28,16 @@ RegistryKey RootOf(const std::string& path) {
     if (SameName(root, "HKCU")) return win::kHkeyCurrentUser;
     return win::kHkeyLocalMachine;
 }
+
+// What reaches the main window from outside, as the program's events: Esc
+// and Alt+F4 are both the user's close.
+constexpr std::pair<std::string_view, EventKind> kMainWindowInputs[] = {
+    {"escape", EventKind::CloseAsked},
+    {"altf4", EventKind::CloseAsked},
+    {"close", EventKind::Closed},
+    {"logoff", EventKind::SessionEnded},
+    {"uninstaller", EventKind::ExitRequested},
+};
 
 }  // namespace
 
@@ -275,12 +287,8 @@ void Replay::Apply(const Command& c) {
         case Verb::Close: desktop_.DestroyWindow(c.name); break;
         case Verb::Pick: desktop_.Pick(c.name); break;
         case Verb::MainWindow:
-            desktop_.MainWindowMessage(c.name == "escape"  ? SimDesktop::MainWindowInput::Escape
-                                       : c.name == "altf4" ? SimDesktop::MainWindowInput::AltF4
-                                       : c.name == "close" ? SimDesktop::MainWindowInput::Close
-                                       : c.name == "logoff"
-                                           ? SimDesktop::MainWindowInput::LogOff
-                                           : SimDesktop::MainWindowInput::ExitRequest);
+            for (const auto& [input, kind] : kMainWindowInputs)
+                if (c.name == input) desktop_.PostToMainWindow(kind);
             break;
         case Verb::Call:
             if (exited_) break;

@@ -22,7 +22,6 @@ constexpr std::uint32_t kOtherProcesses = 5000;
 
 // A system cursor's shared handle, from its id.
 constexpr CursorHandle kCursorHandles = 0x10000;
-constexpr std::uint32_t kIdcArrow = 32512;
 
 // Window rectangles at the ends of the 32-bit range stay there rather than
 // wrap.
@@ -430,7 +429,7 @@ MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags)
     }
     const MonitorHandle monitor = best != 0                                ? best
                                   : flags == win::kMonitorDefaultToNearest ? near
-                                  : flags == 1                             ? 1
+                                  : flags == win::kMonitorDefaultToPrimary ? 1
                                                                            : 0;
     trace_.Read([&] {
         return "MonitorFromRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
@@ -663,7 +662,7 @@ std::int32_t SimDesktop::GetClassNameA(WindowHandle window, char* className, std
 bool SimDesktop::GetCursorInfo(CursorHandle* cursor) {
     const bool ok = cursor && !Failing(Operation::GetCursorInfo);
     const CursorHandle shown =
-        Live(grabbed_) && resizing_ ? sizingCursor_ : kCursorHandles + kIdcArrow;
+        Live(grabbed_) && resizing_ ? sizingCursor_ : kCursorHandles + win::kIdcArrow;
     if (ok) *cursor = shown;
     trace_.Read([&] {
         return ok ? "GetCursorInfo -> " + Hex(shown) : std::string("GetCursorInfo failed");

@@ -175,11 +175,11 @@ public:
     void RestartShell();
     // The user closes the open help window (its close button or Esc).
     void CloseHelpWindow();
-    // What reaches the hidden main window: the user's Esc or Alt+F4 while it
-    // has the foreground, another program's WM_CLOSE, the session's end, the
-    // uninstaller's request to end. False when there is no main window.
-    enum class MainWindowInput { Escape, AltF4, Close, LogOff, ExitRequest };
-    bool MainWindowMessage(MainWindowInput input);
+    // What reaches the hidden main window from outside: the user's Esc or
+    // Alt+F4 while it has the foreground, another program's WM_CLOSE, the
+    // session's end, the uninstaller's request to end. False when there is
+    // no main window.
+    bool PostToMainWindow(EventKind kind);
 
     // The program's window framework: the state its handlers get, the
     // delivery of a message to one of its windows, and the end of the process.

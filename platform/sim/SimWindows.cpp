@@ -108,25 +108,26 @@ void SimDesktop::ShowHelpWindow(WindowHandle help) {
         Activate(help);
         return;
     }
-    std::vector<std::pair<WindowHandle, bool>> enabled;
-    for (ProgramWindow other : {ProgramWindow::Main, ProgramWindow::Strip}) {
-        if (Window* w = Live(ProgramHandle(other))) {
-            enabled.emplace_back(ProgramHandle(other), w->enabled);
-            w->enabled = false;
-        }
-    }
-    windows_[help - 1].visible = true;
-    Activate(help);
-    trace_.Call("HelpWindow shown");
-    helpModal_ = true;
-    struct Done {
-        bool& modal;
-        ~Done() { modal = false; }
-    } done{helpModal_};
-    if (thread_) thread_->RunModal([&] { return !Live(help); });
-    trace_.Call("HelpWindow closed");
-    for (const auto& [window, was] : enabled)
-        if (Window* w = Live(window)) w->enabled = was;
+    const auto enabledOf = [&](ProgramWindow window) -> std::optional<bool> {
+        const Window* w = Live(ProgramHandle(window));
+        if (!w) return std::nullopt;
+        return w->enabled;
+    };
+    const auto setEnabled = [&](ProgramWindow window, bool enable) {
+        Live(ProgramHandle(window))->enabled = enable;
+    };
+    WithOtherWindowsDisabled(ProgramWindow::Help, enabledOf, setEnabled, [&] {
+        windows_[help - 1].visible = true;
+        Activate(help);
+        trace_.Call("HelpWindow shown");
+        helpModal_ = true;
+        struct Done {
+            bool& modal;
+            ~Done() { modal = false; }
+        } done{helpModal_};
+        if (thread_) thread_->RunModal([&] { return !Live(help); });
+        trace_.Call("HelpWindow closed");
+    });
 }
 
 void SimDesktop::CloseHelpWindow() {
@@ -175,18 +176,10 @@ void SimDesktop::Deliver(WindowHandle window, ProgramEvent event) {
         DestroyProgramWindow(window);
 }
 
-bool SimDesktop::MainWindowMessage(MainWindowInput input) {
+bool SimDesktop::PostToMainWindow(EventKind kind) {
     const WindowHandle main = ProgramHandle(ProgramWindow::Main);
     if (!thread_ || main == kNoWindow) return false;
-    switch (input) {
-        case MainWindowInput::Escape:
-        case MainWindowInput::AltF4: thread_->Post(main, {.kind = EventKind::CloseAsked}); break;
-        case MainWindowInput::Close: thread_->Post(main, {.kind = EventKind::Closed}); break;
-        case MainWindowInput::LogOff: thread_->Post(main, {.kind = EventKind::SessionEnded}); break;
-        case MainWindowInput::ExitRequest:
-            thread_->Post(main, {.kind = EventKind::ExitRequested});
-            break;
-    }
+    thread_->Post(main, {.kind = kind});
     return true;
 }
 

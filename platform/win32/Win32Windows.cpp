@@ -56,16 +56,6 @@ Rect WorkArea() {
     return {area.left, area.top, area.right, area.bottom};
 }
 
-// The work area of the monitor that holds most of the rectangle.
-Rect WorkAreaAround(const Rect& rect) {
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromRect(&area, MONITOR_DEFAULTTOPRIMARY), &monitor))
-        return WorkArea();
-    return {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
-}
-
 Rect CentredOnPrimaryScreen(std::int32_t width, std::int32_t height) {
     return CentredOnScreen(width, height, ::GetSystemMetrics(SM_CXSCREEN),
                            ::GetSystemMetrics(SM_CYSCREEN));
@@ -321,7 +311,11 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
                                             std::max<std::int64_t>(
                                                 layout.height, suggested->bottom - suggested->top))}
                             : CentredOnPrimaryScreen(layout.width, layout.height);
-    const Rect kept = WithinWorkArea(placed, WorkAreaAround(placed));
+    // within the work area of the monitor that holds most of it
+    MonitorInfo monitor;
+    const bool found =
+        GetMonitorInfoW(MonitorFromRect(placed, win::kMonitorDefaultToPrimary), &monitor);
+    const Rect kept = WithinWorkArea(placed, found ? monitor.work : WorkArea());
     ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
                    kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
