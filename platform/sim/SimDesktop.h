@@ -57,6 +57,9 @@ inline constexpr std::string_view kOperationNames[] = {
 // A rectangle at (left, top) of the given size, its far edges kept within
 // the 32-bit range.
 Rect Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+// A rectangle moved by (dx, dy); rectangles at the ends of the 32-bit range
+// stay there rather than wrap.
+Rect Moved(const Rect& r, std::int64_t dx, std::int64_t dy);
 
 // What the desktop needs of the UI thread that drives it.
 class UiThread {
@@ -287,6 +290,16 @@ private:
         bool visible = false;
         std::uint64_t activated = 0;
     };
+
+    // Threads and processes: the program's own, the shell's (the taskbar and
+    // the desktop), and one each for every other window, numbered from its
+    // handle.
+    static constexpr std::uint32_t kProgramThread = 10;
+    static constexpr std::uint32_t kShellThread = 20;
+    static constexpr std::uint32_t kProgramProcess = 100;
+    static constexpr std::uint32_t kShellProcess = 200;
+    static constexpr std::uint32_t kOtherThreads = 1000;
+    static constexpr std::uint32_t kOtherProcesses = 5000;
 
     bool Failing(Operation operation) const {
         return failing_.test(static_cast<std::size_t>(operation));

@@ -1,10 +1,8 @@
 // The simulated desktop's window framework: the program's own windows as
-// declared, their timers and events, the tray icon, the tray menu and the
-// named event.
-#include <cstring>
+// declared, their timers and events, the named event and the end of the
+// process.
 
 #include "platform/sim/SimDesktop.h"
-#include "shell/Commands.h"
 #include "shell/Declarations.h"
 #include "shell/Framework.h"
 
@@ -136,20 +134,6 @@ void SimDesktop::CloseHelpWindow() {
     if (thread_) thread_->Post(help, {.kind = EventKind::CloseAsked});
 }
 
-std::intptr_t SimDesktop::ShellExecuteA(const char* verb, const char* file, std::int32_t show) {
-    const std::intptr_t result = Failing(Operation::ShellExecuteA) ? 2 : 42;  // SE_ERR_FILENOTFOUND
-    trace_.Call("ShellExecuteA " + Quoted(verb ? verb : "") + " " + Quoted(file ? file : "") + " " +
-                std::to_string(show) + " -> " + std::to_string(result));
-    return result;
-}
-
-std::uint32_t SimDesktop::WinExec(const char* commandLine, std::int32_t show) {
-    const std::uint32_t result = Failing(Operation::WinExec) ? 2 : 33;
-    trace_.Call("WinExec " + Quoted(commandLine ? commandLine : "") + " " + std::to_string(show) +
-                " -> " + std::to_string(result));
-    return result;
-}
-
 void SimDesktop::CloseMainWindow() {
     trace_.Call("CloseMainWindow");
     if (thread_) thread_->Post(ProgramHandle(ProgramWindow::Main), {.kind = EventKind::Closed});
@@ -217,75 +201,21 @@ void SimDesktop::SetStripVisible(bool visible) {
     trace_.Call(visible ? "StripShow" : "StripHide");
 }
 
-// ---- tray icon and menu ----
-
-// Removing an icon that is not there fails, as on Windows.
-bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
-    const bool add = message == win::kNimAdd;
-    const bool ok = !Failing(Operation::Shell_NotifyIconA) && (add || trayIcon_);
-    if (ok) trayIcon_ = add;
-    trace_.Call((add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove")) +
-                (ok ? "" : " failed"));
-    return ok;
-}
-
-void SimDesktop::RestartShell() {
-    trayIcon_ = false;
-    if (Window* old = Live(taskbar_)) old->alive = false;
-    taskbar_ = AddWindow("taskbar", false);
-    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
-    if (thread_ && main != kNoWindow) thread_->Post(main, {.kind = EventKind::TaskbarCreated});
-}
-
-void SimDesktop::TrayEvent(std::uint32_t mouseMessage) {
-    if (!trayIcon_ || !thread_) return;
-    thread_->Post(ProgramHandle(ProgramWindow::Main),
-                  {.kind = EventKind::Tray, .code = TrayActionCode(mouseMessage)});
-}
-
-bool SimDesktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
-    const MenuItemDeclaration* item = MenuItemById(commandId);
-    trace_.Call("CheckMenu " + Quoted(item ? item->caption : "?") + (checked ? " 1" : " 0"));
-    for (auto& [id, mark] : menuChecks_)
-        if (id == commandId) mark = checked;
-    return item != nullptr;
-}
-
-bool SimDesktop::IsMenuItemChecked(std::uint32_t commandId) {
-    bool checked = false;
-    for (const auto& [id, mark] : menuChecks_)
-        if (id == commandId) checked = mark;
-    trace_.Read([&] {
-        const MenuItemDeclaration* item = MenuItemById(commandId);
-        return "IsMenuItemChecked " + Quoted(item ? item->caption : "?") +
-               (checked ? " -> 1" : " -> 0");
-    });
-    return checked;
-}
-
-// The popup's own loop runs, timers ticking, until the scenario picks an
-// item or dismisses the menu. The chosen item's click comes afterwards, as a
-// posted command.
-bool SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) {
-    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
-    if (!thread_ || main == kNoWindow || menuOpen_) return false;
-    menuOpen_ = true;
-    menuClosed_ = false;
-    menuChoice_.reset();
-    thread_->RunModal([&] { return menuClosed_; });
-    menuOpen_ = false;
-    const MenuItemDeclaration* chosen = menuChoice_ ? MenuItemByCaption(*menuChoice_) : nullptr;
-    trace_.Call(std::string("TrackPopupMenu -> ") + (chosen ? Quoted(chosen->caption) : "none"));
-    if (chosen) thread_->Post(main, {.kind = EventKind::MenuCommand, .id = chosen->commandId});
+bool SimDesktop::SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) {
+    if (!Live(window) || !thread_) return false;
+    thread_->StartTimer(window, timerId, milliseconds);
     return true;
 }
 
-void SimDesktop::ChooseMenuItem(const std::optional<std::string>& caption) {
-    if (!menuOpen_) throw ScenarioError{"no tray menu is open"};
-    if (caption && !MenuItemByCaption(*caption))
-        throw ScenarioError{"the tray menu has no item " + Quoted(*caption)};
-    menuChoice_ = caption;
-    menuClosed_ = true;
+bool SimDesktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
+    if (!Live(window) || !thread_) return false;
+    thread_->StopTimer(window, timerId);
+    return true;
+}
+
+void SimDesktop::ExitProcess(std::uint32_t exitCode) {
+    trace_.Call("ExitProcess " + std::to_string(exitCode));
+    throw ProcessExited{exitCode};
 }
 
 }  // namespace tremolux::sim

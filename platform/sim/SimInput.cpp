@@ -1,0 +1,120 @@
+// The simulated desktop's input: the pointer, the keys and their press bits,
+// the user's drags by a title bar or a border, and the move/size loops they
+// start.
+
+#include <algorithm>
+
+#include "platform/sim/SimDesktop.h"
+
+namespace tremolux::sim {
+
+namespace {
+
+// A system cursor's shared handle, from its id.
+constexpr CursorHandle kCursorHandles = 0x10000;
+
+}  // namespace
+
+void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
+    if (Window* w = Live(grabbed_); w && !resizing_)
+        w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
+    cursor_ = {x, y};
+}
+
+void SimDesktop::KeyDown(std::int32_t virtualKey) {
+    KeyState& key = keys_[virtualKey & 0xFF];
+    if (!key.down) key.pressed = true;
+    key.down = true;
+}
+
+void SimDesktop::KeyUp(std::int32_t virtualKey) {
+    keys_[virtualKey & 0xFF].down = false;
+    if (virtualKey == win::kVkLButton) grabbed_ = kNoWindow;
+}
+
+// A border pressed shows the sizing cursor of the nearer pair of sides.
+WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize) {
+    grabbed_ = kNoWindow;
+    MoveCursor(x, y);
+    KeyDown(win::kVkLButton);
+    const WindowHandle window = Lookup(name);
+    Activate(window);
+    Window* w = Live(window);
+    if (w && w->enabled) grabbed_ = window;
+    resizing_ = resize;
+    if (w && resize) {
+        const auto nearest = [](std::int64_t at, std::int64_t low, std::int64_t high) {
+            return std::min(at > low ? at - low : low - at, at > high ? at - high : high - at);
+        };
+        const bool sides =
+            nearest(x, w->rect.left, w->rect.right) <= nearest(y, w->rect.top, w->rect.bottom);
+        sizingCursor_ = kCursorHandles + (sides ? win::kIdcSizeWe : win::kIdcSizeNs);
+    }
+    return window;
+}
+
+bool SimDesktop::GetCursorPos(Point* point) {
+    const bool ok = point && !Failing(Operation::GetCursorPos);
+    if (ok) *point = cursor_;
+    trace_.Read([&] {
+        return std::string(ok ? "GetCursorPos -> " + std::to_string(cursor_.x) + " " +
+                                    std::to_string(cursor_.y)
+                              : std::string("GetCursorPos failed"));
+    });
+    return ok;
+}
+
+std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
+    std::uint16_t state = 0;
+    if (!Failing(Operation::GetAsyncKeyState) && virtualKey >= 0 && virtualKey < 256) {
+        KeyState& key = keys_[virtualKey];
+        state = static_cast<std::uint16_t>((key.down ? 0x8000 : 0) | (key.pressed ? 1 : 0));
+        key.pressed = false;
+    }
+    trace_.Read([&] {
+        return std::string("GetAsyncKeyState " + Hex(static_cast<std::uint32_t>(virtualKey)) +
+                           " -> " + Hex(state));
+    });
+    return static_cast<std::int16_t>(state);
+}
+
+void SimDesktop::Sleep(std::uint32_t milliseconds) {
+    trace_.Call("Sleep " + std::to_string(milliseconds));
+    if (thread_) thread_->Block(milliseconds);
+}
+
+// A thread is in a move/size loop while one of its windows is grabbed.
+bool SimDesktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) {
+    const bool ok = info && threadId != 0 && !Failing(Operation::GetGUIThreadInfo);
+    if (ok) {
+        *info = GuiThreadInfo{};
+        if (Live(grabbed_) && ThreadOf(grabbed_) == threadId) {
+            info->flags = win::kGuiInMoveSize;
+            info->moveSize = grabbed_;
+        }
+    }
+    trace_.Read([&] {
+        return ok ? "GetGUIThreadInfo " + std::to_string(threadId) + " -> " + Hex(info->flags) +
+                        " " + NameOf(info->moveSize)
+                  : "GetGUIThreadInfo " + std::to_string(threadId) + " failed";
+    });
+    return ok;
+}
+
+// A border dragged shows its sizing cursor; otherwise the arrow.
+bool SimDesktop::GetCursorInfo(CursorHandle* cursor) {
+    const bool ok = cursor && !Failing(Operation::GetCursorInfo);
+    const CursorHandle shown =
+        Live(grabbed_) && resizing_ ? sizingCursor_ : kCursorHandles + win::kIdcArrow;
+    if (ok) *cursor = shown;
+    trace_.Read([&] {
+        return ok ? "GetCursorInfo -> " + Hex(shown) : std::string("GetCursorInfo failed");
+    });
+    return ok;
+}
+
+CursorHandle SimDesktop::LoadCursorW(std::uint32_t systemCursorId) {
+    return kCursorHandles + systemCursorId;
+}
+
+}  // namespace tremolux::sim

@@ -1,0 +1,144 @@
+// The simulated desktop's screens: the primary screen and its work area,
+// the other monitors, and what the shell says the user is doing.
+
+#include <algorithm>
+
+#include "platform/sim/SimDesktop.h"
+
+namespace tremolux::sim {
+
+void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+}
+
+void SimDesktop::RemoveMonitor(const Rect& area) {
+    monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
+                                   [&](const Rect& r) {
+                                       return r.left == area.left && r.top == area.top &&
+                                              r.right == area.right && r.bottom == area.bottom;
+                                   }),
+                    monitors_.end());
+}
+
+bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect* value,
+                                       std::uint32_t) {
+    const bool ok =
+        action == win::kSpiGetWorkArea && value && !Failing(Operation::SystemParametersInfoA);
+    if (ok) *value = workArea_;
+    trace_.Read([&] {
+        return std::string(
+            "SystemParametersInfoA " + Hex(action) +
+            (ok ? " -> " + std::to_string(workArea_.left) + " " + std::to_string(workArea_.top) +
+                      " " + std::to_string(workArea_.right) + " " + std::to_string(workArea_.bottom)
+                : std::string(" failed")));
+    });
+    return ok;
+}
+
+std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
+    std::int32_t value = 0;
+    if (!Failing(Operation::GetSystemMetrics)) {
+        if (index == win::kSmCxScreen) value = screenWidth_;
+        if (index == win::kSmCyScreen) value = screenHeight_;
+    }
+    trace_.Read([&] {
+        return std::string("GetSystemMetrics " + std::to_string(index) + " -> " +
+                           std::to_string(value));
+    });
+    return value;
+}
+
+// The primary screen is monitor 1, with the work area; the others follow in
+// their order, each its own work area.
+std::vector<MonitorInfo> SimDesktop::Monitors() const {
+    std::vector<MonitorInfo> all{{{0, 0, screenWidth_, screenHeight_}, workArea_, 1}};
+    for (const Rect& other : monitors_) all.push_back({other, other, 0});
+    return all;
+}
+
+MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
+    MonitorHandle monitor = 0;
+    if (!Failing(Operation::MonitorFromPoint)) {
+        const std::vector<MonitorInfo> all = Monitors();
+        for (std::size_t i = 0; i < all.size() && monitor == 0; ++i) {
+            const Rect& r = all[i].monitor;
+            if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
+                monitor = i + 1;
+        }
+    }
+    trace_.Read([&] {
+        return "MonitorFromPoint " + std::to_string(point.x) + " " + std::to_string(point.y) +
+               " -> " + std::to_string(monitor);
+    });
+    return monitor;
+}
+
+// The monitor with the largest part of the rectangle; failing that, the
+// nearest one where asked for.
+MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags) {
+    const auto span = [](std::int64_t low, std::int64_t high, std::int64_t from, std::int64_t to) {
+        return std::max<std::int64_t>(0, std::min(high, to) - std::max(low, from));
+    };
+    const auto gap = [](std::int64_t low, std::int64_t high, std::int64_t from, std::int64_t to) {
+        return std::max<std::int64_t>({0, from - high, low - to});
+    };
+    MonitorHandle best = 0;
+    std::int64_t most = 0;
+    std::int64_t nearest = -1;
+    MonitorHandle near = 0;
+    const std::vector<MonitorInfo> all = Monitors();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Rect& m = all[i].monitor;
+        const std::int64_t area = span(rect.left, rect.right, m.left, m.right) *
+                                  span(rect.top, rect.bottom, m.top, m.bottom);
+        if (area > most) {
+            most = area;
+            best = i + 1;
+        }
+        const std::int64_t dx = gap(rect.left, rect.right, m.left, m.right);
+        const std::int64_t dy = gap(rect.top, rect.bottom, m.top, m.bottom);
+        if (nearest < 0 || dx * dx + dy * dy < nearest) {
+            nearest = dx * dx + dy * dy;
+            near = i + 1;
+        }
+    }
+    const MonitorHandle monitor = best != 0                                ? best
+                                  : flags == win::kMonitorDefaultToNearest ? near
+                                  : flags == win::kMonitorDefaultToPrimary ? 1
+                                                                           : 0;
+    trace_.Read([&] {
+        return "MonitorFromRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
+               " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom) + " " +
+               std::to_string(flags) + " -> " + std::to_string(monitor);
+    });
+    return monitor;
+}
+
+bool SimDesktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
+    const std::vector<MonitorInfo> all = Monitors();
+    const bool ok = info && monitor >= 1 && monitor <= all.size();
+    if (ok) *info = all[monitor - 1];
+    trace_.Read([&] {
+        if (!ok) return "GetMonitorInfoW " + std::to_string(monitor) + " failed";
+        const Rect& w = info->work;
+        return "GetMonitorInfoW " + std::to_string(monitor) + " -> work " + std::to_string(w.left) +
+               " " + std::to_string(w.top) + " " + std::to_string(w.right) + " " +
+               std::to_string(w.bottom);
+    });
+    return ok;
+}
+
+std::int32_t SimDesktop::SHQueryUserNotificationState(std::int32_t* state) {
+    constexpr std::int32_t kEFail = static_cast<std::int32_t>(0x80004005u);
+    const bool ok = state && !Failing(Operation::SHQueryUserNotificationState);
+    const std::int32_t answer = fullScreen_ ? win::kQunsBusy : win::kQunsAcceptsNotifications;
+    if (ok) *state = answer;
+    trace_.Read([&] {
+        return ok ? "SHQueryUserNotificationState -> " + std::to_string(answer)
+                  : std::string("SHQueryUserNotificationState failed");
+    });
+    return ok ? win::kSOk : kEFail;
+}
+
+}  // namespace tremolux::sim
