@@ -20,10 +20,11 @@ namespace tremolux {
 namespace {
 
 // Constant answers: a 1024 x 768 screen, a fixed cursor, and the foreground
-// window in a move loop with the left button down.
+// window in a move loop with the left button down, shifted by each drag.
 class NullPort final : public DesktopPort {
 public:
     Point cursor{512, 384};
+    std::int32_t shift = 0;
 
     KernelHandle OpenEventA(std::uint32_t, bool, const char*) override { return 0; }
     KernelHandle CreateEventA(bool, bool, const char*) override { return 1; }
@@ -51,10 +52,17 @@ public:
     }
     WindowHandle GetForegroundWindow() override { return 7; }
     bool GetWindowRect(WindowHandle, Rect* rect) override {
-        *rect = {100, 50, 900, 650};
+        *rect = {100 + shift, 50, 900 + shift, 650};
         return true;
     }
+    bool IsWindowEnabled(WindowHandle) override { return true; }
     bool EnableWindow(WindowHandle, bool) override { return true; }
+    bool IsZoomed(WindowHandle) override { return false; }
+    std::int32_t GetWindowLongW(WindowHandle, std::int32_t) override {
+        return static_cast<std::int32_t>(win::kWsThickFrame | win::kWsMinimizeBox);
+    }
+    bool GetWindowPlacement(WindowHandle, WindowPlacement*) override { return false; }
+    bool SetWindowPlacement(WindowHandle, const WindowPlacement&) override { return true; }
     bool SetWindowPos(WindowHandle, WindowHandle, std::int32_t, std::int32_t, std::int32_t,
                       std::int32_t, std::uint32_t) override {
         return true;
@@ -70,13 +78,19 @@ public:
         return 3;
     }
     std::uint32_t GetCurrentProcessId() override { return 1; }
+    std::uint32_t GetCurrentThreadId() override { return 4; }
+    bool IsHungAppWindow(WindowHandle) override { return false; }
+    bool GetTokenIntegrityLevel(std::uint32_t, std::uint32_t* level) override {
+        *level = win::kMandatoryMediumRid;
+        return true;
+    }
+    bool AttachThreadInput(std::uint32_t, std::uint32_t, bool) override { return true; }
     bool GetGUIThreadInfo(std::uint32_t, GuiThreadInfo* info) override {
         *info = GuiThreadInfo{};
         info->flags = win::kGuiInMoveSize;
         info->moveSize = 7;
         return true;
     }
-    WindowHandle GetAncestor(WindowHandle window, std::uint32_t) override { return window; }
     bool IsIconic(WindowHandle) override { return false; }
     WindowHandle GetShellWindow() override { return 5; }
     WindowHandle GetDesktopWindow() override { return 6; }
@@ -168,7 +182,7 @@ double RunCase(const Case& c, long count) {
     std::int64_t clock = 0;
     sim::Trace trace(nullptr, clock);
     sim::SimDesktop desktop(trace);
-    desktop.DeclareWindow("A", {100, 50, 900, 650});
+    desktop.DeclareWindow("A", {100, 50, 900, 650}, {});
     desktop.Activate("A");
     if (c.place) null.cursor = {1023, 300};
     desktop.MoveCursor(c.place ? 1023 : 512, c.place ? 300 : 384);
@@ -179,10 +193,13 @@ double RunCase(const Case& c, long count) {
         const long ticks = std::min(kTicksPerRound, count - done);
         const auto start = std::chrono::steady_clock::now();
         for (long i = 0; i < ticks; ++i) {
-            // each placing tick ends a drag that began just before it
+            // each placing tick ends a drag that began just before it, by
+            // the title bar and into the right edge
             if (c.place) {
-                if (c.sim) desktop.Grab("A", 1023, 300, false);
+                if (c.sim) desktop.Grab("A", 400, 60, sim::SimDesktop::GrabKind::TitleBar);
                 MoveSizeStarted(state, port, window);
+                if (c.sim) desktop.MoveCursor(1023, 300);
+                ++null.shift;
             }
             MainTick(state, port);
             if (c.sim && c.place) desktop.KeyUp(win::kVkLButton);

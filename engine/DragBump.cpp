@@ -45,35 +45,44 @@ bool Resizing(DesktopPort& port) {
     return false;
 }
 
+// Windows enters the move loop when the title bar is pressed, before the
+// pointer moves. A window that still stands where its loop began is only
+// pressed, its caption on an edge line: a maximized window's along the top
+// (one that is dragged leaves its maximized state at the first move), a
+// half's top row, a window against the left edge. Where the platform
+// reported no start, there is no telling.
+bool OnlyPressed(const ProgramState& state, DesktopPort& port, WindowHandle window) {
+    if (port.IsZoomed(window)) return true;
+    if (state.DragWindow != window || state.DragStartMaximized) return false;
+    Rect now;
+    return port.GetWindowRect(window, &now) && now == state.DragStartRect;
+}
+
 // The foreground window when the user is moving it at this moment: its
-// thread is in a move/size loop on it (or on one of its windows), the
-// primary button is down, and the loop is no resize. Null otherwise: a
-// press on the taskbar, a close button or a scroll bar drags no window, and
-// a keyboard move holds no button.
-WindowHandle MovedForeground(DesktopPort& port) {
+// thread is in a move/size loop on it, the primary button is down, the loop
+// is no resize, and the window has moved. Null otherwise: a press on the
+// taskbar, a close button or a scroll bar drags no window, a keyboard move
+// holds no button, and a document dragged inside its frame (an MDI child's
+// loop) moves no window to lay out.
+WindowHandle MovedForeground(const ProgramState& state, DesktopPort& port) {
     const WindowHandle foreground = port.GetForegroundWindow();
     if (foreground == kNoWindow) return kNoWindow;
     GuiThreadInfo thread;
     if (!port.GetGUIThreadInfo(port.GetWindowThreadProcessId(foreground, nullptr), &thread) ||
-        !(thread.flags & win::kGuiInMoveSize) || thread.moveSize == kNoWindow)
-        return kNoWindow;
-    if (thread.moveSize != foreground &&
-        port.GetAncestor(thread.moveSize, win::kGaRoot) != foreground)
+        !(thread.flags & win::kGuiInMoveSize) || thread.moveSize != foreground)
         return kNoWindow;
     if (!(static_cast<std::uint16_t>(port.GetAsyncKeyState(win::kVkLButton)) & 0x8000u))
         return kNoWindow;
-    return Resizing(port) ? kNoWindow : foreground;
+    return Resizing(port) || OnlyPressed(state, port, foreground) ? kNoWindow : foreground;
 }
 
 // Each drag acts once, whatever its action achieved: a drag that goes on
 // (the window ignored the cancel, or a switch stopped the action) acts no
-// more. The record keeps the rectangle the window had when its drag began,
-// where the platform reported that start.
+// more. A window the action left alone (one of a fixed size at a half, say)
+// goes on being dragged, and may still meet an edge that acts on it.
 void Bump(ProgramState& state, DesktopPort& port, WindowHandle window, WindowAction action) {
     if (window == state.BumpedWindow) return;
-    state.BumpedWindow = window;
-    RunWindowAction(state, port, action,
-                    state.DragWindow == window ? &state.DragStartRect : nullptr);
+    if (RunWindowAction(state, port, action, window)) state.BumpedWindow = window;
 }
 
 // The window name is the empty text, not null: only an untitled window of
@@ -85,12 +94,15 @@ void CornerRequest(ProgramState& state, DesktopPort& port) {
 
 }  // namespace
 
-// A failed read leaves the start unknown: the action then records the
-// rectangle it finds.
+// A failed read leaves the start unknown: the action then records how the
+// window stands then.
 void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window) {
     state.BumpedWindow = kNoWindow;
     state.DragStartRect = Rect{};
-    state.DragWindow = port.GetWindowRect(window, &state.DragStartRect) ? window : kNoWindow;
+    bool maximized = false;
+    state.DragWindow =
+        ReadStanding(port, window, &state.DragStartRect, &maximized) ? window : kNoWindow;
+    state.DragStartMaximized = maximized;
 }
 
 // The drag is asked for only once a row's position parts hold, so a tick
@@ -100,7 +112,7 @@ void DragBumpDetector(ProgramState& state, DesktopPort& port) {
     for (const BumpRow& row : kBumpRows) {
         if (!PositionHolds(port, row)) continue;
         onEdge = true;
-        if (const WindowHandle moved = MovedForeground(port)) {
+        if (const WindowHandle moved = MovedForeground(state, port)) {
             Bump(state, port, moved, row.action);
             return;
         }

@@ -18,11 +18,15 @@ void PlaceRightHalf(ProgramState& state, DesktopPort& port);
 void PlaceMaximized(ProgramState& state, DesktopPort& port);
 void PlaceMinimized(ProgramState& state, DesktopPort& port);
 
-// The same actions by name, with the rectangle the record keeps: null for
-// the window's rectangle at the action, as above.
+// The same actions by name. With the window whose drag acts (dragged), the
+// record keeps how that window stood when its drag began, where the
+// platform reported that start. False when the window in front was left
+// alone, as one the action cannot change; true when the action went ahead
+// (whether the window manager took the change or not) or the user's switch
+// stopped it.
 enum class WindowAction { LeftHalf, RightHalf, Maximized, Minimized };
-void RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
-                     const Rect* savedRect);
+bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
+                     WindowHandle dragged);
 
 // A window's move/size loop has started: the user drags it by its title
 // bar or a border. Its rectangle now is where a drag-bump's restore puts it.

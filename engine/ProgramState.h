@@ -14,17 +14,24 @@ struct ProgramState {
     std::int32_t PeekActive = 0;     // the peek's ToggleDesktop is in effect
     Rect WorkArea;                   // only bottom is read
 
-    // LastWindowRecord: written by the window actions, replayed by restore.
+    // LastWindowRecord: written by the window actions once their change has
+    // happened, replayed by restore. A window that was maximized is recorded
+    // with its restored rectangle, and restore maximizes it again: SavedRect
+    // is then that rectangle (SavedMaximized), and MinimizedWindow comes back
+    // maximized (MinimizedFromMaximized).
     WindowHandle PlacedWindow = kNoWindow;
     Rect SavedRect;
     WindowHandle MinimizedWindow = kNoWindow;
+    std::int32_t SavedMaximized = 0;
+    std::int32_t MinimizedFromMaximized = 0;
 
     // The user's window drags. The platform reports each move/size loop as
-    // it starts: its window and that window's rectangle then, which restore
+    // it starts: its window and how that window stood then, which restore
     // puts back after a drag-bump. A drag acts once: the window whose drag
     // has acted acts no more until its drag is over.
     WindowHandle DragWindow = kNoWindow;
     Rect DragStartRect;
+    std::int32_t DragStartMaximized = 0;
     WindowHandle BumpedWindow = kNoWindow;
 
     // The window in front before the tray menu took the foreground, to have

@@ -30,6 +30,30 @@ Rect OnAScreen(DesktopPort& port, const Rect& saved) {
     return WithinWorkArea(saved, nearest.work);
 }
 
+// Shift+F1 went to the program in front, not to this one, so the window
+// manager refuses this program the foreground and only flashes the taskbar
+// button. Attached to the input of the thread in front, this thread shares
+// the input state that received the keystroke: SetForegroundWindow's
+// condition "the calling process received the last input event" holds, and
+// SetFocus reaches that thread's windows. A thread that has stopped
+// responding is not joined: its input would hold this program's up. Parted
+// again at once.
+template <typename Calls>
+void WithInputOfForeground(DesktopPort& port, Calls calls) {
+    const WindowHandle front = port.GetForegroundWindow();
+    const std::uint32_t own = port.GetCurrentThreadId();
+    const std::uint32_t thread = front != kNoWindow && !port.IsHungAppWindow(front)
+                                     ? port.GetWindowThreadProcessId(front, nullptr)
+                                     : 0;
+    const bool attached = thread != 0 && thread != own && port.AttachThreadInput(own, thread, true);
+    calls();
+    if (attached) port.AttachThreadInput(own, thread, false);
+}
+
+void MaximizeAt(DesktopPort& port, WindowHandle window, const Rect& restored) {
+    port.SetWindowPlacement(window, {win::kSwShowMaximized, restored});
+}
+
 }  // namespace
 
 // Shift is queried only when F1 passed; both queries take their press bits,
@@ -41,18 +65,36 @@ void HotkeyTick(ProgramState& state, DesktopPort& port) {
     RestoreLastWindow(state, port);
 }
 
-// All five calls, always: a null handle makes a call do nothing. The record
-// is left as it is, so a second restore repeats the first.
+// All five calls: a null handle makes a call do nothing. The record is left
+// as it is, so a second restore repeats the first. A window that was
+// maximized comes back maximized, its restored rectangle as it was; a
+// minimized one in the state it had. A window minimized and then placed is
+// put back by the placement's record, the later one: the minimize's show
+// would undo it.
 void RestoreLastWindow(ProgramState& state, DesktopPort& port) {
     const WindowHandle placed = state.PlacedWindow;
+    const WindowHandle minimized = state.MinimizedWindow;
     const Rect saved = placed != kNoWindow ? OnAScreen(port, state.SavedRect) : state.SavedRect;
-    port.SetForegroundWindow(placed);
-    port.BringWindowToTop(placed);
-    port.SetFocus(placed);
-    port.SetWindowPos(placed, kTopmostWindow, saved.left, saved.top,
-                      Truncate(static_cast<double>(saved.right) - saved.left),
-                      Truncate(static_cast<double>(saved.bottom) - saved.top), win::kSwpNoZOrder);
-    port.ShowWindow(state.MinimizedWindow, win::kSwShowNormal);
+    WithInputOfForeground(port, [&] {
+        port.SetForegroundWindow(placed);
+        port.BringWindowToTop(placed);
+        port.SetFocus(placed);
+        if (placed != kNoWindow && state.SavedMaximized) {
+            MaximizeAt(port, placed, saved);
+        } else {
+            port.SetWindowPos(placed, kTopmostWindow, saved.left, saved.top,
+                              Truncate(static_cast<double>(saved.right) - saved.left),
+                              Truncate(static_cast<double>(saved.bottom) - saved.top),
+                              win::kSwpNoZOrder);
+        }
+        if (minimized != placed || placed == kNoWindow)
+            port.ShowWindow(minimized,
+                            state.MinimizedFromMaximized ? win::kSwRestore : win::kSwShowNormal);
+        // The latest gesture minimized it: where its drag had brought it out
+        // of its maximized state first, that state comes back too.
+        if (placed == kNoWindow && minimized != kNoWindow && state.SavedMaximized)
+            MaximizeAt(port, minimized, state.SavedRect);
+    });
 }
 
 }  // namespace tremolux

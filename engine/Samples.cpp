@@ -66,6 +66,15 @@ double AlongEdge(DesktopPort& port, EdgeLine edge) {
     return edge.horizontal ? CursorX(port) : CursorY(port);
 }
 
+// A maximized window whose placement cannot be read is recorded where it
+// stands, as a normal window over the work area.
+bool ReadStanding(DesktopPort& port, WindowHandle window, Rect* rect, bool* maximized) {
+    WindowPlacement placement;
+    *maximized = port.IsZoomed(window) && port.GetWindowPlacement(window, &placement);
+    if (*maximized) *rect = placement.normalPosition;
+    return *maximized || port.GetWindowRect(window, rect);
+}
+
 void RefreshWorkArea(ProgramState& state, DesktopPort& port) {
     port.SystemParametersInfoA(win::kSpiGetWorkArea, 0, &state.WorkArea, 0);
 }

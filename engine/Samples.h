@@ -47,6 +47,11 @@ bool FullScreenProgramInFront(DesktopPort& port);
 // is none of them.
 bool ShellOrOwnWindow(DesktopPort& port, WindowHandle window);
 
+// How a window stands, as restore puts it back: its rectangle or, while it
+// is maximized, its restored rectangle (maximized true). False when neither
+// can be read; rect is then left as it was.
+bool ReadStanding(DesktopPort& port, WindowHandle window, Rect* rect, bool* maximized);
+
 // SystemParametersInfoA(SPI_GETWORKAREA) into the shared WorkArea; a failed
 // call leaves the previous values.
 void RefreshWorkArea(ProgramState& state, DesktopPort& port);

@@ -50,7 +50,16 @@ public:
     // Windows of other programs.
     virtual WindowHandle GetForegroundWindow() = 0;
     virtual bool GetWindowRect(WindowHandle window, Rect* rect) = 0;
+    virtual bool IsWindowEnabled(WindowHandle window) = 0;
     virtual bool EnableWindow(WindowHandle window, bool enable) = 0;
+    virtual bool IsZoomed(WindowHandle window) = 0;
+    // GWL_STYLE and the like; 0 for no window.
+    virtual std::int32_t GetWindowLongW(WindowHandle window, std::int32_t index) = 0;
+    // The show state and the restored rectangle, which SetWindowPlacement
+    // takes back as GetWindowPlacement gave it; screen coordinates on both
+    // sides (the platform's are workspace coordinates).
+    virtual bool GetWindowPlacement(WindowHandle window, WindowPlacement* placement) = 0;
+    virtual bool SetWindowPlacement(WindowHandle window, const WindowPlacement& placement) = 0;
     virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
                               std::int32_t y, std::int32_t cx, std::int32_t cy,
                               std::uint32_t flags) = 0;
@@ -65,9 +74,18 @@ public:
     virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window,
                                                    std::uint32_t* processId) = 0;
     virtual std::uint32_t GetCurrentProcessId() = 0;
+    virtual std::uint32_t GetCurrentThreadId() = 0;
     virtual bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) = 0;
-    virtual WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) = 0;
     virtual bool IsIconic(WindowHandle window) = 0;
+    // A window whose thread has not taken its messages for a while.
+    virtual bool IsHungAppWindow(WindowHandle window) = 0;
+    // The mandatory integrity level (kMandatory...Rid) of the process's
+    // token, TokenIntegrityLevel; false where it cannot be read, and on
+    // Windows XP, which has no integrity levels.
+    virtual bool GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t* level) = 0;
+    // One thread's input joined to another's (attach true), or parted again.
+    virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                   bool attach) = 0;
     // The shell's desktop window, and the root of every window.
     virtual WindowHandle GetShellWindow() = 0;
     virtual WindowHandle GetDesktopWindow() = 0;

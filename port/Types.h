@@ -13,6 +13,8 @@ struct Rect {
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
+
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Point {
@@ -42,6 +44,14 @@ struct MonitorInfo {
     Rect monitor;
     Rect work;
     std::uint32_t flags = 0;  // MONITORINFOF_PRIMARY
+};
+
+// GetWindowPlacement's answer, in screen coordinates: how the window is
+// shown (SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED) and its restored
+// rectangle, the whole window as the window manager keeps it.
+struct WindowPlacement {
+    std::int32_t showCmd = 0;
+    Rect normalPosition;
 };
 
 // A cursor image, as the system shares it between programs; 0 is none.

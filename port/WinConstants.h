@@ -23,7 +23,25 @@ constexpr std::uint32_t kSwpNoMove = 0x0002;
 constexpr std::uint32_t kSwpNoZOrder = 0x0004;
 constexpr std::uint32_t kSwpNoActivate = 0x0010;
 constexpr std::int32_t kSwShowNormal = 1;
+constexpr std::int32_t kSwShowMinimized = 2;
+constexpr std::int32_t kSwShowMaximized = 3;  // SW_MAXIMIZE
 constexpr std::int32_t kSwShow = 5;
+constexpr std::int32_t kSwRestore = 9;
+// Window styles, and GetWindowLongW's index of them.
+constexpr std::int32_t kGwlStyle = -16;
+constexpr std::uint32_t kWsMinimizeBox = 0x00020000;
+constexpr std::uint32_t kWsMaximizeBox = 0x00010000;
+constexpr std::uint32_t kWsThickFrame = 0x00040000;
+constexpr std::uint32_t kWsSysMenu = 0x00080000;
+constexpr std::uint32_t kWsCaption = 0x00C00000;
+constexpr std::uint32_t kWsMaximize = 0x01000000;
+constexpr std::uint32_t kWsDisabled = 0x08000000;
+constexpr std::uint32_t kWsVisible = 0x10000000;
+constexpr std::uint32_t kWsMinimize = 0x20000000;
+constexpr std::uint32_t kWsChild = 0x40000000;
+// The mandatory integrity levels of process tokens (SECURITY_MANDATORY_*_RID).
+constexpr std::uint32_t kMandatoryMediumRid = 0x2000;
+constexpr std::uint32_t kMandatoryHighRid = 0x3000;
 // Window messages, and what some of them carry.
 constexpr std::uint32_t kWmNull = 0x0000;
 constexpr std::uint32_t kWmActivate = 0x0006;
@@ -58,7 +76,6 @@ constexpr std::uint32_t kMonitorDefaultToNull = 0;
 constexpr std::uint32_t kMonitorDefaultToPrimary = 1;
 constexpr std::uint32_t kMonitorDefaultToNearest = 2;
 constexpr std::uint32_t kGuiInMoveSize = 0x0002;
-constexpr std::uint32_t kGaRoot = 2;
 // The system's sizing cursors, shown while a window's border is dragged.
 constexpr std::uint32_t kIdcSizeNwse = 32642;
 constexpr std::uint32_t kIdcSizeNesw = 32643;

@@ -248,8 +248,9 @@ void Replay::Apply(const Command& c) {
         case Verb::WorkArea: desktop_.SetWorkArea({int32(0), int32(1), int32(2), int32(3)}); break;
         case Verb::Cursor: desktop_.MoveCursor(int32(0), int32(1)); break;
         case Verb::Window:
-            desktop_.DeclareWindow(c.name, {int32(0), int32(1), int32(2), int32(3)});
+            desktop_.DeclareWindow(c.name, {int32(0), int32(1), int32(2), int32(3)}, c.attributes);
             break;
+        case Verb::ForegroundLock: desktop_.SetForegroundLock(c.name == "on"); break;
         case Verb::Foreground: desktop_.Activate(c.name); break;
         case Verb::Registry: {
             const std::string path = c.name.substr(5);
@@ -272,11 +273,15 @@ void Replay::Apply(const Command& c) {
         case Verb::Down: desktop_.KeyDown(int32(0)); break;
         case Verb::Up: desktop_.KeyUp(int32(0)); break;
         case Verb::Grab:
-        case Verb::Size: {
+        case Verb::Size:
+        case Verb::ChildGrab: {
             // The platform reports the move/size loop's start to the program
             // through its message loop.
             const WindowHandle window =
-                desktop_.Grab(c.name, int32(0), int32(1), c.verb == Verb::Size);
+                desktop_.Grab(c.name, int32(0), int32(1),
+                              c.verb == Verb::Size        ? SimDesktop::GrabKind::Border
+                              : c.verb == Verb::ChildGrab ? SimDesktop::GrabKind::Document
+                                                          : SimDesktop::GrabKind::TitleBar);
             if (exited_) break;
             queue_.push_back([this, window] {
                 RaiseEvent(state_, desktop_,

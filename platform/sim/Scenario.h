@@ -33,6 +33,8 @@ enum class Verb {
     Up,
     Grab,
     Size,
+    ChildGrab,
+    ForegroundLock,
     Pick,
     MainWindow,
     Unregistry,
@@ -49,6 +51,20 @@ enum class Verb {
     DumpRegistry,
 };
 
+// What a `window` line says of the window beside its rectangle.
+struct WindowAttributes {
+    bool maximized = false;     // shown maximized; the rectangle is its restored one
+    bool fixed = false;         // no sizing border
+    bool noMinimize = false;    // no minimize box
+    bool elevated = false;      // its program runs at a higher integrity level
+    std::int32_t minWidth = 0;  // WM_GETMINMAXINFO's minimum size
+    std::int32_t minHeight = 0;
+    // Per-monitor DPI aware: moved onto another monitor, it takes the
+    // rectangle asked with its size scaled by this percentage (0: none), as
+    // a window at another DPI takes the one WM_DPICHANGED suggests.
+    std::int32_t rescale = 0;
+};
+
 struct Command {
     Verb verb = Verb::Dump;
     int line = 0;
@@ -57,6 +73,7 @@ struct Command {
     std::int64_t number[4] = {};
     std::uint32_t valueType = 0;      // registry value type
     std::vector<std::uint8_t> bytes;  // registry value data
+    WindowAttributes attributes;      // window
 };
 
 struct Step {

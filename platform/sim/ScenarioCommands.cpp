@@ -54,6 +54,34 @@ void ReadMainWindowInput(Parser&, const Arguments& words, Command& c) {
     c.name = words.Verb();
 }
 
+// The words after a window's rectangle, each an attribute, two of them
+// followed by their numbers.
+void ReadWindowAttributes(const Arguments& words, std::size_t from, WindowAttributes& a) {
+    for (std::size_t i = from; i < words.Count(); ++i) {
+        const std::string word = Word(words[i]);
+        const auto number = [&](std::int64_t low, std::int64_t high) {
+            if (++i >= words.Count()) throw Failure{"expected a number after \"" + word + "\""};
+            return static_cast<std::int32_t>(Number(words[i], low, high));
+        };
+        if (word == "maximized") {
+            a.maximized = true;
+        } else if (word == "fixed") {
+            a.fixed = true;
+        } else if (word == "nominimize") {
+            a.noMinimize = true;
+        } else if (word == "elevated") {
+            a.elevated = true;
+        } else if (word == "minsize") {
+            a.minWidth = number(0, kInt32Max);
+            a.minHeight = number(0, kInt32Max);
+        } else if (word == "rescales") {
+            a.rescale = number(1, 10000);
+        } else {
+            throw Failure{"unknown window attribute \"" + word + "\""};
+        }
+    }
+}
+
 // Only what the simulated desktop can make fail.
 std::string OperationName(const Token& token) {
     const std::string name = Word(token);
@@ -84,7 +112,8 @@ constexpr CommandSyntax kCommands[] = {
              c.verb = Verb::Cursor;
              words.Numbers(c, kInt32Min, kInt32Max);
          }},
-    {.form = "window NAME L T R B",
+    // maximized, fixed, nominimize, elevated, minsize W H, rescales PERCENT
+    {.form = "window NAME L T R B [ATTRIBUTE...]",
      .where = Where::Anywhere,
      .read =
          [](Parser& parser, const Arguments& words, Command& c) {
@@ -92,6 +121,7 @@ constexpr CommandSyntax kCommands[] = {
              c.name = Word(words[0]);
              for (std::size_t i = 1; i < 5; ++i)
                  c.number[i - 1] = Number(words[i], kInt32Min, kInt32Max);
+             ReadWindowAttributes(words, 5, c.attributes);
              parser.Declare(c.name);
          }},
     // the shell's taskbar and desktop come to the front with a click on them
@@ -233,6 +263,19 @@ constexpr CommandSyntax kCommands[] = {
      .where = Where::Timed,
      .read = [](Parser& parser, const Arguments& words,
                 Command& c) { ReadDrag(parser, words, c, Verb::Size); }},
+    // a document window dragged inside NAME, its frame (an MDI child)
+    {.form = "childgrab NAME X Y",
+     .where = Where::Timed,
+     .read = [](Parser& parser, const Arguments& words,
+                Command& c) { ReadDrag(parser, words, c, Verb::ChildGrab); }},
+    // the user's last input went to another program: the foreground is locked
+    {.form = "foregroundlock on|off",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::ForegroundLock;
+             c.name = words.Choice(0, {"on", "off"});
+         }},
     // the user picks the window from the taskbar
     {.form = "pick NAME",
      .where = Where::Timed,

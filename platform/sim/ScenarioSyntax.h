@@ -64,9 +64,9 @@ private:
 class Parser;
 
 // A command of the file: its form, the verb and the words after it (one in
-// brackets may be left out), which says how many words it takes and is
-// the message when some are missing; where it may stand; and how its words
-// are read into the command.
+// brackets may be left out; one ending in "..." may be repeated), which says
+// how many words it takes and is the message when some are missing; where
+// it may stand; and how its words are read into the command.
 enum class Where { SetUp, Timed, Anywhere };
 
 struct CommandSyntax {
@@ -75,8 +75,10 @@ struct CommandSyntax {
     void (*read)(Parser& parser, const Arguments& words, Command& command);
 
     constexpr std::string_view Verb() const { return form.substr(0, form.find(' ')); }
-    std::size_t Least() const { return Most() - Count('['); }
-    std::size_t Most() const { return Count(' '); }
+    std::size_t Least() const { return Count(' ') - Count('['); }
+    std::size_t Most() const {
+        return form.ends_with("...]") ? std::numeric_limits<std::size_t>::max() : Count(' ');
+    }
     bool Fits(bool timed) const {
         return where == Where::Anywhere || (where == Where::Timed) == timed;
     }

@@ -4,6 +4,8 @@
 
 #include "platform/sim/SimDesktop.h"
 
+#include <utility>
+
 namespace tremolux::sim {
 
 Rect Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
@@ -21,7 +23,7 @@ SimDesktop::SimDesktop(Trace& trace) : trace_(trace) {
 }
 
 static_assert(std::size(kOperationNames) ==
-                  static_cast<std::size_t>(SimDesktop::Operation::WinExec) + 1,
+                  static_cast<std::size_t>(SimDesktop::Operation::SetWindowPlacement) + 1,
               "each operation has its name, in order");
 
 std::optional<SimDesktop::Operation> SimDesktop::OperationNamed(std::string_view name) {
@@ -49,8 +51,12 @@ WindowHandle SimDesktop::AddWindow(std::string name, bool declared) {
 }
 
 SimDesktop::Window* SimDesktop::Live(WindowHandle window) {
+    return const_cast<Window*>(std::as_const(*this).Live(window));
+}
+
+const SimDesktop::Window* SimDesktop::Live(WindowHandle window) const {
     if (window == kNoWindow || window > windows_.size()) return nullptr;
-    Window& w = windows_[window - 1];
+    const Window& w = windows_[window - 1];
     return w.alive ? &w : nullptr;
 }
 
@@ -68,19 +74,20 @@ std::string SimDesktop::NameOf(WindowHandle window) const {
     return windows_[window - 1].name;
 }
 
+// A document window belongs to its frame's thread and process.
 std::uint32_t SimDesktop::ThreadOf(WindowHandle window) const {
-    if (window == kNoWindow || window > windows_.size()) return 0;
-    const Window& w = windows_[window - 1];
-    if (!w.alive) return 0;
-    if (w.program) return kProgramThread;
-    return w.declared ? kOtherThreads + window : kShellThread;
+    const Window* w = Live(window);
+    if (!w) return 0;
+    if (w->frame != kNoWindow) return ThreadOf(w->frame);
+    if (w->program) return kProgramThread;
+    return w->declared ? kOtherThreads + window : kShellThread;
 }
 
 std::uint32_t SimDesktop::ProcessOf(WindowHandle window) const {
     const std::uint32_t thread = ThreadOf(window);
     if (thread == kProgramThread) return kProgramProcess;
     if (thread == kShellThread) return kShellProcess;
-    return thread == 0 ? 0 : kOtherProcesses + window;
+    return thread == 0 ? 0 : kOtherProcesses + (thread - kOtherThreads);
 }
 
 void SimDesktop::Dump(const ProgramState& state) {
@@ -96,9 +103,10 @@ void SimDesktop::Dump(const ProgramState& state) {
         " MinimizedWindow=" + NameOf(state.MinimizedWindow));
     for (const Window& w : windows_) {
         if (!w.declared || !w.alive) continue;
-        trace_.Call("window " + w.name + " " + std::to_string(w.rect.left) + " " +
-                    std::to_string(w.rect.top) + " " + std::to_string(w.rect.right) + " " +
-                    std::to_string(w.rect.bottom) + (w.minimized ? " minimized" : " normal") +
+        trace_.Call("window " + w.name + " " + Spaced(Shown(w)) +
+                    (w.minimized   ? " minimized"
+                     : w.maximized ? " maximized"
+                                   : " normal") +
                     (w.enabled ? " enabled" : " disabled"));
     }
     trace_.Call("foreground " +

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/ProgramState.h"
+#include "platform/sim/Scenario.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/Trace.h"
 #include "port/DesktopPort.h"
@@ -52,6 +53,9 @@ inline constexpr std::string_view kOperationNames[] = {
     "GetModuleFileNameW",
     "ShellExecuteA",
     "WinExec",
+    "GetTokenIntegrityLevel",
+    "AttachThreadInput",
+    "SetWindowPlacement",
 };
 
 // A rectangle at (left, top) of the given size, its far edges kept within
@@ -102,12 +106,18 @@ public:
     void KeyDown(std::int32_t virtualKey);
     void KeyUp(std::int32_t virtualKey);
     // The user presses the left button on NAME's title bar (or, resizing,
-    // on its border) at (x, y): NAME comes to the front and its thread is in
-    // a move/size loop on it until the button goes up or NAME is disabled;
-    // moved, it follows the pointer. Returns NAME's handle.
-    WindowHandle Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize);
-    void DeclareWindow(std::string_view name, const Rect& rect);
-    void Activate(std::string_view name);  // "none" for no foreground window
+    // on its border; or a document's title bar inside NAME) at (x, y): NAME
+    // comes to the front and its thread is in a move/size loop on it (or on
+    // the document) until the button goes up or the window in the loop is
+    // disabled; moved, it follows the pointer, a maximized NAME leaving its
+    // maximized state at the first move. Returns the window whose loop it
+    // is.
+    enum class GrabKind { TitleBar, Border, Document };
+    WindowHandle Grab(std::string_view name, std::int32_t x, std::int32_t y, GrabKind kind);
+    void DeclareWindow(std::string_view name, const Rect& rect, const WindowAttributes& attributes);
+    // The user activates the window (a click on it); "none" for no
+    // foreground window.
+    void Activate(std::string_view name);
     // The user picks the window from the taskbar: restored if minimized,
     // and brought to the front.
     void Pick(std::string_view name);
@@ -115,6 +125,11 @@ public:
     void RemoveTaskbar();
     // A full-screen program comes to the front, or leaves it.
     void SetFullScreen(bool on) { fullScreen_ = on; }
+    // The window manager's foreground lock: the user's last input went to
+    // another program, so this one may not take the foreground (nor activate
+    // a window it shows) unless its thread's input is joined to the thread
+    // that received that input.
+    void SetForegroundLock(bool on) { foregroundLock_ = on; }
     // Another monitor beside the primary screen, and one unplugged.
     void AddMonitor(const Rect& area) { monitors_.push_back(area); }
     void RemoveMonitor(const Rect& area);
@@ -152,6 +167,9 @@ public:
         GetModuleFileNameW,
         ShellExecuteA,
         WinExec,
+        GetTokenIntegrityLevel,
+        AttachThreadInput,
+        SetWindowPlacement,
     };
     static std::optional<Operation> OperationNamed(std::string_view name);
     void Fail(std::string_view operation);
@@ -217,7 +235,12 @@ public:
     std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
+    bool IsWindowEnabled(WindowHandle window) override;
     bool EnableWindow(WindowHandle window, bool enable) override;
+    bool IsZoomed(WindowHandle window) override;
+    std::int32_t GetWindowLongW(WindowHandle window, std::int32_t index) override;
+    bool GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override;
+    bool SetWindowPlacement(WindowHandle window, const WindowPlacement& placement) override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     bool CloseWindow(WindowHandle window) override;
@@ -228,9 +251,13 @@ public:
     WindowHandle FindWindowA(const char* className, const char* windowName) override;
     std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
     std::uint32_t GetCurrentProcessId() override;
+    std::uint32_t GetCurrentThreadId() override;
     bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) override;
-    WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) override;
     bool IsIconic(WindowHandle window) override;
+    bool IsHungAppWindow(WindowHandle window) override;
+    bool GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override;
+    bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                           bool attach) override;
     WindowHandle GetShellWindow() override;
     WindowHandle GetDesktopWindow() override;
     std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) override;
@@ -280,8 +307,11 @@ public:
 private:
     struct Window {
         std::string name;
-        Rect rect;
+        Rect rect;  // of a maximized window, its restored rectangle
         bool minimized = false;
+        bool maximized = false;  // when minimized, restored to the maximized state
+        WindowAttributes attributes;
+        WindowHandle frame = kNoWindow;  // a document window's frame: its thread's
         bool enabled = true;
         bool alive = true;
         bool declared = false;  // a window of another program, shown by dump
@@ -305,6 +335,22 @@ private:
         return failing_.test(static_cast<std::size_t>(operation));
     }
     Window* Live(WindowHandle window);
+    const Window* Live(WindowHandle window) const;
+    // The document window inside a frame, made at its first drag.
+    WindowHandle DocumentOf(WindowHandle frame);
+    // Where the window is on the screen: a maximized one over the work area.
+    Rect Shown(const Window& window) const;
+    // The monitor (1 the primary) that holds the most of the rectangle, or the
+    // one nearest to it; monitorFromRect traces it.
+    MonitorHandle MonitorOf(const Rect& rect, std::uint32_t flags) const;
+    // The program may activate a window now: no foreground lock, or the
+    // program in front, or its input joined to the thread of the user's last
+    // input.
+    bool MayActivate() const;
+    // The user's input reaches the window: its thread has the last input.
+    void UserInput(WindowHandle window) { lastInput_ = ThreadOf(window); }
+    // The window's changes refused (UIPI), or the operation failing.
+    bool Refused(const Window& window, Operation operation) const;
     std::vector<MonitorInfo> Monitors() const;
     // Each window of another program has a thread and a process of its own;
     // the taskbar and the desktop share the shell's, and the program's
@@ -344,6 +390,10 @@ private:
     WindowHandle shellDesktop_ = kNoWindow;  // Progman, the shell's desktop window
     WindowHandle grabbed_ = kNoWindow;       // in a move/size loop
     bool resizing_ = false;                  // the loop is a resize: the window stays
+    Point pressedAt_;                        // where the loop's button went down
+    bool foregroundLock_ = false;
+    std::uint32_t joinedInput_ = 0;  // the thread the program's input is attached to
+    std::uint32_t lastInput_ = 0;    // the thread that received the user's last input
     CursorHandle sizingCursor_ = 0;
     std::uint64_t activations_ = 0;
 

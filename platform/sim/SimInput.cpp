@@ -15,9 +15,30 @@ constexpr CursorHandle kCursorHandles = 0x10000;
 
 }  // namespace
 
+// A window in a title-bar drag follows the pointer. A maximized one leaves
+// its maximized state at the first move, as on Windows 7 and later: it
+// takes its restored size under the pointer, which keeps its distance below
+// the top and its share of the width. A document's drag stays inside its
+// frame, which does not move.
 void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
-    if (Window* w = Live(grabbed_); w && !resizing_)
-        w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
+    Window* w = Live(grabbed_);
+    const bool moved = x != cursor_.x || y != cursor_.y;
+    if (w && moved && !resizing_ && w->frame == kNoWindow) {
+        if (w->maximized && !w->minimized) {
+            const Rect shown = Shown(*w);
+            const std::int64_t width = std::int64_t{w->rect.right} - w->rect.left;
+            const std::int64_t height = std::int64_t{w->rect.bottom} - w->rect.top;
+            const double shownWidth = static_cast<double>(shown.right) - shown.left;
+            const double share = shownWidth > 0 ? (pressedAt_.x - shown.left) / shownWidth : 0;
+            const std::int64_t left = x - static_cast<std::int64_t>(share * width);
+            const std::int64_t top = std::int64_t{y} - (std::int64_t{pressedAt_.y} - shown.top);
+            w->rect = {Saturate(left), Saturate(top), Saturate(left + width),
+                       Saturate(top + height)};
+            w->maximized = false;
+        } else {
+            w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
+        }
+    }
     cursor_ = {x, y};
 }
 
@@ -33,16 +54,20 @@ void SimDesktop::KeyUp(std::int32_t virtualKey) {
 }
 
 // A border pressed shows the sizing cursor of the nearer pair of sides.
-WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y, bool resize) {
+WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y,
+                              GrabKind kind) {
     grabbed_ = kNoWindow;
     MoveCursor(x, y);
     KeyDown(win::kVkLButton);
+    pressedAt_ = {x, y};
     const WindowHandle window = Lookup(name);
+    UserInput(window);
     Activate(window);
+    const WindowHandle looped = kind == GrabKind::Document ? DocumentOf(window) : window;
     Window* w = Live(window);
-    if (w && w->enabled) grabbed_ = window;
-    resizing_ = resize;
-    if (w && resize) {
+    if (w && w->enabled) grabbed_ = looped;
+    resizing_ = kind == GrabKind::Border;
+    if (w && resizing_) {
         const auto nearest = [](std::int64_t at, std::int64_t low, std::int64_t high) {
             return std::min(at > low ? at - low : low - at, at > high ? at - high : high - at);
         };
@@ -50,7 +75,7 @@ WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_
             nearest(x, w->rect.left, w->rect.right) <= nearest(y, w->rect.top, w->rect.bottom);
         sizingCursor_ = kCursorHandles + (sides ? win::kIdcSizeWe : win::kIdcSizeNs);
     }
-    return window;
+    return looped;
 }
 
 bool SimDesktop::GetCursorPos(Point* point) {

@@ -76,7 +76,7 @@ MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
 
 // The monitor with the largest part of the rectangle; failing that, the
 // nearest one where asked for.
-MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags) {
+MonitorHandle SimDesktop::MonitorOf(const Rect& rect, std::uint32_t flags) const {
     const auto span = [](std::int64_t low, std::int64_t high, std::int64_t from, std::int64_t to) {
         return std::max<std::int64_t>(0, std::min(high, to) - std::max(low, from));
     };
@@ -103,10 +103,14 @@ MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags)
             near = i + 1;
         }
     }
-    const MonitorHandle monitor = best != 0                                ? best
-                                  : flags == win::kMonitorDefaultToNearest ? near
-                                  : flags == win::kMonitorDefaultToPrimary ? 1
-                                                                           : 0;
+    return best != 0                                ? best
+           : flags == win::kMonitorDefaultToNearest ? near
+           : flags == win::kMonitorDefaultToPrimary ? 1
+                                                    : 0;
+}
+
+MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags) {
+    const MonitorHandle monitor = MonitorOf(rect, flags);
     trace_.Read([&] {
         return "MonitorFromRect " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
                " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom) + " " +

@@ -50,4 +50,9 @@ std::string Hex(std::uint64_t value) {
     return buffer;
 }
 
+std::string Spaced(const Rect& rect) {
+    return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+           std::to_string(rect.right) + " " + std::to_string(rect.bottom);
+}
+
 }  // namespace tremolux::sim

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "port/Types.h"
+
 namespace tremolux::sim {
 
 // Thrown when a run would grow the trace past its bounds: a scenario asking
@@ -70,5 +72,7 @@ private:
 // double quote escaped and a backslash left as itself.
 std::string Quoted(std::string_view text);
 std::string Hex(std::uint64_t value);
+// A rectangle as the trace prints it: left, top, right and bottom, spaced.
+std::string Spaced(const Rect& rect);
 
 }  // namespace tremolux::sim

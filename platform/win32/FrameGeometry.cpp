@@ -20,4 +20,25 @@ Placement GrownByMargins(const Placement& frame, const Margins& margins) {
             clamp(std::int64_t{frame.cy} + margins.top + margins.bottom)};
 }
 
+namespace {
+
+Rect Shifted(const Rect& r, std::int64_t dx, std::int64_t dy) {
+    return {Saturate(r.left + dx), Saturate(r.top + dy), Saturate(r.right + dx),
+            Saturate(r.bottom + dy)};
+}
+
+}  // namespace
+
+Rect ScreenFromWorkspace(const Rect& placed, const Rect& monitor, const Rect& work, bool tool) {
+    if (tool) return placed;
+    return Shifted(placed, std::int64_t{work.left} - monitor.left,
+                   std::int64_t{work.top} - monitor.top);
+}
+
+Rect WorkspaceFromScreen(const Rect& screen, const Rect& monitor, const Rect& work, bool tool) {
+    if (tool) return screen;
+    return Shifted(screen, std::int64_t{monitor.left} - work.left,
+                   std::int64_t{monitor.top} - work.top);
+}
+
 }  // namespace tremolux::win32

@@ -35,4 +35,11 @@ struct Placement {
 
 Placement GrownByMargins(const Placement& frame, const Margins& margins);
 
+// A window placement's rectangles are in workspace coordinates, which start
+// at the corner of the work area of the window's monitor (of the monitor
+// itself for a tool window): a taskbar at the top or the left shifts them
+// against the screen's.
+Rect ScreenFromWorkspace(const Rect& placed, const Rect& monitor, const Rect& work, bool tool);
+Rect WorkspaceFromScreen(const Rect& screen, const Rect& monitor, const Rect& work, bool tool);
+
 }  // namespace tremolux::win32

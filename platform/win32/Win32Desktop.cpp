@@ -25,14 +25,30 @@ constexpr UINT kTaskbarAnswerTimeout = 2000;
 
 constexpr DWORD kDwmExtendedFrameBounds = 9;  // DWMWA_EXTENDED_FRAME_BOUNDS
 
+RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A placement's rectangle between workspace and screen coordinates, by the
+// work area of the window's monitor (none for a tool window).
+Rect Workspace(HWND window, const Rect& r, bool toScreen) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const bool tool = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return r;
+    const Rect screen = FromRECT(monitor.rcMonitor);
+    const Rect work = FromRECT(monitor.rcWork);
+    return toScreen ? ScreenFromWorkspace(r, screen, work, tool)
+                    : WorkspaceFromScreen(r, screen, work, tool);
+}
+
 // A maximized window given a new rectangle would stay maximized at it: a
 // half-width window with a restore button whose restore jumps elsewhere. It
-// is restored, straight to that rectangle as its normal one, instead. The
-// normal rectangle is in workspace coordinates, which start at the work
-// area's corner (except for tool windows); the SetWindowPos that follows
-// puts the window exactly where the screen coordinates say. Where the
-// placement of another program's window is refused (Wine refuses it), a
-// plain restore does, by way of the window's earlier normal rectangle.
+// is restored, straight to that rectangle as its normal one, instead; the
+// SetWindowPos that follows puts the window exactly where the screen
+// coordinates say. Where the placement of another program's window is
+// refused (Wine refuses it), a plain restore does, by way of the window's
+// earlier normal rectangle.
 void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -40,23 +56,20 @@ void LeaveMaximized(HWND window, std::int32_t x, std::int32_t y, std::int32_t cx
         ::ShowWindow(window, SW_RESTORE);
         return;
     }
-    std::int64_t dx = 0;
-    std::int64_t dy = 0;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    const bool tool = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-    if (!tool &&
-        ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        dx = std::int64_t{monitor.rcWork.left} - monitor.rcMonitor.left;
-        dy = std::int64_t{monitor.rcWork.top} - monitor.rcMonitor.top;
-    }
     placement.flags = 0;
     placement.showCmd = SW_RESTORE;
-    placement.rcNormalPosition = {Saturate(x - dx), Saturate(y - dy),
-                                  Saturate(std::int64_t{x} + cx - dx),
-                                  Saturate(std::int64_t{y} + cy - dy)};
+    placement.rcNormalPosition = ToRECT(Workspace(
+        window, {x, y, Saturate(std::int64_t{x} + cx), Saturate(std::int64_t{y} + cy)}, false));
     if (!::SetWindowPlacement(window, &placement) || ::IsZoomed(window))
         ::ShowWindow(window, SW_RESTORE);
+}
+
+// EnableWindow waits for the window's thread. A window that stopped
+// responding after this program disabled it is enabled all the same, by a
+// thread of its own that waits for it in this program's place.
+DWORD WINAPI EnableWhenResponding(void* window) {
+    ::EnableWindow(static_cast<HWND>(window), TRUE);
+    return 0;
 }
 
 }  // namespace
@@ -240,9 +253,53 @@ bool Win32Desktop::GetWindowRect(WindowHandle window, Rect* rect) {
     return true;
 }
 
+bool Win32Desktop::IsWindowEnabled(WindowHandle window) {
+    return ::IsWindowEnabled(ToHwnd(window)) != FALSE;
+}
+
+// A disable is spared a window that has stopped responding; an enable never
+// is.
 bool Win32Desktop::EnableWindow(WindowHandle window, bool enable) {
     const HWND hwnd = ToHwnd(window);
-    return !Hung(hwnd) && ::EnableWindow(hwnd, enable) != FALSE;
+    if (!Hung(hwnd)) return ::EnableWindow(hwnd, enable) != FALSE;
+    if (!enable) return false;
+    const OwnedKernelObject thread(
+        ::CreateThread(nullptr, 0, EnableWhenResponding, hwnd, 0, nullptr));
+    return thread != nullptr;
+}
+
+bool Win32Desktop::IsZoomed(WindowHandle window) { return ::IsZoomed(ToHwnd(window)) != FALSE; }
+
+std::int32_t Win32Desktop::GetWindowLongW(WindowHandle window, std::int32_t index) {
+    return ::GetWindowLongW(ToHwnd(window), index);
+}
+
+bool Win32Desktop::GetWindowPlacement(WindowHandle window, WindowPlacement* placement) {
+    const HWND hwnd = ToHwnd(window);
+    WINDOWPLACEMENT answer{};
+    answer.length = sizeof answer;
+    if (!placement || !::GetWindowPlacement(hwnd, &answer)) return false;
+    *placement = {static_cast<std::int32_t>(answer.showCmd),
+                  Workspace(hwnd, FromRECT(answer.rcNormalPosition), true)};
+    return true;
+}
+
+// Where the placement of another program's window is refused (Wine refuses
+// it), the window is brought to the same by way of its own moves: out of a
+// minimized or maximized state, to the rectangle, then shown as asked.
+bool Win32Desktop::SetWindowPlacement(WindowHandle window, const WindowPlacement& placement) {
+    const HWND hwnd = ToHwnd(window);
+    if (Hung(hwnd)) return false;
+    WINDOWPLACEMENT asked{};
+    asked.length = sizeof asked;
+    asked.showCmd = static_cast<UINT>(placement.showCmd);
+    asked.rcNormalPosition = ToRECT(Workspace(hwnd, placement.normalPosition, false));
+    if (::SetWindowPlacement(hwnd, &asked)) return true;
+    if (::IsIconic(hwnd) || ::IsZoomed(hwnd)) ::ShowWindow(hwnd, SW_RESTORE);
+    const Rect& r = placement.normalPosition;
+    ::SetWindowPos(hwnd, nullptr, r.left, r.top, Saturate(std::int64_t{r.right} - r.left),
+                   Saturate(std::int64_t{r.bottom} - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    return ::ShowWindow(hwnd, placement.showCmd) != FALSE;
 }
 
 bool Win32Desktop::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
@@ -300,6 +357,44 @@ std::uint32_t Win32Desktop::GetWindowThreadProcessId(WindowHandle window,
 
 std::uint32_t Win32Desktop::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
 
+std::uint32_t Win32Desktop::GetCurrentThreadId() { return ::GetCurrentThreadId(); }
+
+bool Win32Desktop::IsHungAppWindow(WindowHandle window) {
+    return late_.isHungAppWindow && late_.isHungAppWindow(ToHwnd(window));
+}
+
+// PROCESS_QUERY_LIMITED_INFORMATION (Vista and later) is enough to open an
+// elevated process's token for reading from a program of the same account;
+// Windows XP knows neither that right nor TokenIntegrityLevel, and so fails.
+bool Win32Desktop::GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t* level) {
+    constexpr DWORD kQueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+    constexpr auto kTokenIntegrityLevel = static_cast<TOKEN_INFORMATION_CLASS>(25);
+    if (!level || processId == 0) return false;
+    const OwnedKernelObject process(
+        processId == ::GetCurrentProcessId()
+            ? nullptr
+            : ::OpenProcess(kQueryLimitedInformation, FALSE, processId));
+    const HANDLE of = processId == ::GetCurrentProcessId() ? ::GetCurrentProcess() : process.get();
+    HANDLE opened = nullptr;
+    if (!of || !::OpenProcessToken(of, TOKEN_QUERY, &opened)) return false;
+    const OwnedKernelObject token(opened);
+    // TOKEN_MANDATORY_LABEL and the SID it points to, in one buffer
+    alignas(void*) std::uint8_t label[sizeof(SID_AND_ATTRIBUTES) + SECURITY_MAX_SID_SIZE] = {};
+    DWORD size = 0;
+    if (!::GetTokenInformation(token.get(), kTokenIntegrityLevel, label, sizeof label, &size))
+        return false;
+    const PSID sid = reinterpret_cast<const SID_AND_ATTRIBUTES*>(label)->Sid;
+    const UCHAR count = sid ? *::GetSidSubAuthorityCount(sid) : 0;
+    if (count == 0) return false;
+    *level = *::GetSidSubAuthority(sid, count - 1u);
+    return true;
+}
+
+bool Win32Desktop::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                     bool attach) {
+    return ::AttachThreadInput(attachThread, toThread, attach) != FALSE;
+}
+
 bool Win32Desktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
@@ -314,10 +409,6 @@ bool Win32Desktop::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info)
              ToHandle(thread.hwndCaret),
              {caret.left, caret.top, caret.right, caret.bottom}};
     return true;
-}
-
-WindowHandle Win32Desktop::GetAncestor(WindowHandle window, std::uint32_t flags) {
-    return ToHandle(::GetAncestor(ToHwnd(window), flags));
 }
 
 bool Win32Desktop::IsIconic(WindowHandle window) { return ::IsIconic(ToHwnd(window)) != FALSE; }

@@ -57,7 +57,12 @@ public:
     std::int32_t SHQueryUserNotificationState(std::int32_t* state) override;
     WindowHandle GetForegroundWindow() override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
+    bool IsWindowEnabled(WindowHandle window) override;
     bool EnableWindow(WindowHandle window, bool enable) override;
+    bool IsZoomed(WindowHandle window) override;
+    std::int32_t GetWindowLongW(WindowHandle window, std::int32_t index) override;
+    bool GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override;
+    bool SetWindowPlacement(WindowHandle window, const WindowPlacement& placement) override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     bool CloseWindow(WindowHandle window) override;
@@ -68,9 +73,13 @@ public:
     WindowHandle FindWindowA(const char* className, const char* windowName) override;
     std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
     std::uint32_t GetCurrentProcessId() override;
+    std::uint32_t GetCurrentThreadId() override;
     bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo* info) override;
-    WindowHandle GetAncestor(WindowHandle window, std::uint32_t flags) override;
     bool IsIconic(WindowHandle window) override;
+    bool IsHungAppWindow(WindowHandle window) override;
+    bool GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override;
+    bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                           bool attach) override;
     WindowHandle GetShellWindow() override;
     WindowHandle GetDesktopWindow() override;
     std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) override;

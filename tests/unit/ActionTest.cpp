@@ -26,8 +26,8 @@ private:
 
 struct Fixture {
     explicit Fixture(int after) : desktop(trace, after) {
-        desktop.DeclareWindow("A", {100, 50, 900, 650});
-        desktop.DeclareWindow("B", {200, 100, 700, 500});
+        desktop.DeclareWindow("A", {100, 50, 900, 650}, {});
+        desktop.DeclareWindow("B", {200, 100, 700, 500}, {});
         desktop.Activate("A");
     }
     bool Traced(const std::string& line) const { return trace.Find(line) != nullptr; }

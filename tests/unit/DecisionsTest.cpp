@@ -121,6 +121,22 @@ TEST(FrameMargins, TheInvisibleBordersAndNothingWhereTheFrameIsUnknown) {
     EXPECT_EQ((std::vector{extreme.x, extreme.cx}), (std::vector{INT32_MIN, INT32_MAX}));
 }
 
+// A restored rectangle kept as workspace coordinates, with the taskbar at
+// the top (30 high) or the left (60 wide) of a second monitor: to the
+// screen and back, and a tool window's as it is.
+TEST(FrameMargins, WorkspaceCoordinatesStartAtTheWorkArea) {
+    const Rect monitor{1024, 0, 2048, 768};
+    const Rect top{1024, 30, 2048, 768};
+    const Rect left{1084, 0, 2048, 768};
+    const Rect placed{100, 50, 900, 650};
+    EXPECT_TRUE(Same(ScreenFromWorkspace(placed, monitor, top, false), {100, 80, 900, 680}));
+    EXPECT_TRUE(Same(ScreenFromWorkspace(placed, monitor, left, false), {160, 50, 960, 650}));
+    EXPECT_TRUE(Same(ScreenFromWorkspace(placed, monitor, left, true), placed));
+    EXPECT_TRUE(Same(WorkspaceFromScreen({160, 50, 960, 650}, monitor, left, false), placed));
+    EXPECT_TRUE(Same(WorkspaceFromScreen({INT32_MIN, 0, 0, 1}, monitor, left, false),
+                     {INT32_MIN, 0, -60, 1}));
+}
+
 TEST(SmallIconSize, TheShellsSizeAtEachScaling) {
     EXPECT_EQ(SmallIconSize(96), 16);
     EXPECT_EQ(SmallIconSize(120), 20);

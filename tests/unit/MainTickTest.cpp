@@ -8,7 +8,7 @@ namespace {
 
 struct Desk {
     Desk() {
-        desktop.DeclareWindow("A", {100, 50, 900, 650});
+        desktop.DeclareWindow("A", {100, 50, 900, 650}, {});
         desktop.Activate("A");
     }
     std::int64_t clock = 0;
@@ -28,7 +28,8 @@ TEST(MainTick, DispatchesOnTheOperationMode) {
     for (const Case& c : cases) {
         Desk d;
         d.state.OperationMode = c.mode;
-        d.desktop.Grab("A", 1023, 300, false);
+        d.desktop.Grab("A", 400, 60, sim::SimDesktop::GrabKind::TitleBar);
+        d.desktop.MoveCursor(1023, 300);
         MainTick(d.state, d.desktop);
         EXPECT_EQ(d.trace.Find("Sleep 500") != nullptr, c.slide) << "mode " << c.mode;
         EXPECT_EQ(d.trace.Find("SetWindowPos A -1 513 0 511 738 0x4") != nullptr, !c.slide)

@@ -110,8 +110,8 @@ bool Cycle(const wchar_t* exe, const wchar_t* title) {
     Key(VK_ESCAPE);
     if (!Await([&] { return !IsWindowVisible(menu); })) return Fail("the tray menu stayed open");
 
-    for (WPARAM id : {kNoMax, kNoMax, kNoMin, kNoMin, kStartWithWindows, kStartWithWindows,
-                      kRestore})
+    for (WPARAM id :
+         {kNoMax, kNoMax, kNoMin, kNoMin, kStartWithWindows, kStartWithWindows, kRestore})
         if (!Command(main, id)) return Fail("a menu command went unanswered");
 
     PostMessageW(main, WM_COMMAND, kHelp, 0);
@@ -138,8 +138,7 @@ bool Cycle(const wchar_t* exe, const wchar_t* title) {
     PROCESS_INFORMATION second{};
     wchar_t line[MAX_PATH + 2];
     swprintf(line, MAX_PATH + 2, L"\"%ls\"", exe);
-    if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &second))
+    if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &second))
         return Fail("the second instance did not start");
     const bool refused = Answer(second.dwProcessId, IDOK) &&
                          WaitForSingleObject(second.hProcess, 10000) == WAIT_OBJECT_0;
@@ -187,7 +186,8 @@ DWORD HandlesOf(DWORD process, HANDLE opened) {
         ULONG needed = 0;
         status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
                        &needed);
-        if (status == kLengthMismatch) buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+        if (status == kLengthMismatch)
+            buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
     }
     if (status == 0) {
         const auto* list = reinterpret_cast<const List*>(buffer.data());
@@ -263,8 +263,7 @@ bool Figures() {
     HWND main = MainWindow(L"TremoluxWindow");
     if (!main) return Fail("the program's main window is not there");
     Count count{ProcessOf(main), 0};
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, count.process);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, count.process);
     if (!process) return Fail("the program's process cannot be opened");
     const DWORD handles = HandlesOf(count.process, process);
     const DWORD gdi = GdiObjectsOf(process);

@@ -11,7 +11,9 @@ source "$(dirname "$0")/lib.sh"
 TITLE="Tremolux Test Window"
 SHOTS=$ROOT/build/screenshots
 
-rect() { probe rect "$TITLE" | cut -d' ' -f1-5; }
+# The rectangle and state of the window of that title, the test window's
+# when none is named.
+rect() { probe rect "${1:-$TITLE}" | cut -d' ' -f1-5; }
 
 # Whether a 98 by 20 link box centred at "X Y" holds pixels of the colour
 # "R,G,B" in a screenshot under $WORK (a new one when none is named).
@@ -28,10 +30,11 @@ colour_in() {
 }
 
 # Presses the left button on the title bar at (x, y), drags in a few steps
-# to (tx, ty), rests there past a few main ticks, notes the window's
-# rectangle in HELD, and lets go.
+# to (tx, ty), rests there past a few main ticks, notes the rectangle of the
+# window (the test window, or the one of the title given) in HELD, and lets
+# go.
 drag() {
-  local x=$1 y=$2 tx=$3 ty=$4 i
+  local x=$1 y=$2 tx=$3 ty=$4 title=${5:-} i
   xdotool mousemove "$x" "$y"
   sleep 0.2
   xdotool mousedown 1
@@ -41,7 +44,7 @@ drag() {
     sleep 0.1
   done
   sleep 1
-  HELD=$(rect)
+  HELD=$(rect "$title")
   xdotool mouseup 1
   # Wine's move loop does not end when the window is disabled, only on a
   # button-up over the client area or a key; on Windows the disable ends it
@@ -125,8 +128,14 @@ ended() {
   fi
 }
 
-# The title bar's point 100 pixels in from the window's left edge.
-title_point() { set -- $(rect); echo "$(($1 + 100)) $(($2 + 12))"; }
+# The title bar's point 100 pixels in from the window's left edge (the test
+# window's, or the one of the title given), or at its middle for a window
+# narrower than 200.
+title_point() {
+  set -- $(rect "${1:-}")
+  local in=$(( $3 - $1 < 200 ? ($3 - $1) / 2 : 100 ))
+  echo "$(($1 + in)) $(($2 + 12))"
+}
 
 # A new test window, 500 by 400 at (200, 150) or at (X, Y), in place of the
 # last one.
@@ -274,6 +283,31 @@ main() {
   echo "# Wine's move loop, still running after the disable, shows the window again when it"
   echo "# ends: the minimize is checked while the button is held, its restore in slide mode"
 
+  # windows as they are. Wine's Minesweeper has no sizing border: the right
+  # half and the stretch leave it at its size, where the drag has it. A
+  # window 700 pixels wide at least, on the right half, is kept inside the
+  # work area, its right edge on the screen's.
+  spawn "$WINE" winemine
+  local mine=$LAST_PID at
+  await 10 rect WineMine >/dev/null
+  at=$(title_point WineMine)
+  drag ${at% *} ${at#* } 1023 300 WineMine
+  check "Minesweeper dragged into the right edge keeps its size" "160 226" \
+    "$(awk '{print $3 - $1, $4 - $2}' <<<"$HELD")"
+  at=$(title_point WineMine)
+  drag ${at% *} ${at#* } 500 0 WineMine
+  check "and into the top edge" "160 226" "$(awk '{print $3 - $1, $4 - $2}' <<<"$HELD")"
+  kill "$mine" 2>/dev/null
+  [ -n "${WINDOW_PID:-}" ] && kill "$WINDOW_PID" 2>/dev/null
+  for _ in $(seq 25); do probe rect "$TITLE" >/dev/null || break; sleep 0.2; done
+  spawn "$WINE" "$BUILD/testwin.exe" "$TITLE" 200 150 720 400 minwidth 700
+  WINDOW_PID=$LAST_PID
+  await 10 rect "$TITLE" >/dev/null
+  at=$(title_point)
+  drag ${at% *} ${at#* } 1023 300
+  check "a window 700 wide at least, on the right half: inside the work area" \
+    "324 0 1024 748 normal" "$(rect)"
+
   # presses held past a tick that drag no window change none
   fresh_window
   held_press 500 767
@@ -358,6 +392,26 @@ main() {
   # at it
   swipe 1023 100 1023 400 maximized
   check "a maximized window swiped: normal, on the right half" "513 0 1024 748 normal" "$(rect)"
+  # Wine's Notepad, maximized, down the left edge: the left half; Shift+F1
+  # then makes it maximized again, in front
+  local notepad="Untitled - Notepad" notepad_pid
+  spawn "$WINE" notepad
+  notepad_pid=$LAST_PID
+  await 10 rect "$notepad" >/dev/null
+  probe maximize "$notepad"
+  sleep 0.3
+  xdotool mousemove 0 100
+  sleep 0.35
+  xdotool mousemove 0 400
+  sleep 1.2
+  check "a maximized Notepad swiped down the left edge: the left half" "0 0 512 748 normal" \
+    "$(rect "$notepad")"
+  xdotool mousemove 500 300
+  sleep 0.6
+  shift_f1
+  check "Shift+F1 makes it maximized again, in front" "maximized $notepad" \
+    "$(rect "$notepad" | cut -d' ' -f5) $(probe foreground)"
+  kill "$notepad_pid" 2>/dev/null
   swipe 100 767 400 767
   check "a swipe right along the bottom edge: minimized" "minimized" "$(rect | cut -d' ' -f5)"
   full_screen
