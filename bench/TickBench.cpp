@@ -130,7 +130,7 @@ public:
     std::int32_t RegOpenKeyExA(RegistryKey, const char*, std::uint32_t, RegistryKey*) override {
         return 2;
     }
-    std::int32_t RegQueryValueExA(RegistryKey, const char*, std::uint32_t*, std::uint8_t*,
+    std::int32_t RegQueryValueExW(RegistryKey, const char*, std::uint32_t*, std::uint8_t*,
                                   std::uint32_t*) override {
         return 2;
     }
@@ -145,7 +145,7 @@ public:
     std::int32_t RegDeleteValueA(RegistryKey, const char*) override { return 2; }
     std::int32_t RegDeleteKeyA(RegistryKey, const char*) override { return 2; }
     std::int32_t RegCloseKey(RegistryKey) override { return 0; }
-    std::uint32_t ExpandEnvironmentStringsA(const char*, char*, std::uint32_t) override {
+    std::uint32_t ExpandEnvironmentStringsW(const char*, char*, std::uint32_t) override {
         return 0;
     }
     std::uint32_t GetModuleFileNameW(char*, std::uint32_t) override { return 0; }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "port/Types.h"
+#include "port/WinConstants.h"
 
 namespace tremolux {
 
@@ -35,8 +36,22 @@ struct ProgramState {
     WindowHandle BumpedWindow = kNoWindow;
 
     // The window in front before the tray menu took the foreground, to have
-    // it back when the menu closes with nothing brought forward.
+    // it back when the menu closes with nothing brought forward; whether the
+    // keyboard opened the menu, to have the focus back in the notification
+    // area then.
     WindowHandle ForegroundBeforeMenu = kNoWindow;
+    std::int32_t TrayMenuFromKeyboard = 0;
+
+    // The tray icon's version (0, or 4 where the shell took it), which says
+    // how its notifications read, and whether a button was just released on
+    // it: a version-4 shell sends the release first, then the selection or
+    // the context menu that follows from it.
+    std::int32_t TrayIconVersion = 0;
+    std::int32_t TrayButtonReleased = 0;
+
+    // Where this copy keeps its settings: HKEY_LOCAL_MACHINE, or
+    // HKEY_CURRENT_USER for one installed for one user (start-up finds out).
+    RegistryKey SettingsRoot = win::kHkeyLocalMachine;
 
     AutomationObject ShellObject = nullptr;  // filled and emptied within one toggle
     WindowHandle TaskbarWindow = kNoWindow;  // set just before the corner request

@@ -189,10 +189,11 @@ bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action
         case WindowAction::LeftHalf: return Place(state, port, kLeftHalf, dragged);
         case WindowAction::RightHalf: return Place(state, port, kRightHalf, dragged);
         case WindowAction::Maximized:
-            return EffectSwitchedOff(port, Effect::Maximize) ||
+            return EffectSwitchedOff(port, state.SettingsRoot, Effect::Maximize) ||
                    Place(state, port, kFullWidth, dragged);
         case WindowAction::Minimized:
-            return EffectSwitchedOff(port, Effect::Minimize) || Minimize(state, port, dragged);
+            return EffectSwitchedOff(port, state.SettingsRoot, Effect::Minimize) ||
+                   Minimize(state, port, dragged);
     }
     return false;
 }

@@ -125,7 +125,9 @@ public:
 
     // Tray icon and tray menu. Menu items are named by their command ids.
     // An add succeeds when the icon is there afterwards, also when it was
-    // there already.
+    // there already; NIM_SETVERSION asks for version 4, which Windows XP
+    // does not have; NIM_SETFOCUS hands the keyboard focus back to the
+    // notification area.
     virtual bool Shell_NotifyIconA(std::uint32_t message, const char* tip) = 0;
     virtual bool CheckMenuItem(std::uint32_t commandId, bool checked) = 0;
     virtual bool IsMenuItemChecked(std::uint32_t commandId) = 0;
@@ -144,9 +146,11 @@ public:
     // Registry, with the Win32 status codes. Value data and sizes are bytes.
     virtual std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey,
                                        std::uint32_t desiredAccess, RegistryKey* key) = 0;
-    // With data null, reports type and size only. A buffer too small gives
-    // ERROR_MORE_DATA with the size needed.
-    virtual std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName,
+    // Read through the wide API: a text (REG_SZ, REG_EXPAND_SZ) arrives as
+    // UTF-8, its size that of the UTF-8 bytes; one that does not convert
+    // exactly reads as missing. With data null, reports type and size only.
+    // A buffer too small gives ERROR_MORE_DATA with the size needed.
+    virtual std::int32_t RegQueryValueExW(RegistryKey key, const char* valueName,
                                           std::uint32_t* type, std::uint8_t* data,
                                           std::uint32_t* size) = 0;
     // Sets a value of a subkey, creating the subkey (and its missing parents)
@@ -162,8 +166,9 @@ public:
     virtual std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) = 0;
     virtual std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) = 0;
     virtual std::int32_t RegCloseKey(RegistryKey key) = 0;
-    // Returns the size needed, terminating zero included; 0 on failure.
-    virtual std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+    // UTF-8 texts through the wide API. Returns the size needed, terminating
+    // zero included; 0 on failure.
+    virtual std::uint32_t ExpandEnvironmentStringsW(const char* source, char* destination,
                                                     std::uint32_t size) = 0;
 
     // Full path of the running executable as UTF-8, read through the wide

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tremolux {
@@ -42,12 +43,12 @@ std::string TextOf(const std::vector<std::uint8_t>& bytes, std::size_t size) {
 bool QueryWhole(DesktopPort& port, RegistryKey key, const char* name, std::uint32_t& type,
                 std::vector<std::uint8_t>& data) {
     std::uint32_t size = 0;
-    if (port.RegQueryValueExA(key, name, &type, nullptr, &size) != win::kErrorSuccess) return false;
+    if (port.RegQueryValueExW(key, name, &type, nullptr, &size) != win::kErrorSuccess) return false;
     for (int attempt = 0; attempt < kReadTries; ++attempt) {
         if (size > kMaxTextBytes) return false;
         data.assign(size, 0);
         std::uint32_t got = size;
-        const std::int32_t status = port.RegQueryValueExA(key, name, &type, data.data(), &got);
+        const std::int32_t status = port.RegQueryValueExW(key, name, &type, data.data(), &got);
         if (status == win::kErrorSuccess && got <= size) {
             data.resize(got);
             return true;
@@ -64,7 +65,7 @@ std::optional<std::string> Expand(DesktopPort& port, const std::string& source) 
     for (int attempt = 0; attempt < kReadTries; ++attempt) {
         if (size > kMaxTextBytes) return std::nullopt;
         std::vector<std::uint8_t> buffer(size, 0);
-        const std::uint32_t needed = port.ExpandEnvironmentStringsA(
+        const std::uint32_t needed = port.ExpandEnvironmentStringsW(
             source.c_str(), reinterpret_cast<char*>(buffer.data()), size);
         if (needed == 0) return std::nullopt;
         if (needed <= size) return TextOf(buffer, needed);
@@ -98,7 +99,7 @@ std::optional<std::uint32_t> NumberAt(DesktopPort& port, RegistryKey root,
     std::uint8_t data[4] = {};
     std::uint32_t size = sizeof data;
     const std::int32_t status =
-        port.RegQueryValueExA(key.Get(), location.valueName.c_str(), &type, data, &size);
+        port.RegQueryValueExW(key.Get(), location.valueName.c_str(), &type, data, &size);
     if (status != win::kErrorSuccess || type != win::kRegDword || size != sizeof data)
         return std::nullopt;
     return static_cast<std::uint32_t>(data[0]) | static_cast<std::uint32_t>(data[1]) << 8 |
@@ -122,7 +123,7 @@ bool ValueExists(DesktopPort& port, RegistryKey root, const RegistryLocation& lo
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     return OpenForReading(port, root, location.key, key) &&
-           port.RegQueryValueExA(key.Get(), location.valueName.c_str(), &type, nullptr, &size) ==
+           port.RegQueryValueExW(key.Get(), location.valueName.c_str(), &type, nullptr, &size) ==
                win::kErrorSuccess;
 }
 
@@ -252,20 +253,35 @@ std::optional<std::string> RunValueText(DesktopPort& port) {
     return "\"" + text + "\"";
 }
 
-std::int32_t StartupOperationMode(DesktopPort& port) {
-    return ReadNumber(port, win::kHkeyLocalMachine, paths::kOperationMode, 1) == 1 ? 1 : 2;
+// Paths are compared as Windows compares them, letter case aside (ASCII's;
+// beyond it the installer writes the path it installed to), a trailing
+// backslash too.
+RegistryKey SettingsRoot(DesktopPort& port) {
+    const std::optional<std::string> path = ProgramPath(port);
+    std::string installed = ReadText(port, win::kHkeyCurrentUser, paths::kInstallLocation);
+    if (!installed.empty() && installed.back() == '\\') installed.pop_back();
+    const std::string directory = path ? ProgramDirectory(*path) : std::string();
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    const bool same = !installed.empty() && installed.size() == directory.size() &&
+                      std::equal(installed.begin(), installed.end(), directory.begin(),
+                                 [&](char a, char b) { return lower(a) == lower(b); });
+    return same ? win::kHkeyCurrentUser : win::kHkeyLocalMachine;
 }
 
-bool EffectSwitchedOff(DesktopPort& port, Effect effect) {
+std::int32_t StartupOperationMode(DesktopPort& port, RegistryKey root) {
+    return ReadNumber(port, root, paths::kOperationMode, 1) == 1 ? 1 : 2;
+}
+
+bool EffectSwitchedOff(DesktopPort& port, RegistryKey root, Effect effect) {
     const char* path = effect == Effect::Maximize ? paths::kNoMaxRead : paths::kNoMinRead;
-    return ReadNumber(port, win::kHkeyLocalMachine, path) != 0;
+    return ReadNumber(port, root, path) != 0;
 }
 
-bool StartsWithWindows(DesktopPort& port) {
+bool StartsWithWindows(DesktopPort& port, RegistryKey root) {
     const RegistryLocation location = SplitLocation(paths::kRunValue);
-    for (RegistryKey root : {win::kHkeyLocalMachine, win::kHkeyCurrentUser})
-        if (!TextAt(port, root, location).value_or(std::string()).empty()) return true;
-    return false;
+    const bool twin = HasPerUserTwin(root);
+    return !TextAt(port, root, location).value_or(std::string()).empty() ||
+           (twin && !TextAt(port, win::kHkeyCurrentUser, location).value_or(std::string()).empty());
 }
 
 }  // namespace tremolux

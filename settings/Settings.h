@@ -1,7 +1,8 @@
 // The settings store: four registry values under HKEY_LOCAL_MACHINE, reached
 // through the desktop port's registry operations. Nothing is cached: every read goes to the
 // registry. A user who may not write under HKEY_LOCAL_MACHINE keeps the same values at the same
-// subkeys under HKEY_CURRENT_USER, and those win when they are there.
+// subkeys under HKEY_CURRENT_USER, and those win when they are there. A copy installed for one
+// user keeps its values under HKEY_CURRENT_USER alone.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +26,17 @@ constexpr const char* kRunValue = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\
 // Split at its last backslash this names a value "tremolux" that does not
 // exist, so the delete falls back to the whole key.
 constexpr const char* kSettingsKey = "software\\kestrelia\\tremolux";
+// Where the installer's entry among the installed programs says the
+// program is: under HKEY_CURRENT_USER for a copy installed for one user.
+constexpr const char* kInstallLocation =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tremolux\\InstallLocation";
 }  // namespace paths
+
+// The root under which this copy keeps its settings: HKEY_CURRENT_USER for a
+// copy its installer installed for one user (the entry it made there names
+// the folder the program runs from, letter case aside), so that nothing it
+// writes is machine-wide; HKEY_LOCAL_MACHINE for any other.
+RegistryKey SettingsRoot(DesktopPort& port);
 
 // A location's path is split at its last backslash into key and value name;
 // a path with no backslash names a value directly under the root.
@@ -81,15 +92,15 @@ std::string ProgramFileName(std::string_view programPath);
 std::optional<std::string> RunValueText(DesktopPort& port);
 
 // 1 (drag-bump) when opmode reads 1, its default; 2 (slide) for anything else.
-std::int32_t StartupOperationMode(DesktopPort& port);
+std::int32_t StartupOperationMode(DesktopPort& port, RegistryKey root);
 
 enum class Effect { Maximize, Minimize };
 
 // Read afresh before every maximize or minimize: any non-zero switch stops it.
-bool EffectSwitchedOff(DesktopPort& port, Effect effect);
+bool EffectSwitchedOff(DesktopPort& port, RegistryKey root, Effect effect);
 
-// Any non-empty Run value, the machine's or the user's, counts as on,
-// whatever path it holds.
-bool StartsWithWindows(DesktopPort& port);
+// Any non-empty Run value under the root, or its per-user twin, counts as
+// on, whatever path it holds.
+bool StartsWithWindows(DesktopPort& port, RegistryKey root);
 
 }  // namespace tremolux

@@ -19,7 +19,6 @@ constexpr const char* kCleanUpDone =
     "注册表清理完毕，您可以放心删除本软件了。\r\n给您造成不便，请多提意见，感谢您的使用！";
 constexpr const char* kCleanUpRefused =
     "注册表信息未能全部清除，您可能没有管理员权限。\r\n请以管理员身份运行本软件，再执行这项功能。";
-constexpr RegistryKey kHklm = win::kHkeyLocalMachine;
 
 // The message, then the main window's close is posted; once it is gone no
 // window of the program is left and the process ends with code 0. A handle
@@ -47,12 +46,13 @@ bool FlipMark(DesktopPort& port, std::uint32_t item) {
 void ChooseMode(ProgramState& state, DesktopPort& port, std::uint32_t item,
                 std::int32_t modeWhenUnchecked, std::int32_t modeWhenChecked) {
     const std::int32_t mode = FlipMark(port, item) ? modeWhenChecked : modeWhenUnchecked;
-    WriteValue(port, kHklm, paths::kOperationMode, static_cast<std::uint32_t>(mode));
+    WriteValue(port, state.SettingsRoot, paths::kOperationMode, static_cast<std::uint32_t>(mode));
     state.OperationMode = mode;
 }
 
-void ToggleSwitch(DesktopPort& port, std::uint32_t item, const char* path) {
-    WriteValue(port, kHklm, path, FlipMark(port, item) ? 0u : 1u);
+void ToggleSwitch(const ProgramState& state, DesktopPort& port, std::uint32_t item,
+                  const char* path) {
+    WriteValue(port, state.SettingsRoot, path, FlipMark(port, item) ? 0u : 1u);
 }
 
 }  // namespace
@@ -91,16 +91,22 @@ void StartUp(ProgramState& state, DesktopPort& port) {
     state.PeekActive = 0;
     port.LoadWindow(ProgramWindow::Strip, false);
     port.ShowProgramWindow(ProgramWindow::Strip);
-    state.OperationMode = StartupOperationMode(port);
+    state.SettingsRoot = SettingsRoot(port);
+    state.OperationMode = StartupOperationMode(port, state.SettingsRoot);
 }
 
 // While the shell is still starting, as at a start with Windows, it can
 // refuse the icon; without the icon there is no menu and no way to exit, so
-// the icon is tried again every second until the shell takes it.
-void ShowTrayIcon(ProgramState&, DesktopPort& port) {
+// the icon is tried again every second until the shell takes it. Where the
+// shell has them (Vista and later), the icon is one of version 4, which the
+// keyboard reaches; on Windows XP it keeps the mouse messages alone.
+void ShowTrayIcon(ProgramState& state, DesktopPort& port) {
     const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
     const TimerDeclaration& retry = *TimerOf(ProgramWindow::Main, timer::kTrayIconRetry);
     if (port.Shell_NotifyIconA(win::kNimAdd, kTrayTip)) {
+        state.TrayIconVersion =
+            port.Shell_NotifyIconA(win::kNimSetVersion, nullptr) ? win::kNotifyIconVersion4 : 0;
+        state.TrayButtonReleased = 0;
         port.KillTimer(main, retry.id);
     } else {
         port.SetTimer(main, retry.id, retry.interval);
@@ -118,41 +124,56 @@ void ExitProgram(ProgramState& state, DesktopPort& port) {
     port.ExitProcess(0);
 }
 
-// Left click, double click and right click all open the menu; the marks come
-// from the registry each time.
-void ShowTrayMenu(ProgramState& state, DesktopPort& port, std::int32_t code) {
-    if (code != 1 && code != 2 && code != 3) return;
-    MarkFromNumber(port, command::kNoMax, ReadNumber(port, kHklm, paths::kNoMaxRead));
-    MarkFromNumber(port, command::kNoMin, ReadNumber(port, kHklm, paths::kNoMinRead));
-    port.CheckMenuItem(command::kStartWithWindows, StartsWithWindows(port));
-    const std::uint32_t mode = ReadNumber(port, kHklm, paths::kOperationMode, 1);
+// Left click, double click, right click and the keyboard's selection all
+// open the menu; the marks come from the registry each time. The menu opens
+// at the anchor the shell passes (at the icon, wherever the pointer is),
+// or, without one, at the pointer.
+void ShowTrayMenu(ProgramState& state, DesktopPort& port, const TrayNotification& notification) {
+    if (notification.code < 1 || notification.code > 4) return;
+    const RegistryKey root = state.SettingsRoot;
+    MarkFromNumber(port, command::kNoMax, ReadNumber(port, root, paths::kNoMaxRead));
+    MarkFromNumber(port, command::kNoMin, ReadNumber(port, root, paths::kNoMinRead));
+    port.CheckMenuItem(command::kStartWithWindows, StartsWithWindows(port, root));
+    const std::uint32_t mode = ReadNumber(port, root, paths::kOperationMode, 1);
     if (mode == 1 || mode == 2) {
         port.CheckMenuItem(command::kDragBumpMode, mode == 1);
         port.CheckMenuItem(command::kSlideMode, mode == 2);
     }
-    Point cursor;
-    port.GetCursorPos(&cursor);
+    Point at;
+    if (notification.anchor) {
+        at = *notification.anchor;
+    } else {
+        Point cursor;
+        port.GetCursorPos(&cursor);
+        at = {Saturate(std::int64_t{cursor.x} - 5), Saturate(std::int64_t{cursor.y} - 5)};
+    }
     // Without the foreground the menu would not close on a click elsewhere;
     // the WM_NULL afterwards lets it close properly. The foreground goes back
     // once the chosen command, posted before, has run.
     const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
     state.ForegroundBeforeMenu = port.GetForegroundWindow();
+    state.TrayMenuFromKeyboard = notification.keyboard;
     port.SetForegroundWindow(main);
-    port.TrackPopupMenu(win::kTpmRightAlign, Saturate(std::int64_t{cursor.x} - 5),
-                        Saturate(std::int64_t{cursor.y} - 5));
+    port.TrackPopupMenu(win::kTpmRightAlign, at.x, at.y);
     port.PostMessageA(main, win::kWmNull, 0, 0);
     port.PostMessageA(main, kTrayMenuClosedMessage, 0, 0);
 }
 
 // Left in front, the hidden main window would take the next Esc or Alt+F4
 // meant for the desktop. A click elsewhere that closed the menu has brought
-// that window forward: it keeps the foreground.
+// that window forward: it keeps the foreground. A menu the keyboard opened
+// and left with no window of its own brought forward (dismissed, or a
+// setting chosen) hands the focus back to the notification area, as the
+// shell asks of its icons.
 void ReturnForeground(ProgramState& state, DesktopPort& port) {
     const WindowHandle before = state.ForegroundBeforeMenu;
+    const bool keyboard = state.TrayMenuFromKeyboard != 0;
     state.ForegroundBeforeMenu = kNoWindow;
+    state.TrayMenuFromKeyboard = 0;
     const WindowHandle main = port.ProgramWindowHandle(ProgramWindow::Main);
     if (before != kNoWindow && before != main && port.GetForegroundWindow() == main)
         port.SetForegroundWindow(before);
+    if (keyboard) port.Shell_NotifyIconA(win::kNimSetFocus, nullptr);
 }
 
 void ChooseDragBumpMode(ProgramState& state, DesktopPort& port) {
@@ -163,33 +184,32 @@ void ChooseSlideMode(ProgramState& state, DesktopPort& port) {
     ChooseMode(state, port, command::kSlideMode, 2, 1);
 }
 
-void ToggleNoMax(ProgramState&, DesktopPort& port) {
-    ToggleSwitch(port, command::kNoMax, paths::kNoMaxWrite);
+void ToggleNoMax(ProgramState& state, DesktopPort& port) {
+    ToggleSwitch(state, port, command::kNoMax, paths::kNoMaxWrite);
 }
 
-void ToggleNoMin(ProgramState&, DesktopPort& port) {
-    ToggleSwitch(port, command::kNoMin, paths::kNoMinWrite);
+void ToggleNoMin(ProgramState& state, DesktopPort& port) {
+    ToggleSwitch(state, port, command::kNoMin, paths::kNoMinWrite);
 }
 
 // A program path that cannot be read whole is not written.
-void ToggleStartWithWindows(ProgramState&, DesktopPort& port) {
+void ToggleStartWithWindows(ProgramState& state, DesktopPort& port) {
     if (FlipMark(port, command::kStartWithWindows)) {
-        DeleteValueOrKey(port, kHklm, paths::kRunValue);
+        DeleteValueOrKey(port, state.SettingsRoot, paths::kRunValue);
         return;
     }
     if (const std::optional<std::string> text = RunValueText(port))
-        WriteValue(port, kHklm, paths::kRunValue, std::string_view(*text));
+        WriteValue(port, state.SettingsRoot, paths::kRunValue, std::string_view(*text));
 }
 
 // Asks, then removes every value the program has written. The completion
 // message comes only when nothing of ours is left.
-void CleanUpSettings(ProgramState&, DesktopPort& port) {
+void CleanUpSettings(ProgramState& state, DesktopPort& port) {
     if (port.MessageBoxA(kCleanUpQuestion, kCleanUpCaption, win::kMbYesNo | win::kMbTaskModal) !=
         win::kIdYes)
         return;
-    const DeleteOutcome settings =
-        DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kSettingsKey);
-    const DeleteOutcome run = DeleteValueOrKey(port, win::kHkeyLocalMachine, paths::kRunValue);
+    const DeleteOutcome settings = DeleteValueOrKey(port, state.SettingsRoot, paths::kSettingsKey);
+    const DeleteOutcome run = DeleteValueOrKey(port, state.SettingsRoot, paths::kRunValue);
     const bool gone = settings != DeleteOutcome::Refused && run != DeleteOutcome::Refused;
     port.MessageBoxA(gone ? kCleanUpDone : kCleanUpRefused, kInformationCaption,
                      win::kMbOk | win::kMbTaskModal);

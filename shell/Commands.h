@@ -3,6 +3,7 @@
 
 #include "engine/ProgramState.h"
 #include "port/DesktopPort.h"
+#include "shell/Declarations.h"
 
 namespace tremolux {
 
@@ -20,7 +21,7 @@ void RestoreTrayIcon(ProgramState& state, DesktopPort& port);
 // Removes the tray icon and ends the process with exit code 0.
 void ExitProgram(ProgramState& state, DesktopPort& port);
 
-void ShowTrayMenu(ProgramState& state, DesktopPort& port, std::int32_t code);
+void ShowTrayMenu(ProgramState& state, DesktopPort& port, const TrayNotification& notification);
 // After the tray menu: the window that had the foreground before gets it
 // back, unless a window has come forward meanwhile.
 void ReturnForeground(ProgramState& state, DesktopPort& port);

@@ -183,20 +183,42 @@ const MenuItemDeclaration* MenuItemByCaption(std::string_view caption) {
     return nullptr;
 }
 
-std::int32_t TrayActionCode(std::uint32_t mouseMessage) {
+TrayNotification TrayNotificationOf(std::int32_t iconVersion, std::uintptr_t wParam,
+                                    std::intptr_t lParam, std::int32_t& buttonReleased) {
     struct TrayAction {
-        std::uint32_t mouseMessage;
+        std::uint32_t message;
         std::int32_t code;
+        bool released = false;  // a button's release, before a version-4 selection
     };
-    constexpr TrayAction kTrayActions[] = {
+    constexpr TrayAction kVersion0[] = {
         {win::kWmLButtonUp, 1},
         {win::kWmLButtonDblClk, 2},
         {win::kWmRButtonUp, 3},
         {win::kWmContextMenu, 3},
     };
-    for (const TrayAction& action : kTrayActions)
-        if (action.mouseMessage == mouseMessage) return action.code;
-    return 0;
+    constexpr TrayAction kVersion4[] = {
+        {win::kNinSelect, 1},         {win::kWmContextMenu, 3},     {win::kNinKeySelect, 4},
+        {win::kWmLButtonUp, 0, true}, {win::kWmRButtonUp, 0, true},
+    };
+    const bool version4 = iconVersion == win::kNotifyIconVersion4;
+    const auto message =
+        static_cast<std::uint32_t>(version4 ? static_cast<std::uintptr_t>(lParam) & 0xFFFF
+                                            : static_cast<std::uintptr_t>(lParam));
+    const std::span<const TrayAction> actions =
+        version4 ? std::span<const TrayAction>(kVersion4) : std::span<const TrayAction>(kVersion0);
+    TrayNotification notification;
+    for (const TrayAction& action : actions) {
+        if (action.message != message) continue;
+        notification.code = action.code;
+        if (version4 && action.code != 0) {
+            notification.keyboard = message == win::kNinKeySelect || !buttonReleased;
+            notification.anchor = Point{static_cast<std::int16_t>(wParam & 0xFFFF),
+                                        static_cast<std::int16_t>((wParam >> 16) & 0xFFFF)};
+        }
+        buttonReleased = action.released;
+        return notification;
+    }
+    return notification;
 }
 
 }  // namespace tremolux

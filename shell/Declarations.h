@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -14,8 +15,15 @@
 namespace tremolux {
 
 using Handler = void (*)(ProgramState&, DesktopPort&);
-// The tray event carries the action code of the mouse message.
-using TrayHandler = void (*)(ProgramState&, DesktopPort&, std::int32_t code);
+// What a notification of the tray icon says: its action code (0 raises
+// nothing), whether the keyboard made it, and the point at which the shell
+// anchors a menu (a version-4 icon's).
+struct TrayNotification {
+    std::int32_t code = 0;
+    bool keyboard = false;
+    std::optional<Point> anchor;
+};
+using TrayHandler = void (*)(ProgramState&, DesktopPort&, const TrayNotification& notification);
 // An event about a window of another program carries that window.
 using WindowEventHandler = void (*)(ProgramState&, DesktopPort&, WindowHandle window);
 
@@ -142,8 +150,18 @@ constexpr const char* kTrayMenuCaption = "托盘菜单";
 // instance to end as its exit command ends it.
 constexpr const char* kExitRequestMessage = "TremoluxExitRequest";
 
-// The mouse message on the icon as the tray event's action code, 0 for one
-// that raises nothing.
-std::int32_t TrayActionCode(std::uint32_t mouseMessage);
+// The tray icon's notification message as its icon's version has it.
+// Version 0 (Windows XP): lParam is the mouse message, wParam the icon id;
+// WM_LBUTTONUP 1, WM_LBUTTONDBLCLK 2, WM_RBUTTONUP or WM_CONTEXTMENU 3.
+// Version 4: lParam's low word is the message, its high word the icon id,
+// and wParam's words the anchor's x and y; NIN_SELECT (a left click, or
+// Enter on the icon) 1, WM_CONTEXTMENU (a right click, Shift+F10, the Apps
+// key) 3, NIN_KEYSELECT (Enter or Space on the icon after Win+B) 4. The
+// button releases that come before the first two raise nothing, so that a
+// click opens one menu; a NIN_SELECT or WM_CONTEXTMENU with no release
+// before it came from the keyboard. buttonReleased carries that from one
+// notification to the next.
+TrayNotification TrayNotificationOf(std::int32_t iconVersion, std::uintptr_t wParam,
+                                    std::intptr_t lParam, std::int32_t& buttonReleased);
 
 }  // namespace tremolux

@@ -27,7 +27,10 @@ constexpr Route kRoutes[] = {
 bool RunMenuCommand(ProgramState& state, DesktopPort& port, std::uint32_t commandId) {
     const MenuItemDeclaration* item = MenuItemById(commandId);
     if (!item) return false;
-    if (item->bringsWindowForward) state.ForegroundBeforeMenu = kNoWindow;
+    if (item->bringsWindowForward) {
+        state.ForegroundBeforeMenu = kNoWindow;
+        state.TrayMenuFromKeyboard = 0;
+    }
     item->click(state, port);
     return true;
 }
@@ -55,10 +58,14 @@ bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& even
             return false;
         case EventKind::MenuCommand: return RunMenuCommand(state, port, event.id);
         case EventKind::ButtonClicked: return ClickUnits(state, port, declaration);
-        case EventKind::Tray:
-            if (event.code == 0 || !declaration.tray) return false;
-            declaration.tray(state, port, event.code);
+        case EventKind::Tray: {
+            if (!declaration.tray) return false;
+            const TrayNotification notification = TrayNotificationOf(
+                state.TrayIconVersion, event.wParam, event.lParam, state.TrayButtonReleased);
+            if (notification.code == 0) return false;
+            declaration.tray(state, port, notification);
             return true;
+        }
         case EventKind::MoveSizeStarted:
             if (!declaration.moveSizeStarted) return false;
             declaration.moveSizeStarted(state, port, event.target);

@@ -21,7 +21,7 @@ enum class EventKind {
     TimerTick,        // id: the timer
     MenuCommand,      // id: the tray menu's command
     ButtonClicked,    // its picture button
-    Tray,             // code: the tray event's action code
+    Tray,             // wParam, lParam: the tray icon's notification
     TaskbarCreated,   // a new taskbar, with no tray icons on it
     ExitRequested,    // the uninstaller asks the program to end
     TrayMenuClosed,   // the tray menu closed, its command run
@@ -35,7 +35,8 @@ struct ProgramEvent {
     EventKind kind = EventKind::Created;
     ProgramWindow window = ProgramWindow::Main;
     std::uint32_t id = 0;
-    std::int32_t code = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
     WindowHandle target = kNoWindow;
 };
 

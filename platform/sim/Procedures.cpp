@@ -22,7 +22,12 @@ constexpr NamedProcedure kProcedures[] = {
     {"SlideDetector", SlideDetector},
     {"RestoreLastWindow", RestoreLastWindow},
     // the tray event with the action code of a right click
-    {"ShowTrayMenu", [](ProgramState& state, DesktopPort& port) { ShowTrayMenu(state, port, 3); }},
+    {"ShowTrayMenu",
+     [](ProgramState& state, DesktopPort& port) {
+         TrayNotification rightClick;
+         rightClick.code = 3;
+         ShowTrayMenu(state, port, rightClick);
+     }},
     {"CleanUpSettings", CleanUpSettings},
     {"ChooseDragBumpMode", ChooseDragBumpMode},
     {"ChooseSlideMode", ChooseSlideMode},

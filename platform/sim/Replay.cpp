@@ -312,7 +312,12 @@ void Replay::Apply(const Command& c) {
             exited_ = false;
             queue_.push_back([this] { StartProcess(state_, desktop_); });
             break;
-        case Verb::Tray: desktop_.TrayEvent(static_cast<std::uint32_t>(c.number[0])); break;
+        case Verb::Tray:
+            desktop_.TrayEvent(
+                static_cast<SimDesktop::TrayInput>(c.number[0]),
+                c.anchored ? std::optional<Point>(Point{int32(1), int32(2)}) : std::nullopt);
+            break;
+        case Verb::TrayVersion: desktop_.SetTrayVersion(int32(0)); break;
         case Verb::ShellRestart: desktop_.RestartShell(); break;
         case Verb::Help: desktop_.CloseHelpWindow(); break;
         case Verb::Menu:

@@ -35,6 +35,7 @@ enum class Verb {
     Size,
     ChildGrab,
     ForegroundLock,
+    TrayVersion,
     Pick,
     MainWindow,
     Unregistry,
@@ -74,6 +75,7 @@ struct Command {
     std::uint32_t valueType = 0;      // registry value type
     std::vector<std::uint8_t> bytes;  // registry value data
     WindowAttributes attributes;      // window
+    bool anchored = false;            // tray: numbers 1 and 2 are the anchor
 };
 
 struct Step {

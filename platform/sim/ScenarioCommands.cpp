@@ -330,20 +330,38 @@ constexpr CommandSyntax kCommands[] = {
     {.form = "start",
      .where = Where::Timed,
      .read = [](Parser&, const Arguments&, Command& c) { c.verb = Verb::Start; }},
-    {.form = "tray lbuttonup|lbuttondblclk|rbuttonup",
+    // the mouse's actions on the icon, and the keyboard's after Win+B: Enter
+    // or Space (keyselect), Shift+F10 or the Apps key (keymenu); with X Y,
+    // the shell anchors a menu there
+    {.form = "tray lbuttonup|lbuttondblclk|rbuttonup|keyselect|keymenu [X Y]",
      .where = Where::Timed,
      .read =
          [](Parser&, const Arguments& words, Command& c) {
-             constexpr std::pair<std::string_view, std::uint32_t> kEvents[] = {
-                 {"lbuttonup", win::kWmLButtonUp},
-                 {"lbuttondblclk", win::kWmLButtonDblClk},
-                 {"rbuttonup", win::kWmRButtonUp},
+             constexpr std::pair<std::string_view, SimDesktop::TrayInput> kEvents[] = {
+                 {"lbuttonup", SimDesktop::TrayInput::LeftClick},
+                 {"lbuttondblclk", SimDesktop::TrayInput::DoubleClick},
+                 {"rbuttonup", SimDesktop::TrayInput::RightClick},
+                 {"keyselect", SimDesktop::TrayInput::KeySelect},
+                 {"keymenu", SimDesktop::TrayInput::KeyMenu},
              };
              c.verb = Verb::Tray;
              c.name = Word(words[0]);
-             for (const auto& [name, message] : kEvents)
-                 if (c.name == name) c.number[0] = message;
-             if (c.number[0] == 0) throw Failure{"unknown tray event \"" + c.name + "\""};
+             c.number[0] = -1;
+             for (std::size_t i = 0; i < std::size(kEvents); ++i)
+                 if (c.name == kEvents[i].first) c.number[0] = static_cast<std::int64_t>(i);
+             if (c.number[0] < 0) throw Failure{"unknown tray event \"" + c.name + "\""};
+             if (words.Count() == 2) throw Failure{"expected \"tray EVENT X Y\""};
+             c.anchored = words.Count() == 3;
+             for (std::size_t i = 1; i < words.Count(); ++i)
+                 c.number[i] = Number(words[i], -32768, 32767);
+         }},
+    // the highest version of tray icon the shell takes: 4, or 0 as Windows XP's
+    {.form = "trayversion 0|4",
+     .where = Where::Anywhere,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::TrayVersion;
+             c.number[0] = std::stoi(words.Choice(0, {"0", "4"}));
          }},
     {.form = "menu \"CAPTION\"|none",
      .where = Where::Timed,

@@ -63,8 +63,8 @@ private:
 
 class Parser;
 
-// A command of the file: its form, the verb and the words after it (one in
-// brackets may be left out; one ending in "..." may be repeated), which says
+// A command of the file: its form, the verb and the words after it (those in
+// brackets at its end may be left out; one ending in "..." may be repeated), which says
 // how many words it takes and is the message when some are missing; where
 // it may stand; and how its words are read into the command.
 enum class Where { SetUp, Timed, Anywhere };
@@ -75,7 +75,11 @@ struct CommandSyntax {
     void (*read)(Parser& parser, const Arguments& words, Command& command);
 
     constexpr std::string_view Verb() const { return form.substr(0, form.find(' ')); }
-    std::size_t Least() const { return Count(' ') - Count('['); }
+    std::size_t Least() const {
+        const std::string_view required = form.substr(0, form.find('['));
+        return static_cast<std::size_t>(std::count(required.begin(), required.end(), ' ')) -
+               (required.size() < form.size() ? 1 : 0);
+    }
     std::size_t Most() const {
         return form.ends_with("...]") ? std::numeric_limits<std::size_t>::max() : Count(' ');
     }

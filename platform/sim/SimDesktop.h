@@ -49,7 +49,7 @@ inline constexpr std::string_view kOperationNames[] = {
     "RegRead",
     "RegWrite",
     "RegDelete",
-    "ExpandEnvironmentStringsA",
+    "ExpandEnvironmentStringsW",
     "GetModuleFileNameW",
     "ShellExecuteA",
     "WinExec",
@@ -163,7 +163,7 @@ public:
         RegRead,
         RegWrite,
         RegDelete,
-        ExpandEnvironmentStringsA,
+        ExpandEnvironmentStringsW,
         GetModuleFileNameW,
         ShellExecuteA,
         WinExec,
@@ -187,8 +187,15 @@ public:
     void AnswerMessageBox(Answer answer);
     // The user picks an item of the open tray menu; none dismisses it.
     void ChooseMenuItem(const std::optional<std::string>& caption);
-    // A mouse message on the tray icon; nothing happens without an icon.
-    void TrayEvent(std::uint32_t mouseMessage);
+    // The user's action on the tray icon, with the point at which the shell
+    // anchors a menu (the icon's centre, W - 11 and H - 11, unless given).
+    // The shell sends what its icon's version has for it; nothing happens
+    // without an icon.
+    enum class TrayInput { LeftClick, DoubleClick, RightClick, KeySelect, KeyMenu };
+    void TrayEvent(TrayInput input, std::optional<Point> anchor);
+    // The highest version of tray icon the shell takes: 4, or 0 for Windows
+    // XP's.
+    void SetTrayVersion(std::int32_t version) { shellTrayVersion_ = version; }
     // A click on the strip's picture button; false when no strip is loaded.
     bool ClickStrip();
     // The shell restarts: every tray icon disappears, a new taskbar window
@@ -287,7 +294,7 @@ public:
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
-    std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
+    std::int32_t RegQueryValueExW(RegistryKey key, const char* valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override;
     std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey, const char* valueName,
                                  std::uint32_t type, const std::uint8_t* data,
@@ -297,7 +304,7 @@ public:
     std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
     std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
     std::int32_t RegCloseKey(RegistryKey key) override;
-    std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+    std::uint32_t ExpandEnvironmentStringsW(const char* source, char* destination,
                                             std::uint32_t size) override;
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
@@ -418,6 +425,8 @@ private:
     ProgramState* state_ = nullptr;
     OtherInstance otherInstance_ = OtherInstance::None;
     bool trayIcon_ = false;
+    std::int32_t trayIconVersion_ = 0;
+    std::int32_t shellTrayVersion_ = win::kNotifyIconVersion4;
     std::vector<std::pair<std::uint32_t, bool>> menuChecks_;
     bool menuOpen_ = false;
     bool menuClosed_ = false;

@@ -12,23 +12,6 @@ namespace tremolux::sim {
 
 namespace {
 
-// The A functions see texts through a code page that has ASCII only, as on a
-// Windows whose ANSI code page lacks the program's characters: each
-// non-ASCII UTF-8 sequence reads as one '?'.
-std::string AnsiView(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        out += '?';
-        while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-    }
-    return out;
-}
-
 bool IsText(std::uint32_t type) { return type == win::kRegSz || type == win::kRegExpandSz; }
 
 std::string TypeName(std::uint32_t type) {
@@ -141,17 +124,14 @@ std::int32_t SimDesktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
     return status;
 }
 
-std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName,
+std::int32_t SimDesktop::RegQueryValueExW(RegistryKey key, const char* valueName,
                                           std::uint32_t* type, std::uint8_t* data,
                                           std::uint32_t* size) {
     const SimRegistry::Value* value = nullptr;
     std::int32_t status = registry_.Query(key, valueName ? valueName : "", &value);
     if (status == win::kErrorSuccess) {
-        std::vector<std::uint8_t> bytes = value->data;
-        if (IsText(value->type)) {
-            const std::string ansi = AnsiView(std::string(bytes.begin(), bytes.end()));
-            bytes.assign(ansi.begin(), ansi.end());
-        }
+        // texts are kept as UTF-8, as the wide read hands them out
+        const std::vector<std::uint8_t>& bytes = value->data;
         if (type) *type = value->type;
         const auto needed = static_cast<std::uint32_t>(bytes.size());
         if (!size) {
@@ -167,7 +147,7 @@ std::int32_t SimDesktop::RegQueryValueExA(RegistryKey key, const char* valueName
         }
     }
     trace_.Read([&] {
-        return std::string("RegQueryValueExA " + RegistryTrace(key, valueName) + " -> " +
+        return std::string("RegQueryValueExW " + RegistryTrace(key, valueName) + " -> " +
                            std::to_string(status));
     });
     return status;
@@ -235,9 +215,9 @@ std::int32_t SimDesktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
 
 std::int32_t SimDesktop::RegCloseKey(RegistryKey key) { return registry_.Close(key); }
 
-std::uint32_t SimDesktop::ExpandEnvironmentStringsA(const char* source, char* destination,
+std::uint32_t SimDesktop::ExpandEnvironmentStringsW(const char* source, char* destination,
                                                     std::uint32_t size) {
-    if (!source || Failing(Operation::ExpandEnvironmentStringsA)) return 0;
+    if (!source || Failing(Operation::ExpandEnvironmentStringsW)) return 0;
     const std::string expanded = Expand(source);
     const auto needed = static_cast<std::uint32_t>(expanded.size() + 1);
     // Like the platform, a short buffer is filled as far as it goes, with no

@@ -110,12 +110,29 @@ void SimDesktop::ToggleDesktop() {
 }
 
 // Removing an icon that is not there fails, as on Windows.
+// A new icon is of version 0 until it asks for another the shell has.
 bool SimDesktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
-    const bool add = message == win::kNimAdd;
-    const bool ok = !Failing(Operation::Shell_NotifyIconA) && (add || trayIcon_);
-    if (ok) trayIcon_ = add;
-    trace_.Call((add ? "TrayIcon add " + Quoted(tip ? tip : "") : std::string("TrayIcon remove")) +
-                (ok ? "" : " failed"));
+    bool ok = !Failing(Operation::Shell_NotifyIconA) && (message == win::kNimAdd || trayIcon_);
+    std::string call;
+    switch (message) {
+        case win::kNimAdd:
+            call = "add " + Quoted(tip ? tip : "");
+            if (ok && !trayIcon_) trayIconVersion_ = 0;
+            if (ok) trayIcon_ = true;
+            break;
+        case win::kNimDelete:
+            call = "remove";
+            if (ok) trayIcon_ = false;
+            break;
+        case win::kNimSetVersion:
+            call = "version 4";
+            ok = ok && shellTrayVersion_ == win::kNotifyIconVersion4;
+            if (ok) trayIconVersion_ = win::kNotifyIconVersion4;
+            break;
+        case win::kNimSetFocus: call = "focus"; break;
+        default: ok = false; call = Hex(message);
+    }
+    trace_.Call("TrayIcon " + call + (ok ? "" : " failed"));
     return ok;
 }
 
@@ -127,10 +144,42 @@ void SimDesktop::RestartShell() {
     if (thread_ && main != kNoWindow) thread_->Post(main, {.kind = EventKind::TaskbarCreated});
 }
 
-void SimDesktop::TrayEvent(std::uint32_t mouseMessage) {
+// Each notification is a message of its own. A version-0 icon hears the
+// mouse's releases alone, with its id in wParam; a version-4 icon the
+// release and then the selection or context menu that follows from it, or
+// the keyboard's, its id in lParam's high word and the anchor in wParam.
+void SimDesktop::TrayEvent(TrayInput input, std::optional<Point> anchor) {
     if (!trayIcon_ || !thread_) return;
-    thread_->Post(ProgramHandle(ProgramWindow::Main),
-                  {.kind = EventKind::Tray, .code = TrayActionCode(mouseMessage)});
+    struct Sent {
+        TrayInput input;
+        std::uint32_t version0;  // 0: none
+        std::uint32_t release;   // version 4's, before the next; 0: none
+        std::uint32_t version4;
+    };
+    constexpr Sent kSent[] = {
+        {TrayInput::LeftClick, win::kWmLButtonUp, win::kWmLButtonUp, win::kNinSelect},
+        {TrayInput::DoubleClick, win::kWmLButtonDblClk, 0, win::kWmLButtonDblClk},
+        {TrayInput::RightClick, win::kWmRButtonUp, win::kWmRButtonUp, win::kWmContextMenu},
+        {TrayInput::KeySelect, 0, 0, win::kNinKeySelect},
+        {TrayInput::KeyMenu, 0, 0, win::kWmContextMenu},
+    };
+    const Point at = anchor.value_or(Point{screenWidth_ - 11, screenHeight_ - 11});
+    const auto wParam =
+        static_cast<std::uintptr_t>((static_cast<std::uint32_t>(at.x) & 0xFFFF) |
+                                    (static_cast<std::uint32_t>(at.y) & 0xFFFF) << 16);
+    const WindowHandle main = ProgramHandle(ProgramWindow::Main);
+    const auto send = [&](std::uintptr_t w, std::uint32_t l) {
+        thread_->Post(main, {.kind = EventKind::Tray, .wParam = w, .lParam = l});
+    };
+    for (const Sent& sent : kSent) {
+        if (sent.input != input) continue;
+        if (trayIconVersion_ != win::kNotifyIconVersion4) {
+            if (sent.version0 != 0) send(kTrayIconId, sent.version0);
+            return;
+        }
+        if (sent.release != 0) send(wParam, sent.release | kTrayIconId << 16);
+        send(wParam, sent.version4 | kTrayIconId << 16);
+    }
 }
 
 bool SimDesktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
@@ -156,9 +205,10 @@ bool SimDesktop::IsMenuItemChecked(std::uint32_t commandId) {
 // The popup's own loop runs, timers ticking, until the scenario picks an
 // item or dismisses the menu. The chosen item's click comes afterwards, as a
 // posted command.
-bool SimDesktop::TrackPopupMenu(std::uint32_t, std::int32_t, std::int32_t) {
+bool SimDesktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_t y) {
     const WindowHandle main = ProgramHandle(ProgramWindow::Main);
     if (!thread_ || main == kNoWindow || menuOpen_) return false;
+    trace_.Call("TrackPopupMenu " + Hex(flags) + " " + std::to_string(x) + " " + std::to_string(y));
     menuOpen_ = true;
     menuClosed_ = false;
     menuChoice_.reset();

@@ -12,8 +12,8 @@ constexpr std::uint32_t HighWord(std::uintptr_t value) { return (value >> 16) & 
 std::optional<RaisedEvent> EventOfMessage(ProgramWindow window, std::uint32_t message,
                                           std::uintptr_t wParam, std::intptr_t lParam,
                                           const RegisteredMessages& registered) {
-    const auto event = [window](EventKind kind, std::uint32_t id = 0, std::int32_t code = 0) {
-        return RaisedEvent{{.kind = kind, .window = window, .id = id, .code = code}};
+    const auto event = [window](EventKind kind, std::uint32_t id = 0) {
+        return RaisedEvent{{.kind = kind, .window = window, .id = id}};
     };
     const auto notification = [window](EventKind kind) {
         return RaisedEvent{{.kind = kind, .window = window}, true};
@@ -39,8 +39,8 @@ std::optional<RaisedEvent> EventOfMessage(ProgramWindow window, std::uint32_t me
             if (wParam) return event(EventKind::SessionEnded);
             return std::nullopt;
         case kTrayMessage:
-            return event(EventKind::Tray, 0,
-                         TrayActionCode(LowWord(static_cast<std::uintptr_t>(lParam))));
+            return RaisedEvent{
+                {.kind = EventKind::Tray, .window = window, .wParam = wParam, .lParam = lParam}};
         case kTrayMenuClosedMessage: return event(EventKind::TrayMenuClosed);
         default: break;
     }

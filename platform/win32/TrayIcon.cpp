@@ -47,6 +47,20 @@ bool TrayIcon::Remove() {
     return ::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
 }
 
+// Windows XP knows version 3 at most, and what it would make of a request
+// for 4 is not written down: it is not asked.
+bool TrayIcon::SetVersion4() {
+    if (LOBYTE(LOWORD(::GetVersion())) < 6) return false;
+    NOTIFYICONDATAW data = NotifyData(window_, 0, nullptr);
+    data.uVersion = win::kNotifyIconVersion4;
+    return ::Shell_NotifyIconW(win::kNimSetVersion, &data) != FALSE;
+}
+
+bool TrayIcon::Focus() {
+    NOTIFYICONDATAW data = NotifyData(window_, 0, nullptr);
+    return ::Shell_NotifyIconW(win::kNimSetFocus, &data) != FALSE;
+}
+
 void TrayIcon::ShowImage() {
     NOTIFYICONDATAW data = NotifyData(window_, NIF_ICON, image_.get());
     ::Shell_NotifyIconW(NIM_MODIFY, &data);

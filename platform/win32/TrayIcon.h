@@ -17,6 +17,10 @@ public:
     // Shows the icon with its tooltip; true when it is there afterwards.
     bool Add(const char* tip);
     bool Remove();
+    // Makes it a version-4 icon, which the keyboard reaches (Vista and
+    // later); hands the keyboard focus back to the notification area.
+    bool SetVersion4();
+    bool Focus();
     // The image for the DPI, loaded when the size it needs is another.
     void LoadForDpi(int dpi);
     // An icon shown takes the image loaded last.

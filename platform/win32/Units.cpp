@@ -3,6 +3,9 @@
 // boxes.
 #include "platform/win32/Units.h"
 
+#include <objbase.h>
+#include <oleauto.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
@@ -54,6 +57,70 @@ Unit* UnitOf(HWND hwnd) {
     return reinterpret_cast<Unit*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// ---- what a screen reader hears of a unit ----
+
+// A screen reader asks a window of a class of the program's own what it is
+// through the system's default accessible object, which knows nothing of
+// it. The label and the link boxes are annotated with their role and name
+// (Dynamic Annotation, Active Accessibility 2.0, from Windows XP), and the
+// annotations are cleared when they go; where the system has no annotation
+// service they go without. The ids are spelled out here, as the late
+// binding's are.
+constexpr CLSID kAccPropServices = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIidAccPropServices = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kAccName = {
+    0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kAccRole = {
+    0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
+constexpr LONG kRoleLink = 0x1e;        // ROLE_SYSTEM_LINK
+constexpr LONG kRoleStaticText = 0x29;  // ROLE_SYSTEM_STATICTEXT
+constexpr DWORD kClientObject = static_cast<DWORD>(OBJID_CLIENT);
+
+// IAccPropServices, as far as the program calls it: its first methods, in
+// the interface's order.
+struct AccPropServices : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE SetPropValue(const BYTE*, DWORD, GUID, VARIANT) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetPropServer(const BYTE*, DWORD, const GUID*, int, IUnknown*,
+                                                    int) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ClearProps(const BYTE*, DWORD, const GUID*, int) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetHwndProp(HWND, DWORD, DWORD, GUID, VARIANT) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND, DWORD, DWORD, GUID, LPCWSTR) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetHwndPropServer(HWND, DWORD, DWORD, const GUID*, int,
+                                                        IUnknown*, int) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND, DWORD, DWORD, const GUID*, int) = 0;
+};
+
+template <typename Use>
+void WithAnnotations(Use use) {
+    AccPropServices* services = nullptr;
+    if (FAILED(::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                  kIidAccPropServices, reinterpret_cast<void**>(&services))) ||
+        !services)
+        return;
+    use(*services);
+    services->Release();
+}
+
+void Annotate(HWND unit, LONG role, const wchar_t* name) {
+    WithAnnotations([&](AccPropServices& services) {
+        VARIANT value{};
+        value.vt = VT_I4;
+        value.lVal = role;
+        services.SetHwndProp(unit, kClientObject, CHILDID_SELF, kAccRole, value);
+        services.SetHwndPropStr(unit, kClientObject, CHILDID_SELF, kAccName, name);
+    });
+}
+
+void ClearAnnotations(HWND unit) {
+    const GUID annotated[] = {kAccRole, kAccName};
+    WithAnnotations([&](AccPropServices& services) {
+        services.ClearHwndProps(unit, kClientObject, CHILDID_SELF, annotated,
+                                static_cast<int>(std::size(annotated)));
+    });
+}
+
 // ---- the label ----
 
 // The label's background: grey, white, grey along the diagonal from the
@@ -86,8 +153,9 @@ OwnedBitmap GradientBitmap(HDC dc, int width, int height) {
 }
 
 // The label's gradient, made whenever its size changes rather than at every
-// paint, and the font it was given. The gradient may be missing when the
-// system is short of resources; the label is then drawn grey.
+// paint, the font it was given, and its text, which is its window's own, so
+// that WM_GETTEXT and a screen reader have it. The gradient may be missing
+// when the system is short of resources; the label is then drawn grey.
 struct Label {
     OwnedBitmap gradient;
     HFONT font = nullptr;
@@ -133,13 +201,16 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_CREATE: {
             label = new (std::nothrow) Label;
             if (!label) return -1;  // the label is not created
-            label->text = Widen(kHelpText);
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            label->text = create->lpszName ? create->lpszName : L"";
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(label));
             MakeGradient(hwnd, *label);
+            Annotate(hwnd, kRoleStaticText, label->text.c_str());
             return 0;
         }
         case WM_NCDESTROY:
             if (label) {
+                ClearAnnotations(hwnd);
                 delete label;
                 ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             }
@@ -209,12 +280,16 @@ void Click(const LinkBox* clicked) {
     ::InvalidateRect(link->window, nullptr, TRUE);
 }
 
+// The focused box shows a focus rectangle, once the keyboard has been used
+// in the window (the UI state hides it until then, as Windows does).
 void PaintLink(HWND hwnd, const LinkBox& link) {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(hwnd, &paint);
     if (!dc) return;
     RECT client;
     ::GetClientRect(hwnd, &client);
+    const bool focusShown =
+        ::GetFocus() == hwnd && !(::SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
     const HelpColours colours = HelpColoursFor(HighContrast());
     Fill(dc, client, link.hover ? colours.hoverBackground : colours.linkBackground);
     {
@@ -226,13 +301,20 @@ void PaintLink(HWND hwnd, const LinkBox& link) {
         ::DrawTextW(dc, link.caption.c_str(), static_cast<int>(link.caption.size()), &client,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
+    if (focusShown) {
+        ::InflateRect(&client, -1, -1);
+        ::DrawFocusRect(dc, &client);
+    }
     ::EndPaint(hwnd, &paint);
 }
 
 // The box captures the mouse while the pointer is over it, so that it hears
 // the pointer leave. The capture only holds over the program's own windows
 // while no button is down, so the box also asks to be told when the
-// pointer leaves it. The hover colour wins over the visited one.
+// pointer leaves it. The hover colour wins over the visited one. It is a
+// tab stop of its dialog-style window: Enter or Space opens it as a click
+// does, and Enter is asked of the dialog manager, which would otherwise
+// take it for the window's default button.
 LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LinkBox* link = UnitOf<LinkBox>(hwnd);
     switch (message) {
@@ -243,13 +325,31 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
             break;
         }
+        case WM_CREATE:
+            if (link) Annotate(hwnd, kRoleLink, link->caption.c_str());
+            break;
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             if (link) {
+                ClearAnnotations(hwnd);
                 link->window = nullptr;
                 Forget(link);
             }
             break;
+        case WM_GETDLGCODE:
+            if (wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+            break;
+        case WM_KEYDOWN:
+            if (link && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1L << 30)))
+                Click(link);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: ::InvalidateRect(hwnd, nullptr, TRUE); return 0;
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return result;
+        }
         case WM_SETCURSOR:
             ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
             return TRUE;
@@ -426,9 +526,10 @@ void RegisterUnitClasses(HINSTANCE instance) {
 }
 
 HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit) {
-    return ::CreateWindowExW(
-        0, kLabelClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, unit.rect.left,
-        unit.rect.top, unit.rect.right, unit.rect.bottom, parent, nullptr, instance, nullptr);
+    return ::CreateWindowExW(0, kLabelClass, Widen(kHelpText).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, unit.rect.left,
+                             unit.rect.top, unit.rect.right, unit.rect.bottom, parent, nullptr,
+                             instance, nullptr);
 }
 
 HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
@@ -437,10 +538,10 @@ HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
         &port, Widen(unit.caption ? unit.caption : ""), unit.target ? unit.target : ""});
     if (!link) return nullptr;
     liveLinks.push_back(link);
-    HWND box =
-        ::CreateWindowExW(WS_EX_CLIENTEDGE, kLinkClass, link->caption.c_str(),
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, unit.rect.left, unit.rect.top,
-                          unit.rect.right, unit.rect.bottom, parent, nullptr, instance, link.get());
+    HWND box = ::CreateWindowExW(WS_EX_CLIENTEDGE, kLinkClass, link->caption.c_str(),
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
+                                 unit.rect.left, unit.rect.top, unit.rect.right, unit.rect.bottom,
+                                 parent, nullptr, instance, link.get());
     if (!box) Forget(link.get());
     return box;
 }

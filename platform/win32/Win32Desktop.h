@@ -109,7 +109,7 @@ public:
     std::int32_t MessageBoxA(const char* text, const char* caption, std::uint32_t type) override;
     std::int32_t RegOpenKeyExA(RegistryKey root, const char* subKey, std::uint32_t desiredAccess,
                                RegistryKey* key) override;
-    std::int32_t RegQueryValueExA(RegistryKey key, const char* valueName, std::uint32_t* type,
+    std::int32_t RegQueryValueExW(RegistryKey key, const char* valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override;
     std::int32_t RegSetKeyValueA(RegistryKey root, const char* subKey, const char* valueName,
                                  std::uint32_t type, const std::uint8_t* data,
@@ -119,7 +119,7 @@ public:
     std::int32_t RegDeleteValueA(RegistryKey key, const char* valueName) override;
     std::int32_t RegDeleteKeyA(RegistryKey root, const char* subKey) override;
     std::int32_t RegCloseKey(RegistryKey key) override;
-    std::uint32_t ExpandEnvironmentStringsA(const char* source, char* destination,
+    std::uint32_t ExpandEnvironmentStringsW(const char* source, char* destination,
                                             std::uint32_t size) override;
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;

@@ -51,16 +51,43 @@ std::int32_t Win32Desktop::RegOpenKeyExA(RegistryKey root, const char* subKey,
     return status;
 }
 
-std::int32_t Win32Desktop::RegQueryValueExA(RegistryKey key, const char* valueName,
+// The value is read whole, the buffer grown while another program makes it
+// longer, so that the size handed out is that of what is read: a text's
+// UTF-8 bytes, converted from the UTF-16 the registry keeps.
+std::int32_t Win32Desktop::RegQueryValueExW(RegistryKey key, const char* valueName,
                                             std::uint32_t* type, std::uint8_t* data,
                                             std::uint32_t* size) {
+    const std::optional<std::wstring> name = ToUtf16(valueName ? valueName : "");
+    if (!name) return ERROR_FILE_NOT_FOUND;
     DWORD valueType = 0;
-    DWORD valueSize = size ? *size : 0;
-    const LONG status = ::RegQueryValueExA(Key(key), valueName, nullptr, &valueType, data,
-                                           size ? &valueSize : nullptr);
+    DWORD bytes = 0;
+    LONG status = ::RegQueryValueExW(Key(key), name->c_str(), nullptr, &valueType, nullptr, &bytes);
+    std::vector<BYTE> stored;
+    for (int attempt = 0; status == ERROR_SUCCESS || status == ERROR_MORE_DATA; ++attempt) {
+        if (attempt == 4) return ERROR_MORE_DATA;
+        stored.assign(bytes + sizeof(wchar_t), 0);
+        bytes = static_cast<DWORD>(stored.size());
+        status =
+            ::RegQueryValueExW(Key(key), name->c_str(), nullptr, &valueType, stored.data(), &bytes);
+        if (status == ERROR_SUCCESS) break;
+    }
+    if (status != ERROR_SUCCESS) return status;
+    std::string text;
+    if (valueType == REG_SZ || valueType == REG_EXPAND_SZ) {
+        const std::optional<std::string> utf8 = ToUtf8(std::wstring_view(
+            reinterpret_cast<const wchar_t*>(stored.data()), bytes / sizeof(wchar_t)));
+        if (!utf8) return ERROR_FILE_NOT_FOUND;
+        text = *utf8;
+    } else {
+        text.assign(stored.begin(), stored.begin() + bytes);
+    }
     if (type) *type = valueType;
-    if (size) *size = valueSize;
-    return status;
+    const auto needed = static_cast<std::uint32_t>(text.size());
+    if (!size) return data ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
+    const bool fits = data && *size >= needed;
+    if (fits) CopyMemory(data, text.data(), needed);
+    *size = needed;
+    return !data || fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
 std::int32_t Win32Desktop::RegSetKeyValueA(RegistryKey root, const char* subKey,
@@ -92,9 +119,21 @@ std::int32_t Win32Desktop::RegDeleteKeyA(RegistryKey root, const char* subKey) {
 
 std::int32_t Win32Desktop::RegCloseKey(RegistryKey key) { return ::RegCloseKey(Key(key)); }
 
-std::uint32_t Win32Desktop::ExpandEnvironmentStringsA(const char* source, char* destination,
+// Like the A call, a short buffer is filled as far as it goes, with no
+// promise of a terminating zero.
+std::uint32_t Win32Desktop::ExpandEnvironmentStringsW(const char* source, char* destination,
                                                       std::uint32_t size) {
-    return ::ExpandEnvironmentStringsA(source, destination, size);
+    const std::optional<std::wstring> text = ToUtf16(source ? source : "");
+    const DWORD capacity = text ? ::ExpandEnvironmentStringsW(text->c_str(), nullptr, 0) : 0;
+    if (capacity == 0) return 0;
+    std::wstring expanded(capacity, L'\0');
+    const DWORD got = ::ExpandEnvironmentStringsW(text->c_str(), expanded.data(), capacity);
+    if (got == 0 || got > capacity) return 0;
+    const std::optional<std::string> utf8 = ToUtf8(std::wstring_view(expanded.data(), got - 1));
+    if (!utf8) return 0;
+    const auto needed = static_cast<std::uint32_t>(utf8->size() + 1);
+    if (destination) CopyMemory(destination, utf8->c_str(), std::min(size, needed));
+    return needed;
 }
 
 // Read whole through the wide API, with a buffer that grows up to the

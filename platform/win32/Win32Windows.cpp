@@ -383,7 +383,9 @@ void Win32Desktop::ShowProgramWindow(ProgramWindow window) {
 
 // The window's own loop goes on dispatching everything, timer ticks
 // included, until it is closed; Esc closes it wherever in it the keyboard
-// focus is.
+// focus is. The dialog manager moves the focus between its tab stops (Tab,
+// Shift+Tab) and shows the focus cues once the keyboard is used; shown, the
+// window starts with them as the last input had them.
 void Win32Desktop::RunModal(Slot& slot) {
     const auto enabledOf = [&](ProgramWindow window) -> std::optional<bool> {
         const HWND hwnd = SlotOf(window).hwnd;
@@ -395,6 +397,8 @@ void Win32Desktop::RunModal(Slot& slot) {
     };
     WithOtherWindowsDisabled(slot.id, enabledOf, setEnabled, [&] {
         ::ShowWindow(slot.hwnd, SW_SHOW);
+        ::SendMessageW(slot.hwnd, WM_CHANGEUISTATE,
+                       MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
         const WindowDeclaration& declaration = DeclarationOf(slot.id);
         MSG message{};
         bool quit = false;
@@ -410,6 +414,7 @@ void Win32Desktop::RunModal(Slot& slot) {
                 ::PostMessageW(slot.hwnd, WM_CLOSE, 0, 0);
                 continue;
             }
+            if (slot.hwnd && ::IsDialogMessageW(slot.hwnd, &message)) continue;
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
@@ -478,9 +483,13 @@ bool Win32Desktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
 // ---- tray icon and menu ----
 
 bool Win32Desktop::Shell_NotifyIconA(std::uint32_t message, const char* tip) {
-    if (message == win::kNimAdd) return trayIcon_.Add(tip);
-    if (message == win::kNimDelete) return trayIcon_.Remove();
-    return false;
+    switch (message) {
+        case win::kNimAdd: return trayIcon_.Add(tip);
+        case win::kNimDelete: return trayIcon_.Remove();
+        case win::kNimSetVersion: return trayIcon_.SetVersion4();
+        case win::kNimSetFocus: return trayIcon_.Focus();
+        default: return false;
+    }
 }
 
 bool Win32Desktop::CheckMenuItem(std::uint32_t commandId, bool checked) {

@@ -267,6 +267,56 @@ TEST(NotificationState, BusyForAFullScreenProgramByEitherTest) {
 // WM_CLOSE from another program and the session's end run the exit
 // command, whose tray icon goes before the process does; the help window
 // is left to the platform's own close.
+// The icon's notifications in the order the shell sends them, through the
+// one decoder both bindings route them to.
+TEST(TrayNotification, EachVersionsMessagesAsActionCodes) {
+    struct Seen {
+        std::int32_t code;
+        bool keyboard;
+        std::optional<Point> anchor;
+    };
+    const auto decode = [](std::int32_t version, std::vector<std::uint32_t> messages) {
+        std::int32_t released = 0;
+        std::vector<Seen> seen;
+        const std::uintptr_t anchor = 1013 | (757u << 16);
+        for (std::uint32_t message : messages) {
+            const TrayNotification n =
+                version == 4 ? TrayNotificationOf(4, anchor, message | kTrayIconId << 16, released)
+                             : TrayNotificationOf(0, kTrayIconId, message, released);
+            if (n.code != 0) seen.push_back({n.code, n.keyboard, n.anchor});
+        }
+        return seen;
+    };
+    const auto codes = [](const std::vector<Seen>& seen) {
+        std::vector<std::int32_t> out;
+        for (const Seen& s : seen) out.push_back(s.code);
+        return out;
+    };
+    // version 0: a left click, a double click, a right click
+    const auto xp = decode(0, {win::kWmLButtonDown, win::kWmLButtonUp, win::kWmLButtonDblClk,
+                               win::kWmLButtonUp, win::kWmRButtonUp, win::kNinKeySelect});
+    EXPECT_EQ(codes(xp), (std::vector{1, 2, 1, 3}));
+    EXPECT_FALSE(xp[0].anchor);
+    // version 4: a left and a right click, each one code after its release
+    const auto clicks = decode(4, {win::kWmLButtonDown, win::kWmLButtonUp, win::kNinSelect,
+                                   win::kWmRButtonDown, win::kWmRButtonUp, win::kWmContextMenu});
+    EXPECT_EQ(codes(clicks), (std::vector{1, 3}));
+    EXPECT_FALSE(clicks[0].keyboard || clicks[1].keyboard);
+    ASSERT_TRUE(clicks[1].anchor);
+    EXPECT_EQ(clicks[1].anchor->x, 1013);
+    EXPECT_EQ(clicks[1].anchor->y, 757);
+    // and the keyboard's: Enter or Space, Shift+F10, Enter on an icon
+    // selected without a click
+    const auto keys = decode(4, {win::kNinKeySelect, win::kWmContextMenu, win::kNinSelect});
+    EXPECT_EQ(codes(keys), (std::vector{4, 3, 1}));
+    EXPECT_TRUE(keys[0].keyboard && keys[1].keyboard && keys[2].keyboard);
+    // anchors left or above the primary screen are negative
+    std::int32_t released = 0;
+    const TrayNotification left =
+        TrayNotificationOf(4, 0xFFFF | (10u << 16), win::kWmContextMenu, released);
+    EXPECT_EQ(left.anchor->x, -1);
+}
+
 TEST(WindowMessages, TheMainWindowEndsOnlyAsTheExitCommandEndsIt) {
     struct Case {
         ProgramWindow window;

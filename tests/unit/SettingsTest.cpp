@@ -78,10 +78,10 @@ TEST(StartupOperationMode, OnlyOneSelectsDragBump) {
     for (const Case& c : cases) {
         Desk d;
         d.PutNumber("opmode", c.stored);
-        EXPECT_EQ(StartupOperationMode(d.desktop), c.mode) << c.stored;
+        EXPECT_EQ(StartupOperationMode(d.desktop, kHklm), c.mode) << c.stored;
     }
     Desk none;
-    EXPECT_EQ(StartupOperationMode(none.desktop), 1);
+    EXPECT_EQ(StartupOperationMode(none.desktop, kHklm), 1);
 }
 
 TEST(ReadText, ReadsUntrustedTextsWhole) {
@@ -130,12 +130,12 @@ class GrowingValueDesktop : public sim::SimDesktop {
 public:
     using SimDesktop::SimDesktop;
     int growths = 0;
-    std::int32_t RegQueryValueExA(RegistryKey key, const char* name, std::uint32_t* type,
+    std::int32_t RegQueryValueExW(RegistryKey key, const char* name, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) override {
         if (data && growths-- > 0)
             Registry().Put(win::kHkeyLocalMachine, "software\\test", "value", win::kRegSz,
                            std::vector<std::uint8_t>(*size + 10, 'g'));
-        return SimDesktop::RegQueryValueExA(key, name, type, data, size);
+        return SimDesktop::RegQueryValueExW(key, name, type, data, size);
     }
 };
 
@@ -155,7 +155,7 @@ TEST(WriteValue, CreatesMissingKeysAndReportsRefusal) {
     EXPECT_TRUE(WriteValue(d.desktop, kHklm, paths::kNoMaxWrite, 1u));
     EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kNoMaxRead), 1u);
     EXPECT_TRUE(WriteValue(d.desktop, kHklm, paths::kRunValue, std::string_view("D:\\x.exe")));
-    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    EXPECT_TRUE(StartsWithWindows(d.desktop, kHklm));
     d.desktop.Fail("RegWrite");
     EXPECT_FALSE(WriteValue(d.desktop, kHklm, paths::kOperationMode, 2u));
     EXPECT_FALSE(WriteValue(d.desktop, kHklm, "software\\new\\key\\v", 2u));
@@ -184,7 +184,7 @@ TEST(PerUserSettings, AReadTakesTheUsersValueWhenThereIsOne) {
     EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 1u);
     d.PutNumber("opmode", 2, kHkcu);
     EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 2u);
-    EXPECT_EQ(StartupOperationMode(d.desktop), 2);
+    EXPECT_EQ(StartupOperationMode(d.desktop, kHklm), 2);
     // a per-user value of the wrong type reads as absent: the machine's wins
     d.Put("Software\\Kestrelia\\Tremolux", "opmode", win::kRegSz, Bytes("2"), kHkcu);
     EXPECT_EQ(ReadNumber(d.desktop, kHklm, paths::kOperationMode, 1), 1u);
@@ -201,13 +201,13 @@ TEST(PerUserSettings, AStandardUsersWriteLandsUnderTheUserAndOnlyWhenAccessIsDen
     EXPECT_TRUE(WriteValue(d.desktop, kHklm, paths::kNoMaxWrite, 1u));
     EXPECT_EQ(d.NumberAt(kHkcu, paths::kNoMaxRead), 1u);
     EXPECT_EQ(d.NumberAt(kHklm, paths::kNoMaxRead), 0u);
-    EXPECT_TRUE(EffectSwitchedOff(d.desktop, Effect::Maximize));
+    EXPECT_TRUE(EffectSwitchedOff(d.desktop, kHklm, Effect::Maximize));
     // an administrator's write replaces the per-user value, which would
     // otherwise go on winning
     Desk admin;
     admin.PutNumber("NoMax", 1, kHkcu);
     EXPECT_TRUE(WriteValue(admin.desktop, kHklm, paths::kNoMaxWrite, 0u));
-    EXPECT_FALSE(EffectSwitchedOff(admin.desktop, Effect::Maximize));
+    EXPECT_FALSE(EffectSwitchedOff(admin.desktop, kHklm, Effect::Maximize));
     EXPECT_EQ(admin.NumberAt(kHkcu, paths::kNoMaxRead), 0u);
 }
 
@@ -251,13 +251,13 @@ TEST(PerUserSettings, StartsWithWindowsWhenEitherRunValueIsNonEmpty) {
     Desk d;
     const char* run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
     d.Put(run, "Tremolux", win::kRegSz, Bytes("C:\\x.exe"), kHkcu);
-    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    EXPECT_TRUE(StartsWithWindows(d.desktop, kHklm));
     // an empty per-user value does not hide the machine's
     d.Put(run, "Tremolux", win::kRegSz, {0}, kHkcu);
     d.Put(run, "Tremolux", win::kRegSz, Bytes("C:\\x.exe"));
-    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    EXPECT_TRUE(StartsWithWindows(d.desktop, kHklm));
     d.Put(run, "Tremolux", win::kRegSz, {0});
-    EXPECT_FALSE(StartsWithWindows(d.desktop));
+    EXPECT_FALSE(StartsWithWindows(d.desktop, kHklm));
 }
 
 TEST(ProgramLocation, CutsAtTheLastBackslash) {
@@ -307,12 +307,12 @@ TEST(RunValueText, KeepsCharactersOutsideTheAnsiCodePage) {
 
 TEST(StartsWithWindows, AnyNonEmptyTextCountsAsOn) {
     Desk d;
-    EXPECT_FALSE(StartsWithWindows(d.desktop));
+    EXPECT_FALSE(StartsWithWindows(d.desktop, kHklm));
     d.Put("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tremolux", win::kRegSz,
           Bytes("C:\\other.exe"));
-    EXPECT_TRUE(StartsWithWindows(d.desktop));
+    EXPECT_TRUE(StartsWithWindows(d.desktop, kHklm));
     d.Put("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tremolux", win::kRegSz, {0});
-    EXPECT_FALSE(StartsWithWindows(d.desktop));
+    EXPECT_FALSE(StartsWithWindows(d.desktop, kHklm));
 }
 
 }  // namespace

@@ -41,6 +41,10 @@
 //                           on the screen, of the first visible captioned top-level
 //                           window of CLASS; then "CHILDCLASS L T R B" of each of its
 //                           child windows in its client area
+//   probe help-text CLASS   "CHILDCLASS" of the child of that window whose WM_GETTEXT
+//                           is the help window's introduction text, whole
+//   probe focus CLASS       the text of the window that has the keyboard focus in the
+//                           thread of that window (UTF-8)
 //
 // The probe is DPI-aware, so that it sees the pixels the program sees.
 #include <windows.h>
@@ -49,11 +53,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <iterator>
 #include <string>
 
 #include "platform/win32/Resources.h"
+#include "shell/HelpText.h"
 #include "tests/wine/ProgramWindows.h"
 
 namespace {
@@ -66,6 +72,34 @@ void PrintRect(HWND window) {
                 : IsZoomed(window) ? "maximized"
                                    : "normal",
                 IsWindowEnabled(window) ? "enabled" : "disabled");
+}
+
+void PrintUtf8(const wchar_t* text) {
+    std::string utf8(4 * std::wcslen(text) + 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                        nullptr);
+    std::printf("%s\n", utf8.c_str());
+}
+
+// The child whose own text is the introduction text, as a screen reader
+// reads it.
+struct TextSearch {
+    std::wstring text;
+    bool found;
+};
+
+BOOL CALLBACK FindText(HWND child, LPARAM lParam) {
+    auto* search = reinterpret_cast<TextSearch*>(lParam);
+    const auto length = SendMessageW(child, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    if (text != search->text) return TRUE;
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 63);
+    std::printf("%ls\n", name);
+    search->found = true;
+    return FALSE;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM lParam) {
@@ -379,6 +413,29 @@ int wmain(int argc, wchar_t** argv) {
         ClientToScreen(window, &origin);
         std::printf("client %ld %ld %ld %ld\n", client.right, client.bottom, origin.x, origin.y);
         EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+        return 0;
+    }
+    if (command == L"help-text" && argc == 3) {
+        HWND window = CaptionedWindow(argv[2]);
+        if (!window) return 1;
+        TextSearch search{std::wstring(std::strlen(tremolux::kHelpText) + 1, L'\0'), false};
+        search.text.resize(static_cast<std::size_t>(
+            MultiByteToWideChar(CP_UTF8, 0, tremolux::kHelpText, -1, search.text.data(),
+                                static_cast<int>(search.text.size()))));
+        if (!search.text.empty()) search.text.pop_back();  // its terminating zero
+        EnumChildWindows(window, FindText, reinterpret_cast<LPARAM>(&search));
+        return search.found ? 0 : 1;
+    }
+    if (command == L"focus" && argc == 3) {
+        HWND window = CaptionedWindow(argv[2]);
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ||
+            !thread.hwndFocus)
+            return 1;
+        wchar_t text[256] = {};
+        GetWindowTextW(thread.hwndFocus, text, 255);
+        PrintUtf8(text);
         return 0;
     }
     if (command == L"taskbar-created") {

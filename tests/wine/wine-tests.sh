@@ -372,8 +372,30 @@ main() {
   kill -0 "$tremolux" 2>/dev/null
   check "the first instance runs on" 0 $?
 
-  # the tray menu: choosing slide mode writes opmode = 2
+  # a version-4 icon: a WM_CONTEXTMENU from the keyboard, posted with the
+  # anchor at the icon (1013, 757) and the pointer elsewhere, opens the menu
+  # at the icon; a real right click opens one menu, and once it is dismissed
+  # no second one follows
   local menu sub at
+  fresh_window
+  xdotool mousemove 300 300
+  sleep 0.3
+  probe post 0x8064 $(((757 << 16) | 1013)) $(((100 << 16) | 0x7b))
+  menu=$(await 3 menus | head -1)
+  check "a version-4 WM_CONTEXTMENU opens the menu at its anchor, the icon" "1013 748" \
+    "$(cut -d' ' -f3-4 <<<"$menu")"
+  xdotool mousemove 500 600 click 1
+  sleep 0.5
+  xdotool mousemove 1009 757
+  sleep 0.3
+  xdotool click 3
+  await 3 menus >/dev/null
+  check "a right click on the icon opens one menu" 1 "$(probe menus | wc -l)"
+  xdotool mousemove 500 600 click 1
+  sleep 1
+  check "and once it is dismissed, no second one follows" "" "$(probe menus)"
+
+  # the tray menu: choosing slide mode writes opmode = 2
   fresh_window
   menu=$(open_menu 3)
   check "a right click on the icon opens the menu" yes "$([ -n "$menu" ] && echo yes)"
@@ -486,6 +508,21 @@ main() {
   screenshot "$WORK/left.png"
   check "and back in its normal colour when the pointer leaves" "yes no" \
     "$(colour_in "$link" 0,0,255 left.png) $(colour_in "$link" 62,157,232 left.png)"
+  # by keyboard and for a screen reader: the label's own text is the
+  # introduction, the links are tab stops, Enter opens the focused one
+  check "a child's WM_GETTEXT gives the introduction text: the label's" TremoluxLabel \
+    "$(probe help-text TremoluxWindow)"
+  xdotool key Tab
+  sleep 0.3
+  check "Tab moves the focus onto a link" "给我发伊妹儿吧" "$(probe focus TremoluxWindow)"
+  xdotool key Tab
+  sleep 0.3
+  check "a second Tab onto the other" "去看看官方网站" "$(probe focus TremoluxWindow)"
+  xdotool key shift+Tab
+  sleep 0.3
+  local mail="$((${origin% *} + 68 + 49)) $((${origin#* } + 559 + 10))"
+  check "and Enter opens the focused one, drawn visited then" "no yes" \
+    "$(colour_in "$mail" 128,0,0) $(xdotool key Return; sleep 1; colour_in "$mail" 128,0,0)"
   menu=$(open_menu 3) && choose "$menu" $TOP_GROUPS 4
   check "a second 查看软件介绍 opens no second window" 1 "$(probe count "$help")"
   xdotool mousemove 400 300 click 1
