@@ -129,13 +129,13 @@ void RecordLastWindow(ProgramState& state, const PendingRecord& record) {
 // is enabled again whatever became of it meanwhile, even if the foreground
 // has moved on; one that was disabled already, or that the disable did not
 // reach, is left as it was. True when the change happened.
-template <typename Change>
-bool WithForegroundDisabled(DesktopPort& port, Change change) {
+template <typename Alteration>
+bool WithForegroundDisabled(DesktopPort& port, Alteration alteration) {
     const WindowHandle window = port.GetForegroundWindow();
     const bool wasEnabled = port.IsWindowEnabled(window);
     port.EnableWindow(window, false);
     const bool disabled = wasEnabled && !port.IsWindowEnabled(window);
-    const bool changed = change();
+    const bool changed = alteration();
     if (disabled) port.EnableWindow(window, true);
     return changed;
 }
@@ -153,7 +153,7 @@ void LandAsAsked(DesktopPort& port, WindowHandle window, const Rect& asked, cons
     if (!port.GetWindowRect(window, &landed)) return;
     if (Width(landed) <= Width(asked) && Height(landed) <= Height(asked)) return;
     const Rect kept = WithinWorkArea(landed, area);
-    if (!(kept == landed)) MoveTo(port, window, kept);
+    if (kept != landed) MoveTo(port, window, kept);
 }
 
 bool Place(ProgramState& state, DesktopPort& port, const Placement& placement,

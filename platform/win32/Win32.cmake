@@ -37,6 +37,19 @@ target_compile_options(tremolux PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TREMOLUX_LEA
 set_property(TARGET tremolux PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
 target_link_options(tremolux PRIVATE -static -static-libgcc -static-libstdc++ -s
   -Wl,--gc-sections -Wl,--no-insert-timestamp)
+# The process starts at TremoluxEntry (Runtime.cpp), without the C
+# runtime's start files. Its TLS support is asked for by name: linked
+# without the start files, and so without a definition of _tls_used, ld 2.40
+# crashes filling in the TLS directory. The 32-bit program is laid out by
+# tremolux.ld, without unwind tables and with fewer sections.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_link_options(tremolux PRIVATE -nostartfiles -Wl,-e,_TremoluxEntry -Wl,-u,__tls_used
+    -Wl,-T,${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/tremolux.ld)
+  set_property(TARGET tremolux APPEND PROPERTY LINK_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/tremolux.ld)
+else()
+  target_link_options(tremolux PRIVATE -nostartfiles -Wl,-e,TremoluxEntry -Wl,-u,_tls_used)
+endif()
 # The manifest, whose text is kept lean as it ships inside the program, asks
 # for: the Common Controls 6 (themed message boxes and menus); awareness of
 # each monitor's DPI (dpiAwareness for Windows 10 1703 and later, dpiAware
