@@ -103,7 +103,11 @@ bool Cycle(const wchar_t* exe, const wchar_t* title) {
     if (!main) return Fail("the program's main window is not there");
     const DWORD program = ProcessOf(main);
 
-    PostMessageW(main, kTrayMessage, kTrayIcon, WM_RBUTTONUP);
+    // a right click as Wine's shell sends it to a version-4 icon: the
+    // release, then the context menu, anchored at the icon
+    const WPARAM anchor = MAKEWPARAM(1013, 757);
+    PostMessageW(main, kTrayMessage, anchor, MAKELPARAM(WM_RBUTTONUP, kTrayIcon));
+    PostMessageW(main, kTrayMessage, anchor, MAKELPARAM(WM_CONTEXTMENU, kTrayIcon));
     HWND menu = nullptr;
     if (!Await([&] { return (menu = ShownBy(program, L"#32768")) != nullptr; }))
         return Fail("the tray menu did not open");
