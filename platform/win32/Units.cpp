@@ -63,8 +63,10 @@ Unit* UnitOf(HWND hwnd) {
 // through the system's default accessible object, which knows nothing of
 // it. The label and the link boxes are annotated with their role and name
 // (Dynamic Annotation, Active Accessibility 2.0, from Windows XP), and the
-// annotations are cleared when they go; where the system has no annotation
-// service they go without. The ids are spelled out here, as the late
+// annotations are cleared as their windows are destroyed (WM_DESTROY, while
+// the window is still whole; its own memory is freed apart, at
+// WM_NCDESTROY, whatever the service does); where the system has no
+// annotation service they go without. The ids are spelled out here, as the late
 // binding's are.
 constexpr CLSID kAccPropServices = {
     0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
@@ -208,9 +210,9 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             Annotate(hwnd, kRoleStaticText, label->text.c_str());
             return 0;
         }
+        case WM_DESTROY: ClearAnnotations(hwnd); break;
         case WM_NCDESTROY:
             if (label) {
-                ClearAnnotations(hwnd);
                 delete label;
                 ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             }
@@ -328,10 +330,10 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CREATE:
             if (link) Annotate(hwnd, kRoleLink, link->caption.c_str());
             break;
+        case WM_DESTROY: ClearAnnotations(hwnd); break;
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             if (link) {
-                ClearAnnotations(hwnd);
                 link->window = nullptr;
                 Forget(link);
             }
