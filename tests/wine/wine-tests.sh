@@ -420,6 +420,11 @@ main() {
   spawn "$WINE" notepad
   notepad_pid=$LAST_PID
   await 10 rect "$notepad" >/dev/null
+  # in front as the user puts it there, with a click on its caption: a first
+  # start in a fresh prefix may leave it behind
+  at=$(title_point "$notepad")
+  xdotool mousemove ${at% *} ${at#* } click 1
+  for _ in $(seq 15); do [ "$(probe foreground)" = "$notepad" ] && break; sleep 0.2; done
   probe maximize "$notepad"
   sleep 0.3
   xdotool mousemove 0 100
