@@ -370,11 +370,10 @@ bool Win32Desktop::GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t
     constexpr DWORD kQueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
     constexpr auto kTokenIntegrityLevel = static_cast<TOKEN_INFORMATION_CLASS>(25);
     if (!level || processId == 0) return false;
+    const bool own = processId == ::GetCurrentProcessId();
     const OwnedKernelObject process(
-        processId == ::GetCurrentProcessId()
-            ? nullptr
-            : ::OpenProcess(kQueryLimitedInformation, FALSE, processId));
-    const HANDLE of = processId == ::GetCurrentProcessId() ? ::GetCurrentProcess() : process.get();
+        own ? nullptr : ::OpenProcess(kQueryLimitedInformation, FALSE, processId));
+    const HANDLE of = own ? ::GetCurrentProcess() : process.get();
     HANDLE opened = nullptr;
     if (!of || !::OpenProcessToken(of, TOKEN_QUERY, &opened)) return false;
     const OwnedKernelObject token(opened);
