@@ -18,7 +18,7 @@ echo "== size of the stripped executables"
 for bits in 32 64; do
   printf 'tremolux.exe (%s-bit): %d bytes\n' "$bits" "$(stat -c %s "build/win$bits/tremolux.exe")"
 done
-[ "$BITS" = 64 ] && echo "(this machine cannot run 32-bit code: the figures below are of the 64-bit build)"
+[ -z "$ROAD_NOTE" ] || echo "($ROAD_NOTE: the figures below are of the 64-bit build)"
 
 trap wine_teardown EXIT
 trap "exit 130" INT TERM

@@ -9,9 +9,7 @@ bash scripts/install-deps.sh wine
 source tests/wine/lib.sh
 bash scripts/build-windows.sh "$BITS" >/dev/null
 echo "built $BUILD/tremolux.exe"
-if [ "$BITS" = 64 ]; then
-  echo "this machine's kernel cannot run 32-bit code: running the 64-bit build of the same sources"
-fi
+[ -z "$ROAD_NOTE" ] || echo "$ROAD_NOTE"
 trap wine_teardown EXIT
 trap "exit 130" INT TERM
 start_prefix

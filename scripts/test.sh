@@ -11,6 +11,8 @@ bash scripts/install-deps.sh fuzz windows32
 cmake -S . -B build -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure
+# which Windows build the Wine tests ran, where it was not the 32-bit one
+(source tests/wine/lib.sh && [ -z "$ROAD_NOTE" ] || echo "Wine tests: $ROAD_NOTE")
 bash scripts/sanitize.sh
 if [ "${1:-}" = --long ]; then
   bash scripts/fuzz.sh long

@@ -89,6 +89,7 @@ main() {
   trap wine_teardown EXIT
   trap "exit 130" INT TERM
   mkdir -p "$SHOTS"
+  [ -z "$ROAD_NOTE" ] || echo "# $ROAD_NOTE"
   start_prefix && start_display || { echo "not ok - Wine did not start"; exit 1; }
   session 144
   session 192

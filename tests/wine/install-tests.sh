@@ -24,7 +24,7 @@ main() {
   local arch=x86 setup=setup
   if [ "$BITS" = 64 ]; then
     arch=amd64 setup=win64-setup
-    echo "# this machine runs 64-bit Wine only: the installer is made for the 64-bit build"
+    echo "# $ROAD_NOTE; the installer is made for the 64-bit build"
   fi
   local release=$PWD/build/release-$arch version
   bash scripts/release.sh --arch "$arch" --out "$release" >/dev/null || {

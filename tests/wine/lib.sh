@@ -6,10 +6,12 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The 32-bit program runs under Wine's 32-bit loader where this machine's
-# kernel can run 32-bit code. Where it cannot, the same sources built for
-# 64-bit Windows run under wine64 instead, and the tests say so.
+# The 32-bit program runs under Wine's 32-bit loader where this machine has
+# it (the package wine32:i386, which Debian's mirror cannot always give) and
+# its kernel can run 32-bit code. Where not, the same sources built for
+# 64-bit Windows run under wine64 instead, and ROAD_NOTE says why in a line.
 # TREMOLUX_WINE_BITS=64 takes the 64-bit road on a machine that has both.
+ROAD_NOTE=
 if [ "${TREMOLUX_WINE_BITS:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   BITS=32
   WINE=/usr/lib/wine/wine
@@ -21,6 +23,13 @@ else
   WINESERVER=/usr/lib/wine/wineserver64
   export WINEARCH=win64
   export WINELOADER=$WINE
+  if [ "${TREMOLUX_WINE_BITS:-}" = 64 ]; then
+    ROAD_NOTE="TREMOLUX_WINE_BITS=64: the 64-bit build of the same sources, under wine64"
+  elif [ ! -e /usr/lib/wine/wine ]; then
+    ROAD_NOTE="Wine's 32-bit loader (wine32:i386) is not installed: the 64-bit build of the same sources, under wine64"
+  else
+    ROAD_NOTE="this machine's kernel cannot run 32-bit code: the 64-bit build of the same sources, under wine64"
+  fi
 fi
 export WINESERVER
 BUILD=$ROOT/build/win$BITS

@@ -237,10 +237,7 @@ main() {
   trap wine_teardown EXIT
   trap "exit 130" INT TERM
   mkdir -p "$SHOTS"
-  if [ "$BITS" = 64 ]; then
-    echo "# this machine's kernel cannot run 32-bit code, so Wine's 32-bit loader cannot"
-    echo "# start: the tests run the same sources built for 64-bit Windows under wine64"
-  fi
+  [ -z "$ROAD_NOTE" ] || echo "# $ROAD_NOTE"
   wine_setup || { echo "not ok - Wine desktop did not start"; echo "0 passed, 1 failed"; exit 1; }
   check "work area under Wine's taskbar" "0 0 1024 748" "$(probe workarea)"
 
