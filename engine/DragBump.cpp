@@ -17,7 +17,7 @@ constexpr const char* kTaskbarClass = "Shell_TrayWnd";
 constexpr std::uintptr_t kCornerHotkeyId = 501;
 
 // In test order; the first row whose parts hold owns the call. The left
-// edge counts from y = 3 and the top edge from x = 3.
+// edge counts from the monitor's row 3 and the top edge from its column 3.
 struct BumpRow {
     EdgeLine edge;
     bool cornerGuard;
@@ -30,8 +30,9 @@ constexpr BumpRow kBumpRows[] = {
     {kBottomEdge, false, WindowAction::Minimized},
 };
 
-bool PositionHolds(DesktopPort& port, const BumpRow& row) {
-    return OnEdge(port, row.edge) && (!row.cornerGuard || AlongEdge(port, row.edge) > 2);
+bool PositionHolds(DesktopPort& port, const Monitor& monitor, const BumpRow& row) {
+    return OnEdge(port, monitor, row.edge) &&
+           (!row.cornerGuard || AlongEdge(port, monitor, row.edge) > 2);
 }
 
 // A border dragged shows one of the system's sizing cursors for as long as
@@ -80,9 +81,10 @@ WindowHandle MovedForeground(const ProgramState& state, DesktopPort& port) {
 // (the window ignored the cancel, or a switch stopped the action) acts no
 // more. A window the action left alone (one of a fixed size at a half, say)
 // goes on being dragged, and may still meet an edge that acts on it.
-void Bump(ProgramState& state, DesktopPort& port, WindowHandle window, WindowAction action) {
+void Bump(ProgramState& state, DesktopPort& port, const Monitor& monitor, WindowHandle window,
+          WindowAction action) {
     if (window == state.BumpedWindow) return;
-    if (RunWindowAction(state, port, action, window)) state.BumpedWindow = window;
+    if (RunWindowAction(state, port, action, window, monitor)) state.BumpedWindow = window;
 }
 
 // The window name is the empty text, not null: only an untitled window of
@@ -106,14 +108,15 @@ void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window
 }
 
 // The drag is asked for only once a row's position parts hold, so a tick
-// with the pointer off the edges asks nothing of it.
-void DragBumpDetector(ProgramState& state, DesktopPort& port) {
+// with the pointer off the edges asks nothing of it. The corner request is
+// the primary screen's, where the taskbar's corner is.
+void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor) {
     bool onEdge = false;
     for (const BumpRow& row : kBumpRows) {
-        if (!PositionHolds(port, row)) continue;
+        if (!PositionHolds(port, monitor, row)) continue;
         onEdge = true;
         if (const WindowHandle moved = MovedForeground(state, port)) {
-            Bump(state, port, moved, row.action);
+            Bump(state, port, monitor, moved, row.action);
             return;
         }
         state.BumpedWindow = kNoWindow;  // the drag that acted is over
@@ -121,11 +124,18 @@ void DragBumpDetector(ProgramState& state, DesktopPort& port) {
     // Where the platform reports no start, leaving the edges is what tells a
     // drag from the next.
     if (!onEdge && state.BumpedWindow != state.DragWindow) state.BumpedWindow = kNoWindow;
+    if (!monitor.primary) return;
+    const Rect& screen = monitor.screen;
     const double x = CursorX(port);
-    if (!Greater(x, ScreenWidth(port) - 3)) return;
+    if (!Greater(x, screen.right - 3.0) || !Less(x, screen.right)) return;
     const double y = CursorY(port);
-    if (Greater(y, ScreenHeight(port) - 10) && !FullScreenProgramInFront(port))
+    if (Greater(y, screen.bottom - 10.0) && Less(y, screen.bottom) &&
+        !FullScreenProgramInFront(port))
         CornerRequest(state, port);
+}
+
+void DragBumpDetector(ProgramState& state, DesktopPort& port) {
+    DragBumpDetector(state, port, MonitorUnderPointer(state, port));
 }
 
 }  // namespace tremolux

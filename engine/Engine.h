@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/ProgramState.h"
+#include "engine/Samples.h"
 #include "port/DesktopPort.h"
 
 namespace tremolux {
@@ -11,27 +12,33 @@ namespace tremolux {
 // query. The query itself clears the press bit.
 bool KeyJustPressed(DesktopPort& port, std::int32_t virtualKey);
 
-// Window actions on the current foreground window. The shell's windows
-// (the taskbar, the desktop) and the program's own are never laid out.
+// Window actions on the current foreground window, within the work area of
+// the monitor under the pointer. The shell's windows (the taskbar, the
+// desktop) and the program's own are never laid out.
 void PlaceLeftHalf(ProgramState& state, DesktopPort& port);
 void PlaceRightHalf(ProgramState& state, DesktopPort& port);
 void PlaceMaximized(ProgramState& state, DesktopPort& port);
 void PlaceMinimized(ProgramState& state, DesktopPort& port);
 
-// The same actions by name. With the window whose drag acts (dragged), the
-// record keeps how that window stood when its drag began, where the
-// platform reported that start. False when the window in front was left
-// alone, as one the action cannot change; true when the action went ahead
-// (whether the window manager took the change or not) or the user's switch
-// stopped it.
+// The same actions by name, within the work area of the gesture's monitor.
+// With the window whose drag acts (dragged), the record keeps how that
+// window stood when its drag began, where the platform reported that start,
+// and a window minimized from its drag is minimized from there. False when
+// the window in front was left alone, as one the action cannot change; true
+// when the action went ahead (whether the window manager took the change or
+// not) or the user's switch stopped it.
 enum class WindowAction { LeftHalf, RightHalf, Maximized, Minimized };
 bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
-                     WindowHandle dragged);
+                     WindowHandle dragged, const Monitor& monitor);
 
 // A window's move/size loop has started: the user drags it by its title
 // bar or a border. Its rectangle now is where a drag-bump's restore puts it.
 void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window);
+// The detectors on the monitor under the pointer: the tick's, or read when
+// called on their own.
+void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor);
 void DragBumpDetector(ProgramState& state, DesktopPort& port);
+void SlideDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor);
 void SlideDetector(ProgramState& state, DesktopPort& port);
 
 // The main timer's tick, with the desktop peek and the mode dispatch.

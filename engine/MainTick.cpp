@@ -12,16 +12,24 @@ namespace {
 constexpr std::uint32_t kPeekWait = 500;
 constexpr double kStripWidth = 10;
 
-// Each test samples afresh: x, then W, and y only when the x part holds.
-// b is the work area's bottom as refreshed at the start of the tick.
-bool InPeekCorner(DesktopPort& port, double b) {
+// The corner is the primary screen's, where the taskbar's end and the strip
+// are: a pointer on another monitor, at the tick or after the peek's wait,
+// is never in it, and is outside. Each test samples afresh: x, and y only
+// when the x part holds. b is the work area's bottom as refreshed at the
+// start of the tick.
+bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
+    if (!monitor.primary) return false;
     const double x = CursorX(port);
-    return Greater(x, ScreenWidth(port) - kStripWidth) && Greater(CursorY(port), b);
+    if (!Greater(x, monitor.screen.right - kStripWidth) || !Less(x, monitor.screen.right))
+        return false;
+    const double y = CursorY(port);
+    return Greater(y, b) && Less(y, monitor.screen.bottom);
 }
 
-bool Outside(DesktopPort& port, double b) {
+bool Outside(DesktopPort& port, const Monitor& monitor, double b) {
+    if (!monitor.primary) return true;
     const double x = CursorX(port);
-    return Less(x, ScreenWidth(port) - kStripWidth) && Less(CursorY(port), b);
+    return Less(x, monitor.screen.right - kStripWidth) && Less(CursorY(port), b);
 }
 
 // A new shell object for every toggle, released at once. When it cannot be
@@ -44,33 +52,36 @@ bool UserPickedAWindow(DesktopPort& port) {
 
 }  // namespace
 
+// The monitor under the pointer is read once, after the work area; the peek
+// and the detector take it from there.
 void MainTick(ProgramState& state, DesktopPort& port) {
     RefreshWorkArea(state, port);
     const double b = state.WorkArea.bottom;
+    const Monitor monitor = MonitorUnderPointer(state, port);
 
-    if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
+    if (InPeekCorner(port, monitor, b) && state.PeekActive == 0 && state.StripLatch == 0) {
         // The corner of a full-screen game is no place to show the desktop.
         if (FullScreenProgramInFront(port)) return;
         port.Sleep(kPeekWait);
         // A click on the strip during the wait is handled after this tick.
-        if (InPeekCorner(port, b) && state.PeekActive == 0 && state.StripLatch == 0) {
+        if (InPeekCorner(port, monitor, b) && state.PeekActive == 0 && state.StripLatch == 0) {
             ToggleDesktop(state, port);
             state.PeekActive = 1;
         }
         return;
     }
-    if (InPeekCorner(port, b) && state.StripLatch == 1 && state.PeekActive == 0) return;
-    if (Outside(port, b) && state.PeekActive == 1 && state.StripLatch == 0) {
+    if (InPeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 0) return;
+    if (Outside(port, monitor, b) && state.PeekActive == 1 && state.StripLatch == 0) {
         state.PeekActive = 0;
         if (!UserPickedAWindow(port)) ToggleDesktop(state, port);
         return;
     }
-    if (Outside(port, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
+    if (Outside(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
 
     if (state.OperationMode == 1 || state.OperationMode == 0) {
-        DragBumpDetector(state, port);
+        DragBumpDetector(state, port, monitor);
     } else {
-        SlideDetector(state, port);
+        SlideDetector(state, port, monitor);
     }
 }
 

@@ -22,21 +22,51 @@ double ScreenWidth(DesktopPort& port) { return port.GetSystemMetrics(win::kSmCxS
 
 double ScreenHeight(DesktopPort& port) { return port.GetSystemMetrics(win::kSmCyScreen); }
 
-bool OnEdge(DesktopPort& port, EdgeLine edge) {
-    const double across = edge.horizontal ? CursorY(port) : CursorX(port);
-    double past = -1;
-    if (edge.far) {
-        const double size = edge.horizontal ? ScreenHeight(port) : ScreenWidth(port);
-        if (!Equal(across, size - 1)) return false;
-        past = size;
-    } else if (across != 0) {
+Monitor MonitorUnderPointer(ProgramState& state, DesktopPort& port) {
+    Point pointer;
+    MonitorInfo info;
+    if (port.GetCursorPos(&pointer) &&
+        port.GetMonitorInfoW(port.MonitorFromPoint(pointer, win::kMonitorDefaultToNearest), &info))
+        return {info.monitor, info.work, (info.flags & win::kMonitorInfoPrimary) != 0};
+    RefreshWorkArea(state, port);
+    return {
+        {0, 0, port.GetSystemMetrics(win::kSmCxScreen), port.GetSystemMetrics(win::kSmCyScreen)},
+        state.WorkArea,
+        true};
+}
+
+namespace {
+
+// The line's coordinate, and the span of the monitor along it.
+double LineOf(const Monitor& m, EdgeLine edge) {
+    const Rect& r = m.screen;
+    if (edge.horizontal) return edge.far ? r.bottom - 1.0 : r.top;
+    return edge.far ? r.right - 1.0 : r.left;
+}
+
+double StartAlong(const Monitor& m, EdgeLine edge) {
+    return edge.horizontal ? m.screen.left : m.screen.top;
+}
+
+double EndAlong(const Monitor& m, EdgeLine edge) {
+    return edge.horizontal ? m.screen.right : m.screen.bottom;
+}
+
+}  // namespace
+
+bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
+    const double line = LineOf(monitor, edge);
+    if (!Equal(edge.horizontal ? CursorY(port) : CursorX(port), line)) return false;
+    const double along = AlongEdge(port, monitor, edge);
+    // a failed read lies on no edge, and a pointer beyond the monitor's span
+    // has gone over to another one
+    if (std::isnan(along) || along < 0 ||
+        !Less(along, EndAlong(monitor, edge) - StartAlong(monitor, edge)))
         return false;
-    }
-    const double along = AlongEdge(port, edge);
-    if (std::isnan(along)) return false;  // a failed read lies on no edge
-    const std::int32_t x = edge.horizontal ? Truncate(along) : Truncate(past);
-    const std::int32_t y = edge.horizontal ? Truncate(past) : Truncate(along);
-    return port.MonitorFromPoint({x, y}, win::kMonitorDefaultToNull) == 0;
+    const std::int32_t past = Truncate(edge.far ? line + 1 : line - 1);
+    const std::int32_t at = Truncate(StartAlong(monitor, edge) + along);
+    const Point beyond = edge.horizontal ? Point{at, past} : Point{past, at};
+    return port.MonitorFromPoint(beyond, win::kMonitorDefaultToNull) == 0;
 }
 
 bool FullScreenProgramInFront(DesktopPort& port) {
@@ -62,8 +92,9 @@ bool ShellOrOwnWindow(DesktopPort& port, WindowHandle window) {
     return process != 0 && process == port.GetCurrentProcessId();
 }
 
-double AlongEdge(DesktopPort& port, EdgeLine edge) {
-    return edge.horizontal ? CursorX(port) : CursorY(port);
+double AlongEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
+    return edge.horizontal ? CursorX(port) - monitor.screen.left
+                           : CursorY(port) - monitor.screen.top;
 }
 
 // A maximized window whose placement cannot be read is recorded where it

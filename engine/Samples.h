@@ -15,27 +15,43 @@ double CursorY(DesktopPort& port);
 double ScreenWidth(DesktopPort& port);
 double ScreenHeight(DesktopPort& port);
 
-// An edge line of the primary screen, one pixel wide: x = 0, x = W - 1,
-// y = 0 or y = H - 1.
+// The monitor a gesture belongs to: its rectangle and its work area, read
+// once at the start of a tick (or of an action called on its own) and
+// handed down, so that nothing decides about a screen by itself. The
+// primary screen is one case of it.
+struct Monitor {
+    Rect screen;
+    Rect work;
+    bool primary = true;
+};
+
+// The monitor under the pointer (the nearest, where the pointer lies on
+// none). Where it cannot be read, the primary screen: its size and the
+// work area as SPI_GETWORKAREA reports it, refreshed into the shared
+// WorkArea.
+Monitor MonitorUnderPointer(ProgramState& state, DesktopPort& port);
+
+// An edge line of a monitor, one pixel wide: its left column, its right
+// column (right - 1), its top row or its bottom row (bottom - 1).
 struct EdgeLine {
     bool horizontal;  // y is tested (top, bottom) rather than x (left, right)
-    bool far;         // the W - 1 or H - 1 line rather than the 0 line
+    bool far;         // the right or bottom line rather than the left or top
 };
 constexpr EdgeLine kRightEdge{false, true};
 constexpr EdgeLine kLeftEdge{false, false};
 constexpr EdgeLine kTopEdge{true, false};
 constexpr EdgeLine kBottomEdge{true, true};
 
-// The cursor coordinate across the line, then for a far line the screen
-// size, each read afresh; the far lines compare under the tolerance rule.
-// Where another monitor continues past the line, the pointer does not stop
-// there but crosses on its way over: once the position holds, the pixel
-// just past the line, at the cursor's coordinate along it, must lie on no
-// monitor.
-bool OnEdge(DesktopPort& port, EdgeLine edge);
+// The cursor coordinate across the line, then along it, each read afresh:
+// the pointer lies on the monitor's line, within the monitor. Where another
+// monitor continues past the line, the pointer does not stop there but
+// crosses on its way over: the pixel just past the line, at the cursor's
+// coordinate along it, must lie on no monitor.
+bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 
-// The cursor coordinate along the line: y for the left and right edges.
-double AlongEdge(DesktopPort& port, EdgeLine edge);
+// The cursor coordinate along the line (y for the left and right edges),
+// counted from the monitor's top or left.
+double AlongEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 
 // A full-screen program (a game, a video, a presentation) is in front, and
 // the program steps aside: no gesture, peek or hotkey acts on it, and the

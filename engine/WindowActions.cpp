@@ -156,27 +156,42 @@ void LandAsAsked(DesktopPort& port, WindowHandle window, const Rect& asked, cons
     if (kept != landed) MoveTo(port, window, kept);
 }
 
-bool Place(ProgramState& state, DesktopPort& port, const Placement& placement,
-           WindowHandle dragged) {
+bool Place(ProgramState& state, DesktopPort& port, const Monitor& monitor,
+           const Placement& placement, WindowHandle dragged) {
     if (!MayChange(port, Change::Resize)) return false;
     const PendingRecord record = RecordBefore(state, port, RecordKind::Placing, dragged);
     RefreshWorkArea(state, port);
-    const Rect area = state.WorkArea;
-    const Rect asked = PlacementIn(area, placement);
+    const Rect asked = PlacementIn(monitor.work, placement);
     const bool placed = WithForegroundDisabled(port, [&] {
         const WindowHandle window = port.GetForegroundWindow();
         if (!MoveTo(port, window, asked)) return false;
-        LandAsAsked(port, window, asked, area);
+        LandAsAsked(port, window, asked, monitor.work);
         return true;
     });
     if (placed) RecordLastWindow(state, record);
     return true;
 }
 
+// Its move loop cancelled, a window stays where it was dragged, low on the
+// screen or half off it, and that is where the taskbar or a restore would
+// bring it back. A window minimized from its drag is put back where the
+// drag began first, and minimized from there.
+void BackToDragStart(const ProgramState& state, DesktopPort& port, WindowHandle window,
+                     WindowHandle dragged) {
+    if (dragged == kNoWindow || window != dragged || state.DragWindow != dragged) return;
+    Rect now;
+    if (port.GetWindowRect(window, &now) && now != state.DragStartRect)
+        MoveTo(port, window, state.DragStartRect);
+}
+
 bool Minimize(ProgramState& state, DesktopPort& port, WindowHandle dragged) {
     if (!MayChange(port, Change::Minimize)) return false;
     const PendingRecord record = RecordBefore(state, port, RecordKind::Minimizing, dragged);
-    if (WithForegroundDisabled(port, [&] { return port.CloseWindow(port.GetForegroundWindow()); }))
+    if (WithForegroundDisabled(port, [&] {
+            const WindowHandle window = port.GetForegroundWindow();
+            BackToDragStart(state, port, window, dragged);
+            return port.CloseWindow(window);
+        }))
         RecordLastWindow(state, record);
     return true;
 }
@@ -184,13 +199,13 @@ bool Minimize(ProgramState& state, DesktopPort& port, WindowHandle dragged) {
 }  // namespace
 
 bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
-                     WindowHandle dragged) {
+                     WindowHandle dragged, const Monitor& monitor) {
     switch (action) {
-        case WindowAction::LeftHalf: return Place(state, port, kLeftHalf, dragged);
-        case WindowAction::RightHalf: return Place(state, port, kRightHalf, dragged);
+        case WindowAction::LeftHalf: return Place(state, port, monitor, kLeftHalf, dragged);
+        case WindowAction::RightHalf: return Place(state, port, monitor, kRightHalf, dragged);
         case WindowAction::Maximized:
             return EffectSwitchedOff(port, state.SettingsRoot, Effect::Maximize) ||
-                   Place(state, port, kFullWidth, dragged);
+                   Place(state, port, monitor, kFullWidth, dragged);
         case WindowAction::Minimized:
             return EffectSwitchedOff(port, state.SettingsRoot, Effect::Minimize) ||
                    Minimize(state, port, dragged);
@@ -199,19 +214,23 @@ bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action
 }
 
 void PlaceLeftHalf(ProgramState& state, DesktopPort& port) {
-    RunWindowAction(state, port, WindowAction::LeftHalf, kNoWindow);
+    RunWindowAction(state, port, WindowAction::LeftHalf, kNoWindow,
+                    MonitorUnderPointer(state, port));
 }
 
 void PlaceRightHalf(ProgramState& state, DesktopPort& port) {
-    RunWindowAction(state, port, WindowAction::RightHalf, kNoWindow);
+    RunWindowAction(state, port, WindowAction::RightHalf, kNoWindow,
+                    MonitorUnderPointer(state, port));
 }
 
 void PlaceMaximized(ProgramState& state, DesktopPort& port) {
-    RunWindowAction(state, port, WindowAction::Maximized, kNoWindow);
+    RunWindowAction(state, port, WindowAction::Maximized, kNoWindow,
+                    MonitorUnderPointer(state, port));
 }
 
 void PlaceMinimized(ProgramState& state, DesktopPort& port) {
-    RunWindowAction(state, port, WindowAction::Minimized, kNoWindow);
+    RunWindowAction(state, port, WindowAction::Minimized, kNoWindow,
+                    MonitorUnderPointer(state, port));
 }
 
 }  // namespace tremolux

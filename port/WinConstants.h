@@ -83,6 +83,7 @@ constexpr std::uint32_t kNinKeySelect = 0x0401;  // NIN_SELECT | NINF_KEY
 constexpr std::uint32_t kMonitorDefaultToNull = 0;
 constexpr std::uint32_t kMonitorDefaultToPrimary = 1;
 constexpr std::uint32_t kMonitorDefaultToNearest = 2;
+constexpr std::uint32_t kMonitorInfoPrimary = 1;  // MONITORINFOF_PRIMARY
 constexpr std::uint32_t kGuiInMoveSize = 0x0002;
 // The system's sizing cursors, shown while a window's border is dragged.
 constexpr std::uint32_t kIdcSizeNwse = 32642;

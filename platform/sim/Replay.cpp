@@ -264,7 +264,10 @@ void Replay::Apply(const Command& c) {
         case Verb::Program: desktop_.SetProgramPath(c.text); break;
         case Verb::NoTaskbar: desktop_.RemoveTaskbar(); break;
         case Verb::FullScreen: desktop_.SetFullScreen(c.name == "on"); break;
-        case Verb::Monitor: desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)}); break;
+        case Verb::Monitor:
+            desktop_.AddMonitor({int32(0), int32(1), int32(2), int32(3)},
+                                {int32(4), int32(5), int32(6), int32(7)});
+            break;
         case Verb::Unplug: desktop_.RemoveMonitor({int32(0), int32(1), int32(2), int32(3)}); break;
         case Verb::Fail: desktop_.Fail(c.name); break;
         case Verb::Heal: desktop_.Heal(c.name); break;

@@ -69,9 +69,9 @@ struct WindowAttributes {
 struct Command {
     Verb verb = Verb::Dump;
     int line = 0;
-    std::string name;  // window, operation, procedure, registry path, event, answer
-    std::string text;  // a quoted text: registry text, menu caption, program path
-    std::int64_t number[4] = {};
+    std::string name;                 // window, operation, procedure, registry path, event, answer
+    std::string text;                 // a quoted text: registry text, menu caption, program path
+    std::int64_t number[8] = {};      // a monitor's rectangle, then its work area
     std::uint32_t valueType = 0;      // registry value type
     std::vector<std::uint8_t> bytes;  // registry value data
     WindowAttributes attributes;      // window

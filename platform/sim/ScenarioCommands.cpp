@@ -204,13 +204,21 @@ constexpr CommandSyntax kCommands[] = {
              c.verb = Verb::FullScreen;
              c.name = words.Choice(0, {"on", "off"});
          }},
-    // another monitor beside the primary screen, and that monitor unplugged
-    {.form = "monitor L T R B",
+    // another monitor beside the primary screen, with its own work area
+    // (the whole monitor unless given), and that monitor unplugged
+    {.form = "monitor L T R B [workarea L T R B]",
      .where = Where::Anywhere,
      .read =
          [](Parser&, const Arguments& words, Command& c) {
              c.verb = Verb::Monitor;
-             words.Numbers(c, kInt32Min, kInt32Max);
+             if (words.Count() != 4 && words.Count() != 9)
+                 throw Failure{"expected \"monitor L T R B [workarea L T R B]\""};
+             for (std::size_t i = 0; i < 4; ++i)
+                 c.number[i] = Number(words[i], kInt32Min, kInt32Max);
+             for (std::size_t i = 0; i < 4; ++i)
+                 c.number[4 + i] =
+                     words.Count() == 9 ? Number(words[5 + i], kInt32Min, kInt32Max) : c.number[i];
+             if (words.Count() == 9) words.Choice(4, {"workarea"});
          }},
     {.form = "unplug L T R B",
      .where = Where::Timed,

@@ -130,8 +130,9 @@ public:
     // a window it shows) unless its thread's input is joined to the thread
     // that received that input.
     void SetForegroundLock(bool on) { foregroundLock_ = on; }
-    // Another monitor beside the primary screen, and one unplugged.
-    void AddMonitor(const Rect& area) { monitors_.push_back(area); }
+    // Another monitor beside the primary screen, with its work area, and
+    // one unplugged.
+    void AddMonitor(const Rect& area, const Rect& work) { monitors_.push_back({area, work, 0}); }
     void RemoveMonitor(const Rect& area);
     // The operations a scenario can make fail, each checked where the
     // simulated desktop carries it out; `fail` takes these names alone, so
@@ -345,7 +346,8 @@ private:
     const Window* Live(WindowHandle window) const;
     // The document window inside a frame, made at its first drag.
     WindowHandle DocumentOf(WindowHandle frame);
-    // Where the window is on the screen: a maximized one over the work area.
+    // Where the window is on the screen: a maximized one over the work area
+    // of the monitor nearest to its restored rectangle.
     Rect Shown(const Window& window) const;
     // The monitor (1 the primary) that holds the most of the rectangle, or the
     // one nearest to it; monitorFromRect traces it.
@@ -358,7 +360,10 @@ private:
     void UserInput(WindowHandle window) { lastInput_ = ThreadOf(window); }
     // The window's changes refused (UIPI), or the operation failing.
     bool Refused(const Window& window, Operation operation) const;
-    std::vector<MonitorInfo> Monitors() const;
+    // The primary screen is monitor 1, with the work area; the others follow
+    // in their order, each with its own.
+    MonitorHandle MonitorCount() const { return 1 + monitors_.size(); }
+    MonitorInfo MonitorNumbered(MonitorHandle monitor) const;
     // Each window of another program has a thread and a process of its own;
     // the taskbar and the desktop share the shell's, and the program's
     // windows the program's.
@@ -383,7 +388,7 @@ private:
     std::int32_t screenHeight_ = 768;
     Rect workArea_{0, 0, 1024, 738};
     Point cursor_{512, 384};
-    std::vector<Rect> monitors_;  // beside the primary screen
+    std::vector<MonitorInfo> monitors_;  // beside the primary screen
     bool fullScreen_ = false;
     struct KeyState {
         bool down = false;

@@ -13,12 +13,7 @@ void SimDesktop::SetScreen(std::int32_t width, std::int32_t height) {
 }
 
 void SimDesktop::RemoveMonitor(const Rect& area) {
-    monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
-                                   [&](const Rect& r) {
-                                       return r.left == area.left && r.top == area.top &&
-                                              r.right == area.right && r.bottom == area.bottom;
-                                   }),
-                    monitors_.end());
+    std::erase_if(monitors_, [&](const MonitorInfo& m) { return m.monitor == area; });
 }
 
 bool SimDesktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t, Rect* value,
@@ -49,24 +44,16 @@ std::int32_t SimDesktop::GetSystemMetrics(std::int32_t index) {
     return value;
 }
 
-// The primary screen is monitor 1, with the work area; the others follow in
-// their order, each its own work area.
-std::vector<MonitorInfo> SimDesktop::Monitors() const {
-    std::vector<MonitorInfo> all{{{0, 0, screenWidth_, screenHeight_}, workArea_, 1}};
-    for (const Rect& other : monitors_) all.push_back({other, other, 0});
-    return all;
+MonitorInfo SimDesktop::MonitorNumbered(MonitorHandle monitor) const {
+    if (monitor == 1) return {{0, 0, screenWidth_, screenHeight_}, workArea_, 1};
+    return monitors_[monitor - 2];
 }
 
-MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t) {
-    MonitorHandle monitor = 0;
-    if (!Failing(Operation::MonitorFromPoint)) {
-        const std::vector<MonitorInfo> all = Monitors();
-        for (std::size_t i = 0; i < all.size() && monitor == 0; ++i) {
-            const Rect& r = all[i].monitor;
-            if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
-                monitor = i + 1;
-        }
-    }
+// The monitor that holds the point, as the one that holds the most of its
+// pixel.
+MonitorHandle SimDesktop::MonitorFromPoint(Point point, std::uint32_t flags) {
+    const MonitorHandle monitor =
+        Failing(Operation::MonitorFromPoint) ? 0 : MonitorOf(Sized(point.x, point.y, 1, 1), flags);
     trace_.Read([&] {
         return "MonitorFromPoint " + std::to_string(point.x) + " " + std::to_string(point.y) +
                " -> " + std::to_string(monitor);
@@ -87,9 +74,8 @@ MonitorHandle SimDesktop::MonitorOf(const Rect& rect, std::uint32_t flags) const
     std::int64_t most = 0;
     std::int64_t nearest = -1;
     MonitorHandle near = 0;
-    const std::vector<MonitorInfo> all = Monitors();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const Rect& m = all[i].monitor;
+    for (MonitorHandle i = 0; i < MonitorCount(); ++i) {
+        const Rect m = MonitorNumbered(i + 1).monitor;
         const std::int64_t area = span(rect.left, rect.right, m.left, m.right) *
                                   span(rect.top, rect.bottom, m.top, m.bottom);
         if (area > most) {
@@ -120,9 +106,8 @@ MonitorHandle SimDesktop::MonitorFromRect(const Rect& rect, std::uint32_t flags)
 }
 
 bool SimDesktop::GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) {
-    const std::vector<MonitorInfo> all = Monitors();
-    const bool ok = info && monitor >= 1 && monitor <= all.size();
-    if (ok) *info = all[monitor - 1];
+    const bool ok = info && monitor >= 1 && monitor <= MonitorCount();
+    if (ok) *info = MonitorNumbered(monitor);
     trace_.Read([&] {
         if (!ok) return "GetMonitorInfoW " + std::to_string(monitor) + " failed";
         const Rect& w = info->work;

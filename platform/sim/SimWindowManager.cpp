@@ -32,7 +32,8 @@ WindowHandle SimDesktop::DocumentOf(WindowHandle frame) {
 }
 
 Rect SimDesktop::Shown(const Window& window) const {
-    return window.maximized && !window.minimized ? workArea_ : window.rect;
+    if (!window.maximized || window.minimized) return window.rect;
+    return MonitorNumbered(MonitorOf(window.rect, win::kMonitorDefaultToNearest)).work;
 }
 
 bool SimDesktop::MayActivate() const {
