@@ -33,7 +33,15 @@ bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action
 
 // A window's move/size loop has started: the user drags it by its title
 // bar or a border. Its rectangle now is where a drag-bump's restore puts it.
+// In drag-bump mode the drag is followed from then on, at its window's
+// location changes and at the drag timer's ticks, until its loop ends.
 void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window);
+void MoveSizeEnded(ProgramState& state, DesktopPort& port, WindowHandle window);
+void LocationChanged(ProgramState& state, DesktopPort& port, WindowHandle window);
+void DragTimerTick(ProgramState& state, DesktopPort& port);
+// The main window's drag timer, within a frame.
+constexpr std::uint32_t kDragTimer = 4;
+constexpr std::uint32_t kDragTimerInterval = 10;
 // The detectors on the monitor under the pointer: the tick's, or read when
 // called on their own.
 void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor);

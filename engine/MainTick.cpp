@@ -10,22 +10,10 @@ namespace tremolux {
 namespace {
 
 constexpr std::uint32_t kPeekWait = 500;
-constexpr double kStripWidth = 10;
 
-// The corner is the primary screen's, where the taskbar's end and the strip
-// are: a pointer on another monitor, at the tick or after the peek's wait,
-// is never in it, and is outside. Each test samples afresh: x, and y only
-// when the x part holds. b is the work area's bottom as refreshed at the
-// start of the tick.
-bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
-    if (!monitor.primary) return false;
-    const double x = CursorX(port);
-    if (!Greater(x, monitor.screen.right - kStripWidth) || !Less(x, monitor.screen.right))
-        return false;
-    const double y = CursorY(port);
-    return Greater(y, b) && Less(y, monitor.screen.bottom);
-}
-
+// A pointer on another monitor than the primary screen has left the
+// corner. The test samples afresh: x, and y only when the x part holds. b is
+// the work area's bottom as refreshed at the start of the tick.
 bool Outside(DesktopPort& port, const Monitor& monitor, double b) {
     if (!monitor.primary) return true;
     const double x = CursorX(port);

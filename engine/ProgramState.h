@@ -27,13 +27,25 @@ struct ProgramState {
     std::int32_t MinimizedFromMaximized = 0;
 
     // The user's window drags. The platform reports each move/size loop as
-    // it starts: its window and how that window stood then, which restore
-    // puts back after a drag-bump. A drag acts once: the window whose drag
-    // has acted acts no more until its drag is over.
+    // it starts (where it reports none, a main tick finds it): its window
+    // and how that window stood then, which restore puts back after a
+    // drag-bump. A drag acts once: the window whose drag has acted acts no
+    // more until its drag is over.
     WindowHandle DragWindow = kNoWindow;
     Rect DragStartRect;
     std::int32_t DragStartMaximized = 0;
     WindowHandle BumpedWindow = kNoWindow;
+    // Whether the platform reports move/size loops as they start: one has
+    // been reported. Until then each main tick looks for a loop itself (Wine
+    // reports none).
+    std::int32_t MoveSizeReported = 0;
+    // The drag followed as it goes, between the main ticks, while it lasts:
+    // its window, the hook on its process's location changes, and where the
+    // pointer and the window were at the drag timer's last tick.
+    WindowHandle FollowedWindow = kNoWindow;
+    WinEventHook FollowHook = 0;
+    Point FollowPointer;
+    Rect FollowRect;
 
     // The window in front before the tray menu took the foreground, to have
     // it back when the menu closes with nothing brought forward; whether the

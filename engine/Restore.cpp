@@ -90,10 +90,21 @@ void RestoreLastWindow(ProgramState& state, DesktopPort& port) {
         if (minimized != placed || placed == kNoWindow)
             port.ShowWindow(minimized,
                             state.MinimizedFromMaximized ? win::kSwRestore : win::kSwShowNormal);
+        if (placed != kNoWindow || minimized == kNoWindow) return;
         // The latest gesture minimized it: where its drag had brought it out
-        // of its maximized state first, that state comes back too.
-        if (placed == kNoWindow && minimized != kNoWindow && state.SavedMaximized)
+        // of its maximized state first, that state comes back too; otherwise
+        // it stands where it stood before, also where its program moved it
+        // meanwhile (Wine's move loop, which goes on after the minimize).
+        if (state.SavedMaximized) {
             MaximizeAt(port, minimized, state.SavedRect);
+        } else if (state.SavedRect.right > state.SavedRect.left &&
+                   state.SavedRect.bottom > state.SavedRect.top) {
+            const Rect before = OnAScreen(port, state.SavedRect);
+            port.SetWindowPos(minimized, kTopmostWindow, before.left, before.top,
+                              Saturate(std::int64_t{before.right} - before.left),
+                              Saturate(std::int64_t{before.bottom} - before.top),
+                              win::kSwpNoZOrder);
+        }
     });
 }
 

@@ -69,6 +69,15 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
     return port.MonitorFromPoint(beyond, win::kMonitorDefaultToNull) == 0;
 }
 
+bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
+    if (!monitor.primary) return false;
+    const double x = CursorX(port);
+    if (!Greater(x, monitor.screen.right - kStripWidth) || !Less(x, monitor.screen.right))
+        return false;
+    const double y = CursorY(port);
+    return Greater(y, b) && Less(y, monitor.screen.bottom);
+}
+
 bool FullScreenProgramInFront(DesktopPort& port) {
     std::int32_t state = 0;
     if (port.SHQueryUserNotificationState(&state) != win::kSOk) return false;

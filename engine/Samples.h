@@ -53,6 +53,13 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 // counted from the monitor's top or left.
 double AlongEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 
+// The desktop peek's corner: the primary screen's last columns but the
+// strip's leftmost, below the work area's bottom b, where the taskbar's end
+// and the strip are. A pointer on another monitor is never in it. Each
+// coordinate is sampled afresh: x, and y only when the x part holds.
+constexpr double kStripWidth = 10;
+bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b);
+
 // A full-screen program (a game, a video, a presentation) is in front, and
 // the program steps aside: no gesture, peek or hotkey acts on it, and the
 // strip stays off its screen.

@@ -86,6 +86,14 @@ public:
     // One thread's input joined to another's (attach true), or parted again.
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                    bool attach) = 0;
+    // WinEvents of other programs, out of context: the events from eventMin
+    // to eventMax of one process (0: every process) reach the program as
+    // its events, on its own thread, while the hook lasts; 0 when it cannot
+    // be set.
+    virtual WinEventHook SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
+                                         std::uint32_t processId, std::uint32_t threadId,
+                                         std::uint32_t flags) = 0;
+    virtual bool UnhookWinEvent(WinEventHook hook) = 0;
     // The shell's desktop window, and the root of every window.
     virtual WindowHandle GetShellWindow() = 0;
     virtual WindowHandle GetDesktopWindow() = 0;

@@ -33,6 +33,9 @@ using KernelHandle = std::uintptr_t;
 // An open registry key; 0 is none.
 using RegistryKey = std::uintptr_t;
 
+// A WinEvent hook; 0 is none.
+using WinEventHook = std::uintptr_t;
+
 // A display monitor; 0 is none.
 using MonitorHandle = std::uintptr_t;
 

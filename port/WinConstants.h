@@ -85,6 +85,14 @@ constexpr std::uint32_t kMonitorDefaultToPrimary = 1;
 constexpr std::uint32_t kMonitorDefaultToNearest = 2;
 constexpr std::uint32_t kMonitorInfoPrimary = 1;  // MONITORINFOF_PRIMARY
 constexpr std::uint32_t kGuiInMoveSize = 0x0002;
+// WinEvents: a window's move/size loop starts and ends, a window moves.
+constexpr std::uint32_t kEventSystemMoveSizeStart = 0x000A;
+constexpr std::uint32_t kEventSystemMoveSizeEnd = 0x000B;
+constexpr std::uint32_t kEventObjectLocationChange = 0x800B;
+constexpr std::int32_t kObjIdWindow = 0;
+constexpr std::int32_t kChildIdSelf = 0;
+constexpr std::uint32_t kWinEventOutOfContext = 0x0000;
+constexpr std::uint32_t kWinEventSkipOwnProcess = 0x0002;
 // The system's sizing cursors, shown while a window's border is dragged.
 constexpr std::uint32_t kIdcSizeNwse = 32642;
 constexpr std::uint32_t kIdcSizeNesw = 32643;

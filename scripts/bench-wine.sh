@@ -6,9 +6,9 @@
 #   and the X server, beside the same 60 s with no program and with a
 #   program that runs the same three timers with empty handlers;
 # - the delay from the pointer reaching the right edge (seen off it first)
-#   to the window being placed, median and worst over 20 drags, with a
-#   helper reading the left button every 5 ms throughout, as macro tools
-#   and overlays do.
+#   to the window being placed, median and worst over 20 drags that press,
+#   move for 0.25 s and then reach the edge, with a helper reading the left
+#   button every 5 ms throughout, as macro tools and overlays do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh wine
@@ -18,7 +18,7 @@ echo "== size of the stripped executables"
 for bits in 32 64; do
   printf 'tremolux.exe (%s-bit): %d bytes\n' "$bits" "$(stat -c %s "build/win$bits/tremolux.exe")"
 done
-[ -z "$ROAD_NOTE" ] || echo "($ROAD_NOTE: the figures below are of the 64-bit build)"
+[ -z "$ROAD_NOTE" ] || echo "# $ROAD_NOTE"
 
 trap wine_teardown EXIT
 trap "exit 130" INT TERM
@@ -73,29 +73,5 @@ echo "== delay from the pointer reaching the right edge to the window placed (20
 spawn "$WINE" "$BUILD/tremolux.exe"
 spawn "$WINE" "$BUILD/probe.exe" read-key 1 5
 sleep 3
-title="Tremolux Bench Window"
-delays=()
-for n in $(seq 20); do
-  spawn "$WINE" "$BUILD/testwin.exe" "$title" 200 150 500 400
-  window=$LAST_PID
-  await 10 rect "$title" >/dev/null
-  xdotool mousemove 300 162
-  "$WINE" "$BUILD/probe.exe" latency "$title" >"$WORK/latency.txt" 2>/dev/null &
-  watcher=$!
-  sleep 0.5
-  xdotool mousedown 1
-  sleep 0.2
-  xdotool mousemove 700 250
-  # the edge is reached at a moment spread over the 200-ms tick, so that the
-  # figures are not set by the rhythm of this loop
-  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.1 + r % 200 / 1000 }')"
-  xdotool mousemove 1023 300
-  wait "$watcher" && delays+=("$(tr -d '\r' <"$WORK/latency.txt")")
-  xdotool mouseup 1 key Return
-  kill "$window" 2>/dev/null
-  sleep 0.3
-done
-printf '%s\n' "${delays[@]}" | sort -n | awk '{ d[NR] = $1 } END {
-  if (NR == 0) { print "no drag was placed"; exit 1 }
-  printf "%d of 20 drags placed; median %.1f ms, worst %.1f ms\n", NR, (NR % 2 ? d[(NR + 1) / 2] : (d[NR / 2] + d[NR / 2 + 1]) / 2), d[NR]
-}'
+read -r placed median worst < <(edge_delays 20 "Tremolux Bench Window" | delay_figures)
+echo "$placed of 20 drags placed; median $median ms, worst $worst ms"

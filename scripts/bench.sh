@@ -32,7 +32,7 @@ count() {
 
 echo "== instructions per tick (callgrind, $ticks ticks each)"
 printf '%-11s %10s %10s %10s\n' case engine port total
-for case in idle-null idle-sim place-null place-sim; do
+for case in idle-null idle-sim poll-sim place-null place-sim; do
   engine=$(count "$case" engine)
   total=$(count "$case" all)
   printf '%-11s %10d %10d %10d\n' "$case" "$engine" $((total - engine)) "$total"

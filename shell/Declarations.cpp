@@ -19,6 +19,11 @@ constexpr TimerDeclaration kMainTimers[] = {
      .interval = 1000,
      .tick = ShowTrayIcon,
      .startsWithWindow = false},
+    {.name = "拖动时钟",
+     .id = kDragTimer,
+     .interval = kDragTimerInterval,
+     .tick = DragTimerTick,
+     .startsWithWindow = false},
 };
 
 constexpr TimerDeclaration kStripTimers[] = {
@@ -61,6 +66,8 @@ constexpr WindowDeclaration kWindows[] = {
      .taskbarCreated = RestoreTrayIcon,
      .exitRequested = ExitProgram,
      .moveSizeStarted = MoveSizeStarted,
+     .moveSizeEnded = MoveSizeEnded,
+     .locationChanged = LocationChanged,
      .closed = ExitProgram,
      .trayMenuClosed = ReturnForeground},
     {.id = ProgramWindow::Strip,

@@ -43,7 +43,8 @@ constexpr std::uint32_t kExit = 109;
 }  // namespace command
 
 // The main window's timers beside the two of the gesture engine: the tray
-// icon's retry, started only while the shell refuses the icon.
+// icon's retry, started only while the shell refuses the icon, and the
+// engine's drag timer, only while a drag is followed.
 namespace timer {
 constexpr std::uint32_t kHotkey = 1;
 constexpr std::uint32_t kMain = 2;
@@ -121,9 +122,12 @@ struct WindowDeclaration {
     // Another program, the uninstaller, asks the running program to end,
     // with the registered message kExitRequestMessage.
     Handler exitRequested = nullptr;
-    // A window of another program has entered its move/size loop: the user
-    // drags it. Reported for as long as this window exists.
+    // A window of another program has entered its move/size loop (the user
+    // drags it), or left it; reported for as long as this window exists. A
+    // window of a process whose moves the program hooks has moved.
     WindowEventHandler moveSizeStarted = nullptr;
+    WindowEventHandler moveSizeEnded = nullptr;
+    WindowEventHandler locationChanged = nullptr;
     // The window is ended otherwise than by the user's keys: closed by
     // another program or by the program itself, or the session ends.
     Handler closed = nullptr;

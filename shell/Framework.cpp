@@ -1,5 +1,7 @@
 #include "shell/Framework.h"
 
+#include <utility>
+
 namespace tremolux {
 
 namespace {
@@ -9,6 +11,18 @@ namespace {
 struct Route {
     EventKind kind;
     Handler WindowDeclaration::*handler;
+};
+
+// The events about a window of another program, which they carry.
+struct WindowRoute {
+    EventKind kind;
+    WindowEventHandler WindowDeclaration::*handler;
+};
+
+constexpr WindowRoute kWindowRoutes[] = {
+    {EventKind::MoveSizeStarted, &WindowDeclaration::moveSizeStarted},
+    {EventKind::MoveSizeEnded, &WindowDeclaration::moveSizeEnded},
+    {EventKind::LocationChanged, &WindowDeclaration::locationChanged},
 };
 
 constexpr Route kRoutes[] = {
@@ -66,12 +80,15 @@ bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& even
             declaration.tray(state, port, notification);
             return true;
         }
-        case EventKind::MoveSizeStarted:
-            if (!declaration.moveSizeStarted) return false;
-            declaration.moveSizeStarted(state, port, event.target);
-            return true;
         case EventKind::CloseAsked: return !declaration.closedByUser;
         default: break;
+    }
+    for (const WindowRoute& route : kWindowRoutes) {
+        if (route.kind != event.kind) continue;
+        const WindowEventHandler handler = declaration.*route.handler;
+        if (!handler) return false;
+        handler(state, port, event.target);
+        return true;
     }
     for (const Route& route : kRoutes) {
         if (route.kind != event.kind) continue;
@@ -81,6 +98,20 @@ bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& even
         return true;
     }
     return false;
+}
+
+std::optional<ProgramEvent> EventOfWinEvent(std::uint32_t event, WindowHandle window,
+                                            std::int32_t object, std::int32_t child) {
+    constexpr std::pair<std::uint32_t, EventKind> kKinds[] = {
+        {win::kEventSystemMoveSizeStart, EventKind::MoveSizeStarted},
+        {win::kEventSystemMoveSizeEnd, EventKind::MoveSizeEnded},
+        {win::kEventObjectLocationChange, EventKind::LocationChanged},
+    };
+    if (window == kNoWindow || object != win::kObjIdWindow || child != win::kChildIdSelf)
+        return std::nullopt;
+    for (const auto& [id, kind] : kKinds)
+        if (id == event) return ProgramEvent{.kind = kind, .target = window};
+    return std::nullopt;
 }
 
 Rect CentredOnScreen(std::int32_t width, std::int32_t height, std::int32_t screenWidth,

@@ -26,6 +26,8 @@ enum class EventKind {
     ExitRequested,    // the uninstaller asks the program to end
     TrayMenuClosed,   // the tray menu closed, its command run
     MoveSizeStarted,  // target: a window of another program the user drags
+    MoveSizeEnded,    // target: its move/size loop has ended
+    LocationChanged,  // target: a window of a process whose moves are hooked
     CloseAsked,       // the user's Esc, Alt+F4 or close button
     Closed,           // closed by another program or by the program itself
     SessionEnded,     // the user logs off, or Windows shuts down
@@ -44,6 +46,11 @@ struct ProgramEvent {
 // program leaves the event to the platform: no handler is declared, or the
 // user may close the window (so the platform's default closes it).
 bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& event);
+
+// A WinEvent the program hooks, as its event: a window's move/size loop
+// starting or ending, a window (not one of its parts) changing place.
+std::optional<ProgramEvent> EventOfWinEvent(std::uint32_t event, WindowHandle window,
+                                            std::int32_t object, std::int32_t child);
 
 // The window's rectangle when it is loaded: its size, centred on the
 // primary screen.

@@ -189,6 +189,11 @@ void Replay::Post(WindowHandle window, const ProgramEvent& event) {
     queue_.push_back([=, this] { desktop_.Deliver(window, event); });
 }
 
+void Replay::RaiseWinEvent(const ProgramEvent& event) {
+    if (exited_) return;
+    queue_.push_back([=, this] { RaiseEvent(state_, desktop_, event); });
+}
+
 void Replay::StopTimer(WindowHandle window, std::uint32_t id) {
     timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                  [&](const Timer& t) { return t.window == window && t.id == id; }),
@@ -273,25 +278,17 @@ void Replay::Apply(const Command& c) {
         case Verb::Heal: desktop_.Heal(c.name); break;
         case Verb::StandardUser: desktop_.SetStandardUser(); break;
         case Verb::TraceReads: trace_.SetReads(true); break;
+        case Verb::NoWinEvents: desktop_.SetWinEvents(false); break;
         case Verb::Down: desktop_.KeyDown(int32(0)); break;
         case Verb::Up: desktop_.KeyUp(int32(0)); break;
         case Verb::Grab:
         case Verb::Size:
-        case Verb::ChildGrab: {
-            // The platform reports the move/size loop's start to the program
-            // through its message loop.
-            const WindowHandle window =
-                desktop_.Grab(c.name, int32(0), int32(1),
-                              c.verb == Verb::Size        ? SimDesktop::GrabKind::Border
-                              : c.verb == Verb::ChildGrab ? SimDesktop::GrabKind::Document
-                                                          : SimDesktop::GrabKind::TitleBar);
-            if (exited_) break;
-            queue_.push_back([this, window] {
-                RaiseEvent(state_, desktop_,
-                           {.kind = EventKind::MoveSizeStarted, .target = window});
-            });
+        case Verb::ChildGrab:
+            desktop_.Grab(c.name, int32(0), int32(1),
+                          c.verb == Verb::Size        ? SimDesktop::GrabKind::Border
+                          : c.verb == Verb::ChildGrab ? SimDesktop::GrabKind::Document
+                                                      : SimDesktop::GrabKind::TitleBar);
             break;
-        }
         case Verb::Close: desktop_.DestroyWindow(c.name); break;
         case Verb::Pick: desktop_.Pick(c.name); break;
         case Verb::MainWindow:

@@ -42,6 +42,7 @@ public:
     void RunModal(const std::function<bool()>& done) override;
     void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) override;
     void Post(WindowHandle window, const ProgramEvent& event) override;
+    void RaiseWinEvent(const ProgramEvent& event) override;
     void StopTimer(WindowHandle window, std::uint32_t id) override;
     void StopTimers(WindowHandle window) override;
 

@@ -29,6 +29,7 @@ enum class Verb {
     Fail,
     Heal,
     TraceReads,
+    NoWinEvents,
     Down,
     Up,
     Grab,

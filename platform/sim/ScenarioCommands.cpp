@@ -227,6 +227,10 @@ constexpr CommandSyntax kCommands[] = {
              c.verb = Verb::Unplug;
              words.Numbers(c, kInt32Min, kInt32Max);
          }},
+    // the platform raises no WinEvents, as Wine 8
+    {.form = "nowinevents",
+     .where = Where::SetUp,
+     .read = [](Parser&, const Arguments&, Command& c) { c.verb = Verb::NoWinEvents; }},
     {.form = "trace reads",
      .where = Where::SetUp,
      .read =

@@ -77,6 +77,9 @@ public:
     virtual void StartTimer(WindowHandle window, std::uint32_t id, std::uint32_t interval) = 0;
     // An event for one of the program's windows, delivered in turn.
     virtual void Post(WindowHandle window, const ProgramEvent& event) = 0;
+    // A WinEvent the program hooks, delivered in turn on its thread while
+    // the process runs, whichever of its windows exist.
+    virtual void RaiseWinEvent(const ProgramEvent& event) = 0;
     virtual void StopTimer(WindowHandle window, std::uint32_t id) = 0;
     virtual void StopTimers(WindowHandle window) = 0;
 };
@@ -110,10 +113,9 @@ public:
     // comes to the front and its thread is in a move/size loop on it (or on
     // the document) until the button goes up or the window in the loop is
     // disabled; moved, it follows the pointer, a maximized NAME leaving its
-    // maximized state at the first move. Returns the window whose loop it
-    // is.
+    // maximized state at the first move. The loop's start is raised.
     enum class GrabKind { TitleBar, Border, Document };
-    WindowHandle Grab(std::string_view name, std::int32_t x, std::int32_t y, GrabKind kind);
+    void Grab(std::string_view name, std::int32_t x, std::int32_t y, GrabKind kind);
     void DeclareWindow(std::string_view name, const Rect& rect, const WindowAttributes& attributes);
     // The user activates the window (a click on it); "none" for no
     // foreground window.
@@ -123,6 +125,9 @@ public:
     void Pick(std::string_view name);
     void DestroyWindow(std::string_view name);
     void RemoveTaskbar();
+    // A platform that raises no WinEvents (Wine 8): no move/size start or
+    // end, no location change.
+    void SetWinEvents(bool on) { winEvents_ = on; }
     // A full-screen program comes to the front, or leaves it.
     void SetFullScreen(bool on) { fullScreen_ = on; }
     // The window manager's foreground lock: the user's last input went to
@@ -266,6 +271,10 @@ public:
     bool GetTokenIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                            bool attach) override;
+    WinEventHook SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
+                                 std::uint32_t processId, std::uint32_t threadId,
+                                 std::uint32_t flags) override;
+    bool UnhookWinEvent(WinEventHook hook) override;
     WindowHandle GetShellWindow() override;
     WindowHandle GetDesktopWindow() override;
     std::int32_t GetClassNameA(WindowHandle window, char* className, std::int32_t size) override;
@@ -356,6 +365,11 @@ private:
     // program in front, or its input joined to the thread of the user's last
     // input.
     bool MayActivate() const;
+    // The move/size loop on the window (any, for no window) ends.
+    void EndLoop(WindowHandle window);
+    // A WinEvent about the window: the loop's start and end, and the grabbed
+    // window's moves where the program hooks its process's.
+    void RaiseWinEvent(std::uint32_t event, WindowHandle window);
     // The user's input reaches the window: its thread has the last input.
     void UserInput(WindowHandle window) { lastInput_ = ThreadOf(window); }
     // The window's changes refused (UIPI), or the operation failing.
@@ -407,6 +421,14 @@ private:
     std::uint32_t joinedInput_ = 0;  // the thread the program's input is attached to
     std::uint32_t lastInput_ = 0;    // the thread that received the user's last input
     CursorHandle sizingCursor_ = 0;
+    bool winEvents_ = true;
+    struct Hook {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::uint32_t process;  // 0: every process
+        bool live;
+    };
+    std::vector<Hook> hooks_;  // handle = index + 1; a dead one's slot is used again
     std::uint64_t activations_ = 0;
 
     bool desktopShown_ = false;

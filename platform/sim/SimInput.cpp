@@ -38,8 +38,51 @@ void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
         } else {
             w->rect = Moved(w->rect, std::int64_t{x} - cursor_.x, std::int64_t{y} - cursor_.y);
         }
+        RaiseWinEvent(win::kEventObjectLocationChange, grabbed_);
     }
     cursor_ = {x, y};
+}
+
+void SimDesktop::EndLoop(WindowHandle window) {
+    if (grabbed_ == kNoWindow || (window != kNoWindow && window != grabbed_)) return;
+    const WindowHandle ended = grabbed_;
+    grabbed_ = kNoWindow;
+    RaiseWinEvent(win::kEventSystemMoveSizeEnd, ended);
+}
+
+// Each event reaches the program while a hook of its own takes it; the
+// loop's start and end, for as long as the program runs, as its main window
+// hooks them.
+void SimDesktop::RaiseWinEvent(std::uint32_t event, WindowHandle window) {
+    if (!winEvents_ || !thread_) return;
+    const bool loop = event != win::kEventObjectLocationChange;
+    const bool hooked = std::any_of(hooks_.begin(), hooks_.end(), [&](const Hook& hook) {
+        return hook.live && hook.first <= event && event <= hook.last &&
+               (hook.process == 0 || hook.process == ProcessOf(window));
+    });
+    if (!loop && !hooked) return;
+    if (const auto raised = EventOfWinEvent(event, window, win::kObjIdWindow, win::kChildIdSelf))
+        thread_->RaiseWinEvent(*raised);
+}
+
+WinEventHook SimDesktop::SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
+                                         std::uint32_t processId, std::uint32_t, std::uint32_t) {
+    auto slot = std::find_if(hooks_.begin(), hooks_.end(), [](const Hook& h) { return !h.live; });
+    if (slot == hooks_.end()) slot = hooks_.insert(slot, Hook{});
+    *slot = {eventMin, eventMax, processId, true};
+    const WinEventHook hook = static_cast<WinEventHook>(slot - hooks_.begin()) + 1;
+    trace_.Read([&] {
+        return "SetWinEventHook " + Hex(eventMin) + " " + Hex(eventMax) + " " +
+               std::to_string(processId) + " -> " + std::to_string(hook);
+    });
+    return hook;
+}
+
+bool SimDesktop::UnhookWinEvent(WinEventHook hook) {
+    const bool ok = hook >= 1 && hook <= hooks_.size() && hooks_[hook - 1].live;
+    if (ok) hooks_[hook - 1].live = false;
+    trace_.Read([&] { return "UnhookWinEvent " + std::to_string(hook) + (ok ? "" : " failed"); });
+    return ok;
 }
 
 void SimDesktop::KeyDown(std::int32_t virtualKey) {
@@ -50,13 +93,12 @@ void SimDesktop::KeyDown(std::int32_t virtualKey) {
 
 void SimDesktop::KeyUp(std::int32_t virtualKey) {
     keys_[virtualKey & 0xFF].down = false;
-    if (virtualKey == win::kVkLButton) grabbed_ = kNoWindow;
+    if (virtualKey == win::kVkLButton) EndLoop(kNoWindow);
 }
 
 // A border pressed shows the sizing cursor of the nearer pair of sides.
-WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y,
-                              GrabKind kind) {
-    grabbed_ = kNoWindow;
+void SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_t y, GrabKind kind) {
+    EndLoop(kNoWindow);
     MoveCursor(x, y);
     KeyDown(win::kVkLButton);
     pressedAt_ = {x, y};
@@ -75,7 +117,7 @@ WindowHandle SimDesktop::Grab(std::string_view name, std::int32_t x, std::int32_
             nearest(x, w->rect.left, w->rect.right) <= nearest(y, w->rect.top, w->rect.bottom);
         sizingCursor_ = kCursorHandles + (sides ? win::kIdcSizeWe : win::kIdcSizeNs);
     }
-    return looped;
+    RaiseWinEvent(win::kEventSystemMoveSizeStart, looped);
 }
 
 bool SimDesktop::GetCursorPos(Point* point) {

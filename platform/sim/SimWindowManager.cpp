@@ -77,7 +77,7 @@ void SimDesktop::DestroyWindow(std::string_view name) {
     const WindowHandle window = Lookup(name);
     if (Window* w = Live(window)) w->alive = false;
     if (foreground_ == window) foreground_ = kNoWindow;
-    if (grabbed_ == window) grabbed_ = kNoWindow;
+    EndLoop(window);
 }
 
 WindowHandle SimDesktop::GetForegroundWindow() {
@@ -111,7 +111,7 @@ bool SimDesktop::EnableWindow(WindowHandle window, bool enable) {
     const bool wasDisabled = !w->enabled;
     w->enabled = enable;
     // Disabling cancels the mode a window is in: a title-bar drag ends.
-    if (!enable && grabbed_ == window) grabbed_ = kNoWindow;
+    if (!enable) EndLoop(window);
     return wasDisabled;
 }
 

@@ -154,6 +154,9 @@ void SimDesktop::Deliver(WindowHandle window, ProgramEvent event) {
     Window* w = Live(window);
     if (!w || !w->program || !state_) return;
     if (event.kind == EventKind::ButtonClicked && !w->enabled) return;
+    // when the program wakes, among the reads
+    if (event.kind == EventKind::TimerTick)
+        trace_.Read([&] { return "WM_TIMER " + NameOf(window) + " " + std::to_string(event.id); });
     event.window = w->id;
     const bool handled = RaiseEvent(*state_, *this, event);
     if (!handled && (event.kind == EventKind::Closed || event.kind == EventKind::CloseAsked))

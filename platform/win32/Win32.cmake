@@ -35,8 +35,11 @@ target_link_libraries(tremolux PRIVATE tremolux_win32_decisions tremolux_core
   user32 gdi32 shell32 ole32 oleaut32 advapi32 kernel32)
 target_compile_options(tremolux PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TREMOLUX_LEAN_OPTIONS}>)
 set_property(TARGET tremolux PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+# The link-time optimization in one partition: split into several, GCC 12
+# for i686 stops with an internal error (binds_to_current_def_p) on a
+# symbol that one partition sees defined in another.
 target_link_options(tremolux PRIVATE -static -static-libgcc -static-libstdc++ -s
-  -Wl,--gc-sections -Wl,--no-insert-timestamp)
+  -Wl,--gc-sections -Wl,--no-insert-timestamp -flto-partition=one)
 # The process starts at TremoluxEntry (Runtime.cpp), without the C
 # runtime's start files. Its TLS support is asked for by name: linked
 # without the start files, and so without a definition of _tls_used, ld 2.40

@@ -124,6 +124,10 @@ public:
     std::uint32_t GetModuleFileNameW(char* buffer, std::uint32_t size) override;
     bool SetTimer(WindowHandle window, std::uint32_t timerId, std::uint32_t milliseconds) override;
     bool KillTimer(WindowHandle window, std::uint32_t timerId) override;
+    WinEventHook SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
+                                 std::uint32_t processId, std::uint32_t threadId,
+                                 std::uint32_t flags) override;
+    bool UnhookWinEvent(WinEventHook hook) override;
     [[noreturn]] void ExitProcess(std::uint32_t exitCode) override;
 
 private:
@@ -175,8 +179,10 @@ private:
     Slot slots_[3];
     OwnedWindow owner_;  // hidden tool window: keeps the program off the taskbar
     RegisteredMessages registered_;
-    // The start of every move/size loop, for the main window's handler.
+    // The start and end of every move/size loop, for the main window's
+    // handlers; and the hook the program sets and removes itself.
     OwnedWinEventHook moveSizeHook_;
+    OwnedWinEventHook followHook_;
 };
 
 }  // namespace tremolux::win32

@@ -137,11 +137,9 @@ int Win32Desktop::RunMessageLoop() {
 void CALLBACK Win32Desktop::WinEventProc(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object,
                                          LONG child, DWORD, DWORD) {
     Win32Desktop* desktop = eventTarget_;
-    if (!desktop || event != EVENT_SYSTEM_MOVESIZESTART || object != OBJID_WINDOW ||
-        child != CHILDID_SELF || !hwnd)
-        return;
-    RaiseEvent(desktop->state_, *desktop,
-               {.kind = EventKind::MoveSizeStarted, .target = ToHandle(hwnd)});
+    if (!desktop) return;
+    if (const auto raised = EventOfWinEvent(event, ToHandle(hwnd), object, child))
+        RaiseEvent(desktop->state_, *desktop, *raised);
 }
 
 LRESULT CALLBACK Win32Desktop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -227,9 +225,9 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     }
     if (declaration.moveSizeStarted && !moveSizeHook_) {
         eventTarget_ = this;
-        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART,
-                                              EVENT_SYSTEM_MOVESIZESTART, nullptr, WinEventProc, 0,
-                                              0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+        moveSizeHook_.reset(::SetWinEventHook(EVENT_SYSTEM_MOVESIZESTART, EVENT_SYSTEM_MOVESIZEEND,
+                                              nullptr, WinEventProc, 0, 0,
+                                              WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
     }
     CreateUnits(slot);
     if (declaration.scalesWithDpi) LayOut(slot, DpiOf(slot.hwnd), nullptr);
@@ -478,6 +476,25 @@ bool Win32Desktop::SetTimer(WindowHandle window, std::uint32_t timerId,
 
 bool Win32Desktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
     return ::KillTimer(ToHwnd(window), timerId) != FALSE;
+}
+
+// Delivered to the same procedure as the loops' starts and ends, which
+// turns them into the program's events. The program follows one drag at a
+// time: the hook it sets is held here until unhooked, set anew or the
+// program ends.
+WinEventHook Win32Desktop::SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
+                                           std::uint32_t processId, std::uint32_t threadId,
+                                           std::uint32_t flags) {
+    eventTarget_ = this;
+    followHook_.reset(
+        ::SetWinEventHook(eventMin, eventMax, nullptr, WinEventProc, processId, threadId, flags));
+    return reinterpret_cast<WinEventHook>(followHook_.get());
+}
+
+bool Win32Desktop::UnhookWinEvent(WinEventHook hook) {
+    if (hook == 0 || hook != reinterpret_cast<WinEventHook>(followHook_.get())) return false;
+    followHook_.reset();
+    return true;
 }
 
 // ---- tray icon and menu ----

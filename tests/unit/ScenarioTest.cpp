@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 #include "platform/sim/Replay.h"
@@ -202,6 +203,42 @@ TEST(ScenarioParser, BoundsALineTheSameWhateverItsEnd) {
     EXPECT_TRUE(Parse(longest).scenario);
     EXPECT_FALSE(Parse(longest + "x\n").scenario);
     EXPECT_FALSE(Parse(longest + "x\r\n").scenario);
+}
+
+// The moments of a run's trace within [from, to): when the program woke.
+std::set<std::int64_t> MomentsOf(const std::string& trace, std::int64_t from, std::int64_t to) {
+    std::set<std::int64_t> moments;
+    std::istringstream lines(trace);
+    std::int64_t time = 0;
+    std::string rest;
+    while (lines >> time && std::getline(lines, rest))
+        if (time >= from && time < to) moments.insert(time);
+    return moments;
+}
+
+// With every read traced, each tick of a timer shows at its moment: an
+// idle second, before a drag and after one, wakes the program at the
+// hundredths alone (the hotkey timer's; the main and strip timers fall on
+// them), whether the platform reports the drag or the tick finds it. A
+// drag timer left running would show between them.
+TEST(DragFollowing, AnIdleSecondWakesTheThreeTimersAlone) {
+    std::set<std::int64_t> hundredths;
+    for (int t = 0; t < 1000; t += 100) hundredths.insert(t);
+    for (const char* platform : {"", "nowinevents\n"}) {
+        const Outcome outcome =
+            RunText(std::string(platform) +
+                    "trace reads\nwindow A 100 100 500 400\nforeground A\nat 0 start\n"
+                    "at 1300 grab A 300 110\nat 1320 cursor 600 300\nat 1450 cursor 1023 300\n"
+                    "at 1500 up lbutton\nat 3000 dump\n");
+        ASSERT_EQ(outcome.code, 0) << outcome.errors;
+        EXPECT_NE(outcome.trace.find("SetWindowPos A -1 513 0 511 738 0x4"), std::string::npos);
+        for (std::int64_t from : {200, 1800}) {
+            std::set<std::int64_t> expected;
+            for (std::int64_t t : hundredths) expected.insert(from + t);
+            EXPECT_EQ(MomentsOf(outcome.trace, from, from + 1000), expected)
+                << (*platform ? "no WinEvents, " : "WinEvents, ") << "from " << from;
+        }
+    }
 }
 
 }  // namespace

@@ -165,6 +165,46 @@ wine_teardown() {
 
 screenshot() { import -window root -display "$DISPLAY" "$1"; }
 
+# The delays, in ms, from the pointer reaching the right edge to a window of
+# that title lying on the right half, one a line, for N drags made as people
+# make them: a fresh window of 500 by 400 at (200, 150) pressed on its title
+# bar, moved for 0.25 s (so that a main tick comes before the edge), and the
+# edge reached 0.05 to 0.25 s later, at a moment spread over the 200-ms
+# tick. A drag not placed within 5 s prints nothing.
+edge_delays() {  # edge_delays N TITLE
+  local n title=$2 window watcher step
+  for n in $(seq "$1"); do
+    # the last drag's window gone first, so that its title names the new one
+    for _ in $(seq 25); do probe rect "$title" >/dev/null || break; sleep 0.2; done
+    spawn "$WINE" "$BUILD/testwin.exe" "$title" 200 150 500 400
+    window=$LAST_PID
+    await 10 rect "$title" >/dev/null
+    xdotool mousemove 300 162
+    "$WINE" "$BUILD/probe.exe" latency "$title" >"$WORK/latency.txt" 2>/dev/null &
+    watcher=$!
+    sleep 0.5
+    xdotool mousedown 1
+    for step in 1 2 3 4 5; do
+      sleep 0.05
+      xdotool mousemove $((300 + 80 * step)) $((162 + 18 * step))
+    done
+    sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.05 + r % 200 / 1000 }')"
+    xdotool mousemove 1023 300
+    wait "$watcher" && tr -d '\r' <"$WORK/latency.txt"
+    xdotool mouseup 1 key Return
+    kill "$window" 2>/dev/null
+    sleep 0.3
+  done
+}
+
+# "PLACED MEDIAN WORST" of the delays on standard input.
+delay_figures() {
+  sort -n | awk '{ d[NR] = $1 } END {
+    if (NR == 0) { print "0 - -"; exit }
+    printf "%d %.1f %.1f\n", NR, (NR % 2 ? d[(NR + 1) / 2] : (d[NR / 2] + d[NR / 2 + 1]) / 2), d[NR]
+  }'
+}
+
 # The first tray icon's place in a 1024x768 desktop is 16x16+1006+750; the
 # strip covers its right half. A point of bare taskbar lies left of it.
 TRAY_UNCOVERED=8x16+1006+750

@@ -15,11 +15,15 @@
 //                           macro tools and overlays do, taking the key's press bit
 //   probe latency TITLE     ms from the cursor reaching the right edge, once seen
 //                           off it, to the window lying on the right half (waits up
-//                           to 5 s)
+//                           to 5 s; exit 2 when no window has the title)
 //   probe stall CLASS MS    the longest wait, in ms, for the first window of CLASS
 //                           (its program's thread) to answer a message, asked every
 //                           10 ms for MS ms
 //   probe maximize TITLE    maximizes the window
+//   probe move TITLE L T R B
+//                           moves and sizes the window, as its user would
+//   probe monitors          L T R B of each monitor, then "work L T R B", the
+//                           primary first
 //   probe swap 0|1          swaps the mouse buttons (1) or puts them back (0)
 //   probe version FILE      the file's FileVersion, ProductVersion and ProductName
 //                           from its version resource
@@ -193,6 +197,20 @@ bool DrawIconOf(const wchar_t* file, COLORREF background, const wchar_t* out) {
     return drawn;
 }
 
+// The primary monitor first: EnumDisplayMonitors gives no order.
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM primaryPass) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    if (primary != (primaryPass == 0)) return TRUE;
+    const RECT& m = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    std::printf("%ld %ld %ld %ld work %ld %ld %ld %ld\n", m.left, m.top, m.right, m.bottom, w.left,
+                w.top, w.right, w.bottom);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -263,8 +281,11 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     if (command == L"latency" && argc == 3) {
-        HWND window = FindWindowW(nullptr, argv[2]);
-        if (!window) return 1;
+        // a window just made may not be there yet
+        HWND window = nullptr;
+        for (int wait = 0; wait < 100 && !(window = FindWindowW(nullptr, argv[2])); ++wait)
+            Sleep(20);
+        if (!window) return 2;
         const int width = GetSystemMetrics(SM_CXSCREEN);
         LARGE_INTEGER frequency, start, now, edge{};
         QueryPerformanceFrequency(&frequency);
@@ -338,6 +359,20 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"swap" && argc == 3) {
         SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, _wtoi(argv[2]), nullptr,
                               SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        return 0;
+    }
+    if (command == L"move" && argc == 7) {
+        HWND window = FindWindowW(nullptr, argv[2]);
+        if (!window) return 1;
+        const int left = _wtoi(argv[3]), top = _wtoi(argv[4]);
+        return SetWindowPos(window, nullptr, left, top, _wtoi(argv[5]) - left, _wtoi(argv[6]) - top,
+                            SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    }
+    if (command == L"monitors") {
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 1);
         return 0;
     }
     if (command == L"maximize" && argc == 3) {
