@@ -29,6 +29,12 @@ public:
     KernelHandle OpenEventA(std::uint32_t, bool, const char*) override { return 0; }
     KernelHandle CreateEventA(bool, bool, const char*) override { return 1; }
     bool CloseHandle(KernelHandle) override { return true; }
+    std::uint16_t GetUserDefaultUILanguage() override { return 0x0804; }
+    KernelHandle CreateFileW(const char*, std::uint32_t, std::uint32_t, std::uint32_t,
+                             std::uint32_t) override {
+        return 0;
+    }
+    bool GetFileInformationByHandle(KernelHandle, FileIdentity*) override { return false; }
     std::uint32_t GetLastError() override { return 0; }
     bool SystemParametersInfoA(std::uint32_t, std::uint32_t, Rect* value, std::uint32_t) override {
         *value = {0, 0, 1024, 738};

@@ -61,6 +61,11 @@ struct ProgramState {
     std::int32_t TrayIconVersion = 0;
     std::int32_t TrayButtonReleased = 0;
 
+    // The language the program speaks, as the index of the shell's table of
+    // texts: the specification's until start-up chooses by the user's UI
+    // language.
+    std::int32_t Language = 0;
+
     // Where this copy keeps its settings: HKEY_LOCAL_MACHINE, or
     // HKEY_CURRENT_USER for one installed for one user (start-up finds out).
     RegistryKey SettingsRoot = win::kHkeyLocalMachine;

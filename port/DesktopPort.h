@@ -27,6 +27,9 @@ public:
     virtual bool CloseHandle(KernelHandle handle) = 0;
     virtual std::uint32_t GetLastError() = 0;
 
+    // The user's UI language, a LANGID (Windows 2000 and later, XP too).
+    virtual std::uint16_t GetUserDefaultUILanguage() = 0;
+
     // Desktop state and input. A failed read returns false and leaves its
     // output as it was.
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
@@ -178,6 +181,14 @@ public:
     // zero included; 0 on failure.
     virtual std::uint32_t ExpandEnvironmentStringsW(const char* source, char* destination,
                                                     std::uint32_t size) = 0;
+
+    // A file or folder opened (its path UTF-8, through the wide API) with
+    // the access, sharing, disposition and flags given; a folder opens with
+    // FILE_FLAG_BACKUP_SEMANTICS. 0 where it cannot be. Closed with
+    // CloseHandle.
+    virtual KernelHandle CreateFileW(const char* path, std::uint32_t access, std::uint32_t share,
+                                     std::uint32_t creation, std::uint32_t flags) = 0;
+    virtual bool GetFileInformationByHandle(KernelHandle file, FileIdentity* identity) = 0;
 
     // Full path of the running executable as UTF-8, read through the wide
     // API. Returns the length copied; a result equal to size means the buffer

@@ -57,6 +57,17 @@ struct WindowPlacement {
     Rect normalPosition;
 };
 
+// GetFileInformationByHandle's answer as far as it names the file: its
+// volume's serial number and its index on that volume, the same for every
+// path that reaches the file (another drive letter, a junction, short
+// names).
+struct FileIdentity {
+    std::uint32_t volumeSerial = 0;
+    std::uint64_t index = 0;
+
+    friend constexpr bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 // A cursor image, as the system shares it between programs; 0 is none.
 using CursorHandle = std::uintptr_t;
 

@@ -11,6 +11,10 @@ namespace tremolux {
 
 namespace win {
 constexpr std::uint32_t kEventAllAccess = 0x1F0003;
+// CreateFileW for a file's identity alone: no access, every sharing.
+constexpr std::uint32_t kFileShareAll = 0x7;  // FILE_SHARE_READ | _WRITE | _DELETE
+constexpr std::uint32_t kOpenExisting = 3;
+constexpr std::uint32_t kFileFlagBackupSemantics = 0x02000000;
 constexpr std::uint32_t kErrorAlreadyExists = 183;
 constexpr std::uint32_t kSpiGetWorkArea = 0x30;
 constexpr std::int32_t kSmCxScreen = 0;

@@ -253,18 +253,42 @@ std::optional<std::string> RunValueText(DesktopPort& port) {
     return "\"" + text + "\"";
 }
 
-// Paths are compared as Windows compares them, letter case aside (ASCII's;
-// beyond it the installer writes the path it installed to), a trailing
-// backslash too.
+bool SamePath(std::string_view a, std::string_view b) {
+    if (!a.empty() && a.back() == '\\') a.remove_suffix(1);
+    if (!b.empty() && b.back() == '\\') b.remove_suffix(1);
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return !a.empty() && a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+namespace {
+
+// Opened for its identity alone, and closed again.
+std::optional<FileIdentity> FolderIdentity(DesktopPort& port, const std::string& path) {
+    const KernelHandle folder = port.CreateFileW(path.c_str(), 0, win::kFileShareAll,
+                                                 win::kOpenExisting, win::kFileFlagBackupSemantics);
+    if (folder == 0) return std::nullopt;
+    FileIdentity identity;
+    const bool read = port.GetFileInformationByHandle(folder, &identity);
+    port.CloseHandle(folder);
+    return read ? std::optional<FileIdentity>(identity) : std::nullopt;
+}
+
+}  // namespace
+
+// One folder has many spellings: another drive letter (subst, Wine's Z:),
+// a junction, short 8.3 names. Where both folders can be opened, their
+// identities tell; where one cannot, their paths are compared as text.
 RegistryKey SettingsRoot(DesktopPort& port) {
     const std::optional<std::string> path = ProgramPath(port);
-    std::string installed = ReadText(port, win::kHkeyCurrentUser, paths::kInstallLocation);
-    if (!installed.empty() && installed.back() == '\\') installed.pop_back();
+    const std::string installed = ReadText(port, win::kHkeyCurrentUser, paths::kInstallLocation);
     const std::string directory = path ? ProgramDirectory(*path) : std::string();
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    const bool same = !installed.empty() && installed.size() == directory.size() &&
-                      std::equal(installed.begin(), installed.end(), directory.begin(),
-                                 [&](char a, char b) { return lower(a) == lower(b); });
+    if (installed.empty() || directory.empty()) return win::kHkeyLocalMachine;
+    const std::optional<FileIdentity> ours = FolderIdentity(port, directory);
+    const std::optional<FileIdentity> theirs =
+        ours ? FolderIdentity(port, installed) : std::nullopt;
+    const bool same = ours && theirs ? *ours == *theirs : SamePath(installed, directory);
     return same ? win::kHkeyCurrentUser : win::kHkeyLocalMachine;
 }
 

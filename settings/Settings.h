@@ -34,9 +34,14 @@ constexpr const char* kInstallLocation =
 
 // The root under which this copy keeps its settings: HKEY_CURRENT_USER for a
 // copy its installer installed for one user (the entry it made there names
-// the folder the program runs from, letter case aside), so that nothing it
+// the folder the program runs from, by any spelling), so that nothing it
 // writes is machine-wide; HKEY_LOCAL_MACHINE for any other.
 RegistryKey SettingsRoot(DesktopPort& port);
+
+// Two paths of one file as Windows compares them as text: letter case aside
+// (ASCII's; beyond it the installer writes the path it installed to), a
+// trailing backslash too. An empty path is no file's.
+bool SamePath(std::string_view a, std::string_view b);
 
 // A location's path is split at its last backslash into key and value name;
 // a path with no backslash names a value directly under the root.

@@ -9,23 +9,15 @@ namespace tremolux {
 namespace {
 
 constexpr const char* kInstanceEvent = "tremolux";
-constexpr const char* kAlreadyRunning = "不能重复运行本程序!";
-constexpr const char* kInformationCaption = "信息：";
-constexpr const char* kCleanUpQuestion =
-    "本功能是帮助您在卸载软件前清除\r\n任何本软件留下的注册表信息。\r\n这将删除您的所有个性设定。"
-    "\r\n\r\n您确认要执行这项功能嘛？";
-constexpr const char* kCleanUpCaption = "请确认您的操作！";
-constexpr const char* kCleanUpDone =
-    "注册表清理完毕，您可以放心删除本软件了。\r\n给您造成不便，请多提意见，感谢您的使用！";
-constexpr const char* kCleanUpRefused =
-    "注册表信息未能全部清除，您可能没有管理员权限。\r\n请以管理员身份运行本软件，再执行这项功能。";
 
 // The message, then the main window's close is posted; once it is gone no
 // window of the program is left and the process ends with code 0. A handle
 // this instance got to the other one's event is let go.
-void RefuseSecondInstance(DesktopPort& port, KernelHandle otherEvent) {
+void RefuseSecondInstance(const ProgramState& state, DesktopPort& port, KernelHandle otherEvent) {
     if (otherEvent != 0) port.CloseHandle(otherEvent);
-    port.MessageBoxA(kAlreadyRunning, kInformationCaption, win::kMbOk | win::kMbTaskModal);
+    const Texts& texts = TextsOf(state);
+    port.MessageBoxA(texts.alreadyRunning, texts.informationCaption,
+                     win::kMbOk | win::kMbTaskModal);
     port.CloseMainWindow();
 }
 
@@ -57,8 +49,11 @@ void ToggleSwitch(const ProgramState& state, DesktopPort& port, std::uint32_t it
 
 }  // namespace
 
+// The language is chosen before the main window, which holds the tray
+// menu, is made.
 void StartProcess(ProgramState& state, DesktopPort& port) {
     state = ProgramState{};
+    state.Language = LanguageFor(port.GetUserDefaultUILanguage());
     port.LoadWindow(ProgramWindow::Main, false);
 }
 
@@ -76,14 +71,14 @@ void EndProcess(ProgramState& state, DesktopPort& port) {
 void StartUp(ProgramState& state, DesktopPort& port) {
     const KernelHandle opened = port.OpenEventA(win::kEventAllAccess, false, kInstanceEvent);
     if (opened != 0 || port.GetLastError() == win::kErrorAccessDenied) {
-        RefuseSecondInstance(port, opened);
+        RefuseSecondInstance(state, port, opened);
         return;
     }
     const KernelHandle event = port.CreateEventA(false, false, kInstanceEvent);
     const std::uint32_t error = port.GetLastError();
     if ((event != 0 && error == win::kErrorAlreadyExists) ||
         (event == 0 && error == win::kErrorAccessDenied)) {
-        RefuseSecondInstance(port, event);
+        RefuseSecondInstance(state, port, event);
         return;
     }
     ShowTrayIcon(state, port);
@@ -205,13 +200,14 @@ void ToggleStartWithWindows(ProgramState& state, DesktopPort& port) {
 // Asks, then removes every value the program has written. The completion
 // message comes only when nothing of ours is left.
 void CleanUpSettings(ProgramState& state, DesktopPort& port) {
-    if (port.MessageBoxA(kCleanUpQuestion, kCleanUpCaption, win::kMbYesNo | win::kMbTaskModal) !=
-        win::kIdYes)
+    const Texts& texts = TextsOf(state);
+    if (port.MessageBoxA(texts.cleanUpQuestion, texts.cleanUpCaption,
+                         win::kMbYesNo | win::kMbTaskModal) != win::kIdYes)
         return;
     const DeleteOutcome settings = DeleteValueOrKey(port, state.SettingsRoot, paths::kSettingsKey);
     const DeleteOutcome run = DeleteValueOrKey(port, state.SettingsRoot, paths::kRunValue);
     const bool gone = settings != DeleteOutcome::Refused && run != DeleteOutcome::Refused;
-    port.MessageBoxA(gone ? kCleanUpDone : kCleanUpRefused, kInformationCaption,
+    port.MessageBoxA(gone ? texts.cleanUpDone : texts.cleanUpRefused, texts.informationCaption,
                      win::kMbOk | win::kMbTaskModal);
 }
 

@@ -42,16 +42,20 @@ constexpr UnitDeclaration kHelpUnits[] = {
     {.name = "超级链接框2",
      .kind = UnitKind::LinkBox,
      .rect = {68, 583, 98, 20},
-     .caption = "去看看官方网站",
+     .caption = &Texts::homePageLink,
      .target = kHomePage,
-     .onLine = "官方主页："},
+     .onLine = &Texts::homePageLine},
     {.name = "超级链接框1",
      .kind = UnitKind::LinkBox,
      .rect = {68, 559, 98, 20},
-     .caption = "给我发伊妹儿吧",
+     .caption = &Texts::mailLink,
      .target = kMailTo,
-     .onLine = "   Email："},
-    {.name = "标签1", .kind = UnitKind::Label, .rect = {2, 1, 542, 631}, .fontHeight = -12},
+     .onLine = &Texts::mailLine},
+    {.name = "标签1",
+     .kind = UnitKind::Label,
+     .rect = {2, 1, 542, 631},
+     .caption = &Texts::helpText,
+     .fontHeight = -12},
 };
 
 constexpr WindowDeclaration kWindows[] = {
@@ -81,7 +85,7 @@ constexpr WindowDeclaration kWindows[] = {
      .shown = PlaceStrip,
      .deactivated = StripDeactivated},
     {.id = ProgramWindow::Help,
-     .title = "Tremolux v" TREMOLUX_VERSION_TEXT " beta 帮助文档",
+     .title = &Texts::helpTitle,
      .width = 552,
      .height = 667,
      .border = Border::FixedSingle,
@@ -96,47 +100,41 @@ constexpr MenuItemDeclaration kSeparator{};
 
 constexpr MenuItemDeclaration kTrayMenu[] = {
     {.commandId = command::kRestore,
-     .caption = "恢复上个窗口",
+     .caption = &Texts::restoreItem,
      .shortcut = "Shift+F1",
      .click = RestoreLastWindow,
      .bringsWindowForward = true},
     kSeparator,
-    {.caption = "选择操作模式", .opensSubmenu = true},
+    {.caption = &Texts::modeMenu, .opensSubmenu = true},
     {.commandId = command::kDragBumpMode,
      .depth = 1,
-     .caption = "拖碰操作模式-默认",
+     .caption = &Texts::dragBumpItem,
      .checked = true,
      .click = ChooseDragBumpMode},
     {.commandId = command::kSlideMode,
      .depth = 1,
-     .caption = "滑动操作模式",
+     .caption = &Texts::slideItem,
      .click = ChooseSlideMode},
     kSeparator,
-    {.caption = "选择禁用特效", .opensSubmenu = true},
-    {.commandId = command::kNoMax,
-     .depth = 1,
-     .caption = "不要由本软件触发单个窗口最大化",
-     .click = ToggleNoMax},
-    {.commandId = command::kNoMin,
-     .depth = 1,
-     .caption = "不要由本软件触发单个窗口最小化",
-     .click = ToggleNoMin},
+    {.caption = &Texts::effectsMenu, .opensSubmenu = true},
+    {.commandId = command::kNoMax, .depth = 1, .caption = &Texts::noMaxItem, .click = ToggleNoMax},
+    {.commandId = command::kNoMin, .depth = 1, .caption = &Texts::noMinItem, .click = ToggleNoMin},
     kSeparator,
     {.commandId = command::kStartWithWindows,
-     .caption = "随Windows启动",
+     .caption = &Texts::startWithWindowsItem,
      .click = ToggleStartWithWindows},
     kSeparator,
     {.commandId = command::kHelp,
-     .caption = "查看软件介绍",
+     .caption = &Texts::helpItem,
      .click = OpenHelpWindow,
      .bringsWindowForward = true},
     kSeparator,
     {.commandId = command::kCleanUp,
-     .caption = "删除软件注册信息-卸载用",
+     .caption = &Texts::cleanUpItem,
      .click = CleanUpSettings,
      .bringsWindowForward = true},
     {.commandId = command::kExit,
-     .caption = "退出",
+     .caption = &Texts::exitItem,
      .click = ExitProgram,
      .bringsWindowForward = true},
 };
@@ -184,10 +182,16 @@ const MenuItemDeclaration* MenuItemById(std::uint32_t commandId) {
     return nullptr;
 }
 
-const MenuItemDeclaration* MenuItemByCaption(std::string_view caption) {
+const MenuItemDeclaration* MenuItemByCaption(std::string_view caption, const Texts& texts) {
     for (const MenuItemDeclaration& item : kTrayMenu)
-        if (item.caption && item.commandId != 0 && caption == item.caption) return &item;
+        if (item.caption && item.commandId != 0 && caption == texts.*item.caption) return &item;
     return nullptr;
+}
+
+bool AnyMenuItemCaption(std::string_view caption) {
+    for (const Texts* texts : kLanguages)
+        if (MenuItemByCaption(caption, *texts)) return true;
+    return false;
 }
 
 TrayNotification TrayNotificationOf(std::int32_t iconVersion, std::uintptr_t wParam,

@@ -11,6 +11,7 @@
 #include "Version.h"
 #include "engine/ProgramState.h"
 #include "port/DesktopPort.h"
+#include "shell/Texts.h"
 
 namespace tremolux {
 
@@ -65,7 +66,7 @@ struct TimerDeclaration {
 struct MenuItemDeclaration {
     std::uint32_t commandId = 0;  // 0 for separators and submenu openers
     int depth = 0;
-    const char* caption = nullptr;
+    Text caption = nullptr;
     const char* shortcut = nullptr;  // shown right-aligned after a tab
     bool opensSubmenu = false;
     bool checked = false;  // initial check mark
@@ -80,19 +81,19 @@ enum class UnitKind { Label, LinkBox, PictureButton };
 struct UnitDeclaration {
     const char* name = nullptr;
     UnitKind kind = UnitKind::Label;
-    Rect rect = {};  // left, top, width, height in the window's client area, at 96 DPI
-    const char* caption = nullptr;
+    Rect rect = {};          // left, top, width, height in the window's client area, at 96 DPI
+    Text caption = nullptr;  // a link box's; a label's text
     const char* target = nullptr;  // a link box's address
     Handler click = nullptr;
     std::int32_t fontHeight = 0;  // a label's font, as a LOGFONT height at 96 DPI
     // A link box lies over the label, on the line of the label's text that
     // starts with this text.
-    const char* onLine = nullptr;
+    Text onLine = nullptr;
 };
 
 struct WindowDeclaration {
     ProgramWindow id = ProgramWindow::Main;
-    const char* title = "";
+    Text title = nullptr;    // none: untitled
     std::int32_t width = 0;  // outer size; loaded centred on the primary screen
     std::int32_t height = 0;
     Border border = Border::None;
@@ -140,7 +141,10 @@ const WindowDeclaration& DeclarationOf(ProgramWindow window);
 const TimerDeclaration* TimerOf(ProgramWindow window, std::uint32_t id);
 std::span<const MenuItemDeclaration> TrayMenu();
 const MenuItemDeclaration* MenuItemById(std::uint32_t commandId);
-const MenuItemDeclaration* MenuItemByCaption(std::string_view caption);
+// The item of that caption as the language shows it; and whether any
+// language shows an item so.
+const MenuItemDeclaration* MenuItemByCaption(std::string_view caption, const Texts& texts);
+bool AnyMenuItemCaption(std::string_view caption);
 
 // The tray icon's notifications: WM_APP + 0x64 with icon identifier 100.
 constexpr std::uint32_t kTrayMessage = 0x8000 + 0x64;

@@ -1,6 +1,6 @@
-// The help window's introduction text and its two link targets. The
-// addresses are set in one place, at build time (TREMOLUX_HOME_PAGE,
-// TREMOLUX_MAIL).
+// The help window's introduction text, in each language, and its two link
+// targets. The addresses are set in one place, at build time
+// (TREMOLUX_HOME_PAGE, TREMOLUX_MAIL).
 #pragma once
 
 #include "Version.h"
@@ -68,5 +68,72 @@ constexpr const char* kHelpText =
     "   Email：\r\n"
     "\r\n"
     "官方主页：";
+
+// The same, section by section, in English: the links lie on its last line
+// and on the third from last.
+constexpr const char* kHelpTextEnglish =
+    "About Tremolux\r\n"
+    "\r\n"
+    "    Tremolux arranges the windows on your desktop with simple movements "
+    "and gestures of the mouse, so that working with several windows at once "
+    "becomes easier.\r\n"
+    "\r\n"
+    "**********\r\n"
+    "What's new\r\n"
+    "v" TREMOLUX_VERSION_TEXT
+    "\r\n"
+    "New: rest the pointer in the bottom-right corner of the screen to peek at "
+    "the desktop (all windows are minimized for a moment); when the pointer "
+    "leaves the corner, every window comes back. A click on the thin bar at "
+    "the right end of the taskbar shows the desktop: it minimizes all windows."
+    "\r\n"
+    "**********\r\n"
+    "\r\n"
+    "How it works\r\n"
+    "\r\n"
+    "    Lay out your windows in the way that suits how you work: in "
+    "drag-and-bump mode (the default) or in slide mode (quicker still).\r\n"
+    "\r\n"
+    "    In drag-and-bump mode, drag a window by its title bar until the "
+    "pointer bumps into the left (or right) edge of the screen: the window "
+    "takes the left (or right) half of the screen. Bump into the top edge and "
+    "the window spans the whole screen.\r\n"
+    "\r\n"
+    "    Slide mode is quicker than drag-and-bump mode:\r\n"
+    "\r\n"
+    "· Swipe the pointer quickly down the left (or right) edge of the screen "
+    "(more than 100 pixels is enough): the current window takes the left (or "
+    "right) half of the screen;\r\n"
+    "\r\n"
+    "· Swipe it quickly from left to right along the top edge (more than 100 "
+    "pixels): the current window spans the whole screen;\r\n"
+    "\r\n"
+    "· Swipe it quickly from left to right along the bottom edge (more than "
+    "100 pixels): the current window is minimized.\r\n"
+    "\r\n"
+    "    The tray menu and the global hotkey Shift+F1 put the window laid out "
+    "last back to its size and position from before.\r\n"
+    "\r\n"
+    "· Rest the pointer in the bottom-right corner of the screen to minimize "
+    "all windows for a moment and look at the desktop; move it away and every "
+    "window comes back at once. A click on the thin bar in that corner does "
+    "what the Show desktop button does, and is far easier to reach: you can "
+    "do it without looking.\r\n"
+    "\r\n"
+    "    From the tray menu you can stop Tremolux from stretching or from "
+    "minimizing windows, or both.\r\n"
+    "\r\n"
+    "    You can choose whether Tremolux starts with Windows.\r\n"
+    "\r\n"
+    "    Tremolux suits anyone who works with many windows on the desktop, "
+    "such as office staff or software developers who keep windows side by "
+    "side to compare them. And, of course, those too \"lazy\" to reach for the "
+    "keyboard, or even to click the mouse ^_^.\r\n"
+    "\r\n"
+    "    Written by the Tremolux team\r\n"
+    "\r\n"
+    "   E-mail:\r\n"
+    "\r\n"
+    "Website:";
 
 }  // namespace tremolux

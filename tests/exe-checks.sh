@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The 32-bit tremolux.exe as users get it: every function it imports is one
 # that Windows XP exports (tests/xp-exports.txt), so that XP's loader starts
-# it, and it is at most 72 KiB (73,728 bytes).
+# it, and it is at most 80 KiB (81,920 bytes): 72 KiB held the program in
+# one language; its English texts (the help's alone 3.3 KB) took 4.5 KB more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-windows.sh 32 >/dev/null
@@ -23,10 +24,10 @@ else
   echo "ok - all $count imports are exported by Windows XP"
 fi
 size=$(stat -c %s "$exe")
-if [ "$size" -le $((72 * 1024)) ]; then
-  echo "ok - $size bytes, at most 72 KiB"
+if [ "$size" -le $((80 * 1024)) ]; then
+  echo "ok - $size bytes, at most 80 KiB"
 else
-  echo "not ok - $size bytes, more than 72 KiB"
+  echo "not ok - $size bytes, more than 80 KiB"
   failed=1
 fi
 exit "$failed"

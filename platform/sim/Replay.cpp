@@ -279,6 +279,10 @@ void Replay::Apply(const Command& c) {
         case Verb::StandardUser: desktop_.SetStandardUser(); break;
         case Verb::TraceReads: trace_.SetReads(true); break;
         case Verb::NoWinEvents: desktop_.SetWinEvents(false); break;
+        case Verb::UiLanguage:
+            desktop_.SetUiLanguage(static_cast<std::uint16_t>(c.number[0]));
+            break;
+        case Verb::Folder: desktop_.AddFolder(c.text, c.number[0]); break;
         case Verb::Down: desktop_.KeyDown(int32(0)); break;
         case Verb::Up: desktop_.KeyUp(int32(0)); break;
         case Verb::Grab:

@@ -30,6 +30,8 @@ enum class Verb {
     Heal,
     TraceReads,
     NoWinEvents,
+    UiLanguage,
+    Folder,
     Down,
     Up,
     Grab,

@@ -227,6 +227,25 @@ constexpr CommandSyntax kCommands[] = {
              c.verb = Verb::Unplug;
              words.Numbers(c, kInt32Min, kInt32Max);
          }},
+    // the user's UI language, a LANGID
+    {.form = "uilanguage LANGID",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::UiLanguage;
+             c.number[0] = Number(words[0], 0, 0xFFFF);
+         }},
+    // a folder that can be opened, with its identity (its volume's serial
+    // number and its index there, in one number): two paths of one identity
+    // are two spellings of one folder
+    {.form = "folder \"PATH\" IDENTITY",
+     .where = Where::SetUp,
+     .read =
+         [](Parser&, const Arguments& words, Command& c) {
+             c.verb = Verb::Folder;
+             c.text = Text(words[0]);
+             c.number[0] = Number(words[1], 1, kInt32Max);
+         }},
     // the platform raises no WinEvents, as Wine 8
     {.form = "nowinevents",
      .where = Where::SetUp,
@@ -382,7 +401,7 @@ constexpr CommandSyntax kCommands[] = {
              c.verb = Verb::Menu;
              if (words[0].quoted) {
                  c.text = words[0].text;
-                 if (!MenuItemByCaption(c.text))
+                 if (!AnyMenuItemCaption(c.text))
                      throw Failure{"the tray menu has no item \"" + c.text + "\""};
              } else if (words[0].text == "none") {
                  c.name = "none";

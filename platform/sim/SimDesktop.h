@@ -18,6 +18,7 @@
 #include "platform/sim/Trace.h"
 #include "port/DesktopPort.h"
 #include "shell/Framework.h"
+#include "shell/Texts.h"
 
 namespace tremolux::sim {
 
@@ -125,6 +126,13 @@ public:
     void Pick(std::string_view name);
     void DestroyWindow(std::string_view name);
     void RemoveTaskbar();
+    // The user's UI language, a LANGID.
+    void SetUiLanguage(std::uint16_t language) { uiLanguage_ = language; }
+    // A folder the program may open, by one spelling of its path; spellings
+    // of one identity are one folder.
+    void AddFolder(std::string path, std::int64_t identity) {
+        folders_.push_back({std::move(path), identity});
+    }
     // A platform that raises no WinEvents (Wine 8): no move/size start or
     // end, no location change.
     void SetWinEvents(bool on) { winEvents_ = on; }
@@ -235,6 +243,10 @@ public:
                             const char* name) override;
     KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
     bool CloseHandle(KernelHandle handle) override { return handle != 0; }
+    std::uint16_t GetUserDefaultUILanguage() override;
+    KernelHandle CreateFileW(const char* path, std::uint32_t access, std::uint32_t share,
+                             std::uint32_t creation, std::uint32_t flags) override;
+    bool GetFileInformationByHandle(KernelHandle file, FileIdentity* identity) override;
     std::uint32_t GetLastError() override { return lastError_; }
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
                                std::uint32_t winIni) override;
@@ -365,6 +377,9 @@ private:
     // program in front, or its input joined to the thread of the user's last
     // input.
     bool MayActivate() const;
+    // The texts the program shows: those of its language, or the
+    // specification's before any state is attached.
+    const Texts& ShownTexts() const { return state_ ? TextsOf(*state_) : *kLanguages[0]; }
     // The move/size loop on the window (any, for no window) ends.
     void EndLoop(WindowHandle window);
     // A WinEvent about the window: the loop's start and end, and the grabbed
@@ -422,6 +437,12 @@ private:
     std::uint32_t lastInput_ = 0;    // the thread that received the user's last input
     CursorHandle sizingCursor_ = 0;
     bool winEvents_ = true;
+    std::uint16_t uiLanguage_ = 0x0804;  // Chinese (PRC)
+    struct Folder {
+        std::string path;
+        std::int64_t identity;
+    };
+    std::vector<Folder> folders_;
     struct Hook {
         std::uint32_t first;
         std::uint32_t last;

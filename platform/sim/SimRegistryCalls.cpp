@@ -1,12 +1,14 @@
 // The registry as the program calls it on the simulated desktop, with what
-// a standard user may not change, the environment its texts expand in, and
-// the path of the running program.
+// a standard user may not change, the environment its texts expand in, the
+// path of the running program, its folders' identities and the user's UI
+// language.
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 
 #include "platform/sim/SimDesktop.h"
+#include "settings/Settings.h"
 
 namespace tremolux::sim {
 
@@ -237,6 +239,34 @@ std::uint32_t SimDesktop::GetModuleFileNameW(char* buffer, std::uint32_t size) {
     }
     std::memcpy(buffer, programPath_.c_str(), length + 1);
     return length;
+}
+
+// A declared folder opens by any spelling of its path, letter case aside; a
+// handle names the folder by its place among them.
+constexpr KernelHandle kFolderHandles = 0x1000;
+
+KernelHandle SimDesktop::CreateFileW(const char* path, std::uint32_t, std::uint32_t, std::uint32_t,
+                                     std::uint32_t) {
+    KernelHandle file = 0;
+    for (std::size_t i = 0; i < folders_.size() && file == 0; ++i)
+        if (path && SamePath(path, folders_[i].path)) file = kFolderHandles + i;
+    trace_.Read([&] { return "CreateFileW " + Quoted(path ? path : "") + " -> " + Hex(file); });
+    return file;
+}
+
+bool SimDesktop::GetFileInformationByHandle(KernelHandle file, FileIdentity* identity) {
+    const bool ok = identity && file >= kFolderHandles && file - kFolderHandles < folders_.size();
+    if (ok) *identity = {1, static_cast<std::uint64_t>(folders_[file - kFolderHandles].identity)};
+    trace_.Read([&] {
+        return "GetFileInformationByHandle " + Hex(file) +
+               (ok ? " -> " + std::to_string(identity->index) : std::string(" failed"));
+    });
+    return ok;
+}
+
+std::uint16_t SimDesktop::GetUserDefaultUILanguage() {
+    trace_.Read([&] { return "GetUserDefaultUILanguage -> " + Hex(uiLanguage_); });
+    return uiLanguage_;
 }
 
 }  // namespace tremolux::sim

@@ -184,7 +184,8 @@ void SimDesktop::TrayEvent(TrayInput input, std::optional<Point> anchor) {
 
 bool SimDesktop::CheckMenuItem(std::uint32_t commandId, bool checked) {
     const MenuItemDeclaration* item = MenuItemById(commandId);
-    trace_.Call("CheckMenu " + Quoted(item ? item->caption : "?") + (checked ? " 1" : " 0"));
+    trace_.Call("CheckMenu " + Quoted(item ? ShownTexts().*item->caption : "?") +
+                (checked ? " 1" : " 0"));
     for (auto& [id, mark] : menuChecks_)
         if (id == commandId) mark = checked;
     return item != nullptr;
@@ -196,7 +197,7 @@ bool SimDesktop::IsMenuItemChecked(std::uint32_t commandId) {
         if (id == commandId) checked = mark;
     trace_.Read([&] {
         const MenuItemDeclaration* item = MenuItemById(commandId);
-        return "IsMenuItemChecked " + Quoted(item ? item->caption : "?") +
+        return "IsMenuItemChecked " + Quoted(item ? ShownTexts().*item->caption : "?") +
                (checked ? " -> 1" : " -> 0");
     });
     return checked;
@@ -214,16 +215,18 @@ bool SimDesktop::TrackPopupMenu(std::uint32_t flags, std::int32_t x, std::int32_
     menuChoice_.reset();
     thread_->RunModal([&] { return menuClosed_; });
     menuOpen_ = false;
-    const MenuItemDeclaration* chosen = menuChoice_ ? MenuItemByCaption(*menuChoice_) : nullptr;
-    trace_.Call(std::string("TrackPopupMenu -> ") + (chosen ? Quoted(chosen->caption) : "none"));
+    const MenuItemDeclaration* chosen =
+        menuChoice_ ? MenuItemByCaption(*menuChoice_, ShownTexts()) : nullptr;
+    trace_.Call(std::string("TrackPopupMenu -> ") +
+                (chosen ? Quoted(ShownTexts().*chosen->caption) : "none"));
     if (chosen) thread_->Post(main, {.kind = EventKind::MenuCommand, .id = chosen->commandId});
     return true;
 }
 
 void SimDesktop::ChooseMenuItem(const std::optional<std::string>& caption) {
     if (!menuOpen_) throw ScenarioError{"no tray menu is open"};
-    if (caption && !MenuItemByCaption(*caption))
-        throw ScenarioError{"the tray menu has no item " + Quoted(*caption)};
+    if (caption && !MenuItemByCaption(*caption, ShownTexts()))
+        throw ScenarioError{"the tray menu shows no item " + Quoted(*caption)};
     menuChoice_ = caption;
     menuClosed_ = true;
 }

@@ -17,7 +17,6 @@
 #include "platform/win32/Colours.h"
 #include "platform/win32/ScopedWin.h"
 #include "platform/win32/Text.h"
-#include "shell/HelpText.h"
 #include "shell/Links.h"
 
 namespace tremolux::win32 {
@@ -484,12 +483,15 @@ bool HighContrast() {
 // Measured as the label paints: the height DrawText gives the text up to
 // the end of a unit's line is that line's bottom.
 std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
-                                           std::span<const UnitDeclaration> units) {
+                                           std::span<const UnitDeclaration> units,
+                                           const Texts& texts) {
     const OwnedMemoryDC memory(::CreateCompatibleDC(nullptr));
     if (!memory) return std::nullopt;
     const HDC dc = memory.get();
     const SelectedObject selected(dc, font);
-    const std::wstring text = Widen(kHelpText);
+    std::wstring text;
+    for (const UnitDeclaration& unit : units)
+        if (unit.kind == UnitKind::Label && unit.caption) text = Widen(texts.*unit.caption);
     const auto heightThrough = [&](std::size_t end) {
         RECT r{0, 0, width, 0};
         ::DrawTextW(dc, text.c_str(), static_cast<int>(end), &r, kLabelTextFormat | DT_CALCRECT);
@@ -498,7 +500,7 @@ std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
     TextLayout layout{heightThrough(text.size()), {}};
     for (const UnitDeclaration& unit : units) {
         std::int32_t bottom = 0;
-        const std::wstring line = Widen(unit.onLine ? unit.onLine : "");
+        const std::wstring line = Widen(unit.onLine ? texts.*unit.onLine : "");
         // each unit's line is one of a kind in the text
         if (const wchar_t* at = line.empty() ? nullptr : std::wcsstr(text.c_str(), line.c_str())) {
             const wchar_t* end = std::wcsstr(at, L"\r\n");
@@ -527,17 +529,17 @@ void RegisterUnitClasses(HINSTANCE instance) {
     ::RegisterClassExW(&unit);
 }
 
-HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit) {
-    return ::CreateWindowExW(0, kLabelClass, Widen(kHelpText).c_str(),
+HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts) {
+    return ::CreateWindowExW(0, kLabelClass, Widen(unit.caption ? texts.*unit.caption : "").c_str(),
                              WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, unit.rect.left,
                              unit.rect.top, unit.rect.right, unit.rect.bottom, parent, nullptr,
                              instance, nullptr);
 }
 
-HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit,
+HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts,
                    DesktopPort& port) {
     auto link = std::shared_ptr<LinkBox>(new (std::nothrow) LinkBox{
-        &port, Widen(unit.caption ? unit.caption : ""), unit.target ? unit.target : ""});
+        &port, Widen(unit.caption ? texts.*unit.caption : ""), unit.target ? unit.target : ""});
     if (!link) return nullptr;
     liveLinks.push_back(link);
     HWND box = ::CreateWindowExW(WS_EX_CLIENTEDGE, kLinkClass, link->caption.c_str(),

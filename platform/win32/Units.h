@@ -18,9 +18,11 @@ void RegisterUnitClasses(HINSTANCE instance);
 // with none, the label draws in the system font and a link box in the
 // default GUI font.
 
-HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit);
+// Each shows its text in the language the program speaks.
+HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts);
 // A click opens the link's target through the port.
-HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, DesktopPort& port);
+HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts,
+                   DesktopPort& port);
 // Shows the first picture, the second while pressed, and reports a click to
 // its parent as a button would (WM_COMMAND, BN_CLICKED, id). It never takes
 // the focus, so a click on it activates nothing; the pictures must outlive
@@ -33,7 +35,8 @@ HWND CreatePictureButton(HINSTANCE instance, HWND parent, const UnitDeclaration&
 // bottom of that line. Nothing when there is no device context to measure
 // with.
 std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
-                                           std::span<const UnitDeclaration> units);
+                                           std::span<const UnitDeclaration> units,
+                                           const Texts& texts);
 
 // Whether the user has high contrast on.
 bool HighContrast();

@@ -134,6 +134,29 @@ bool Win32Desktop::CloseHandle(KernelHandle handle) {
 
 std::uint32_t Win32Desktop::GetLastError() { return ::GetLastError(); }
 
+std::uint16_t Win32Desktop::GetUserDefaultUILanguage() { return ::GetUserDefaultUILanguage(); }
+
+// ---- the program's folder ----
+
+KernelHandle Win32Desktop::CreateFileW(const char* path, std::uint32_t access, std::uint32_t share,
+                                       std::uint32_t creation, std::uint32_t flags) {
+    const std::optional<std::wstring> wide = ToUtf16(path ? path : "");
+    if (!wide || wide->empty()) return 0;
+    const HANDLE file =
+        ::CreateFileW(wide->c_str(), access, share, nullptr, creation, flags, nullptr);
+    return file == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<KernelHandle>(file);
+}
+
+bool Win32Desktop::GetFileInformationByHandle(KernelHandle file, FileIdentity* identity) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!identity || file == 0 ||
+        !::GetFileInformationByHandle(reinterpret_cast<HANDLE>(file), &information))
+        return false;
+    *identity = {information.dwVolumeSerialNumber,
+                 std::uint64_t{information.nFileIndexHigh} << 32 | information.nFileIndexLow};
+    return true;
+}
+
 // ---- desktop state and input ----
 
 bool Win32Desktop::SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,

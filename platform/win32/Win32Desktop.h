@@ -45,6 +45,10 @@ public:
     KernelHandle CreateEventA(bool manualReset, bool initialState, const char* name) override;
     bool CloseHandle(KernelHandle handle) override;
     std::uint32_t GetLastError() override;
+    std::uint16_t GetUserDefaultUILanguage() override;
+    KernelHandle CreateFileW(const char* path, std::uint32_t access, std::uint32_t share,
+                             std::uint32_t creation, std::uint32_t flags) override;
+    bool GetFileInformationByHandle(KernelHandle file, FileIdentity* identity) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, Rect* value,
                                std::uint32_t winIni) override;
     bool GetCursorPos(Point* point) override;

@@ -78,13 +78,28 @@ HFONT LabelFont(std::int32_t height) {
                          DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
 }
 
-// The link boxes' font: the default GUI font, which is made for the
-// system's DPI, at the size it has at this DPI.
+// A font made for the system's DPI at the size it has at this DPI.
+HFONT ForDpi(LOGFONTW font, int dpi) {
+    font.lfHeight = ::MulDiv(font.lfHeight, dpi, SystemDpi());
+    return ::CreateFontIndirectW(&font);
+}
+
+// The link boxes' font: the default GUI font.
 HFONT LinkFont(int dpi) {
     LOGFONTW font{};
     if (!::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) return nullptr;
-    font.lfHeight = ::MulDiv(font.lfHeight, dpi, SystemDpi());
-    return ::CreateFontIndirectW(&font);
+    return ForDpi(font, dpi);
+}
+
+// The system's message font, which the user chooses and which holds the
+// letters of the user's language. The structure's size is Windows XP's,
+// which every later Windows takes too.
+HFONT MessageFont(int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return nullptr;
+    return ForDpi(metrics.lfMessageFont, dpi);
 }
 
 }  // namespace
@@ -213,7 +228,7 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     const WindowDeclaration& declaration = DeclarationOf(window);
     const Rect placed =
         WithinWorkArea(CentredOnPrimaryScreen(declaration.width, declaration.height), WorkArea());
-    const std::wstring title = Widen(declaration.title);
+    const std::wstring title = Widen(declaration.title ? TextOf(state_, declaration.title) : "");
     slot.modal = modal;
     ::CreateWindowExW(ExtendedStyleOf(declaration), kWindowClass, title.c_str(),
                       StyleOf(declaration), placed.left, placed.top, placed.right - placed.left,
@@ -240,6 +255,7 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
 void Win32Desktop::CreateUnits(Slot& slot) {
     if (slot.id == ProgramWindow::Main) BuildTrayMenu();
     slot.units.clear();
+    const Texts& texts = TextsOf(state_);
     const HBITMAP pictures[2] = {pictures_[0].get(), pictures_[1].get()};
     for (const UnitDeclaration& unit : DeclarationOf(slot.id).units) {
         HWND made = nullptr;
@@ -247,8 +263,10 @@ void Win32Desktop::CreateUnits(Slot& slot) {
             case UnitKind::PictureButton:
                 made = CreatePictureButton(instance_, slot.hwnd, unit, kPictureButtonId, pictures);
                 break;
-            case UnitKind::Label: made = CreateLabel(instance_, slot.hwnd, unit); break;
-            case UnitKind::LinkBox: made = CreateLinkBox(instance_, slot.hwnd, unit, *this); break;
+            case UnitKind::Label: made = CreateLabel(instance_, slot.hwnd, unit, texts); break;
+            case UnitKind::LinkBox:
+                made = CreateLinkBox(instance_, slot.hwnd, unit, texts, *this);
+                break;
         }
         slot.units.push_back(made);
     }
@@ -279,12 +297,13 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
     const FrameSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
     WindowLayout layout = LayOutWindow(declaration, dpi, frameSize, nullptr);
     // the fonts the units show now go once the units show the new ones
-    OwnedFont labelFont(LabelFont(layout.labelFont));
+    const Texts& texts = TextsOf(state_);
+    OwnedFont labelFont(texts.messageFont ? MessageFont(dpi) : LabelFont(layout.labelFont));
     OwnedFont linkFont(LinkFont(dpi));
     for (std::size_t i = 0; i < layout.units.size(); ++i) {
         if (declaration.units[i].kind != UnitKind::Label) continue;
         const int width = layout.units[i].right - 2 * kLabelBorder;
-        if (auto text = MeasureLabelText(labelFont.get(), width, declaration.units))
+        if (auto text = MeasureLabelText(labelFont.get(), width, declaration.units, texts))
             layout = LayOutWindow(declaration, dpi, frameSize, &*text);
         break;
     }
@@ -343,7 +362,7 @@ void Win32Desktop::BuildTrayMenu() {
             ::AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        std::wstring text = Widen(item.caption);
+        std::wstring text = Widen(TextOf(state_, item.caption));
         if (item.shortcut) text += L"\t" + Widen(item.shortcut);
         if (item.opensSubmenu) {
             OwnedMenu opened(::CreatePopupMenu());

@@ -160,7 +160,8 @@ TextLayout SimSunAt(int dpi, const WindowDeclaration& help) {
     TextLayout text{ForDpi(600, dpi), std::vector<std::int32_t>(help.units.size(), 0)};
     for (std::size_t i = 0; i < help.units.size(); ++i) {
         if (!help.units[i].onLine) continue;
-        text.lineBottoms[i] = ForDpi(help.units[i].onLine[0] == ' ' ? 576 : 600, dpi);
+        const char* line = kChineseTexts.*help.units[i].onLine;
+        text.lineBottoms[i] = ForDpi(line[0] == ' ' ? 576 : 600, dpi);
     }
     return text;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/sim/Replay.h"
 #include "platform/sim/Scenario.h"
+#include "shell/Texts.h"
 
 namespace tremolux::sim {
 namespace {
@@ -239,6 +240,75 @@ TEST(DragFollowing, AnIdleSecondWakesTheThreeTimersAlone) {
                 << (*platform ? "no WinEvents, " : "WinEvents, ") << "from " << from;
         }
     }
+}
+
+// Whether the text holds a Chinese character: a CJK ideograph or
+// punctuation, or a full-width form, in UTF-8.
+bool HoldsChinese(std::string_view text) {
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead != 0xE3 && lead != 0xE4 && lead != 0xE5 && lead != 0xE6 && lead != 0xE7 &&
+            lead != 0xE8 && lead != 0xE9 && lead != 0xEF)
+            continue;
+        const unsigned code = (lead & 0x0Fu) << 12 |
+                              (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
+                              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+        if ((code >= 0x3000 && code <= 0x303F) || (code >= 0x4E00 && code <= 0x9FFF) ||
+            (code >= 0xFF00 && code <= 0xFFEF))
+            return true;
+    }
+    return false;
+}
+
+// Each UI language gets its texts: any Chinese the specification's exactly,
+// every other English, with no Chinese character in any menu item or
+// message box; the settings written are the same in every language.
+TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
+    struct Case {
+        const char* setUp;
+        const Texts& texts;
+    } cases[] = {{"uilanguage 0x0409\n", kEnglishTexts},
+                 {"uilanguage 0x0407\n", kEnglishTexts},
+                 {"uilanguage 0x0404\n", kChineseTexts},
+                 {"", kChineseTexts}};
+    std::string written;
+    for (const Case& c : cases) {
+        const auto item = [&](Text text) { return Quoted(c.texts.*text); };
+        const Outcome outcome =
+            RunText(std::string(c.setUp) + "at 100 start\nat 200 tray rbuttonup\nat 250 menu " +
+                    item(&Texts::slideItem) + "\nat 300 tray rbuttonup\nat 350 menu " +
+                    item(&Texts::noMaxItem) + "\nat 400 tray rbuttonup\nat 450 menu " +
+                    item(&Texts::cleanUpItem) + "\nat 500 answer no\nat 600 dump registry\n");
+        ASSERT_EQ(outcome.code, 0) << c.setUp << outcome.errors;
+        const bool chinese = &c.texts == &kChineseTexts;
+        EXPECT_EQ(HoldsChinese(outcome.trace), chinese) << c.setUp << outcome.trace;
+        EXPECT_NE(outcome.trace.find("CheckMenu " + item(&Texts::slideItem) + " 1"),
+                  std::string::npos)
+            << c.setUp;
+        EXPECT_NE(outcome.trace.find("MessageBoxA " + item(&Texts::cleanUpQuestion) + " " +
+                                     item(&Texts::cleanUpCaption) + " 0x2004 -> no"),
+                  std::string::npos)
+            << c.setUp << outcome.trace;
+        std::string registry;
+        std::istringstream lines(outcome.trace);
+        for (std::string line; std::getline(lines, line);)
+            if (line.find("RegWrite") != std::string::npos) registry += line + "\n";
+        if (written.empty()) written = registry;
+        EXPECT_EQ(registry, written) << c.setUp;
+    }
+    // the refusal of a second instance, in the specification's words
+    const Outcome refused = RunText(
+        "instance running\nuilanguage 0x0404\nat 100 start\n"
+        "at 200 answer ok\n");
+    EXPECT_NE(refused.trace.find("MessageBoxA \"不能重复运行本程序!\" \"信息：\" 0x2000 -> ok"),
+              std::string::npos)
+        << refused.trace;
+    const Outcome english = RunText(
+        "instance running\nuilanguage 0x0409\nat 100 start\n"
+        "at 200 answer ok\n");
+    EXPECT_FALSE(HoldsChinese(english.trace)) << english.trace;
+    EXPECT_NE(english.trace.find("MessageBoxA \"Tremolux is already running.\""),
+              std::string::npos);
 }
 
 }  // namespace

@@ -178,6 +178,41 @@ TEST(DeleteValueOrKey, TellsDeletedFromAbsentFromRefused) {
     EXPECT_EQ(DeleteValueOrKey(d.desktop, kHklm, paths::kSettingsKey), DeleteOutcome::Refused);
 }
 
+// A copy installed for the user is known by its folder, whichever spelling
+// of it the program was started through: where both folders open, their
+// identities decide; where one does not, the paths as text.
+TEST(PerUserSettings, TheInstalledFolderIsKnownByItsIdentity) {
+    constexpr const char* kInstalled = "C:\\Users\\Ann\\AppData\\Local\\Programs\\Tremolux\\";
+    constexpr const char* kZ =
+        "Z:\\home\\ann\\.wine\\drive_c\\users\\Ann\\AppData\\Local\\Programs\\Tremolux";
+    struct Case {
+        const char* program;
+        std::int64_t installedIdentity;  // 0: the folder does not open
+        std::int64_t programIdentity;
+        RegistryKey root;
+    } cases[] = {
+        {"Z:\\home\\ann\\.wine\\drive_c\\users\\Ann\\AppData\\Local\\Programs\\Tremolux\\t.exe", 7,
+         7, kHkcu},
+        {"Z:\\home\\ann\\.wine\\drive_c\\users\\Ann\\AppData\\Local\\Programs\\Tremolux\\t.exe", 7,
+         8, kHklm},
+        {"Z:\\home\\ann\\.wine\\drive_c\\users\\Ann\\AppData\\Local\\Programs\\Tremolux\\t.exe", 0,
+         7, kHklm},
+        {"c:\\users\\ann\\appdata\\local\\programs\\tremolux\\t.exe", 0, 0, kHkcu},
+        {"C:\\Program Files\\Tremolux\\t.exe", 7, 9, kHklm},
+    };
+    for (const Case& c : cases) {
+        Desk d;
+        d.desktop.SetProgramPath(c.program);
+        d.Put("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tremolux",
+              "InstallLocation", win::kRegSz, Bytes(std::string(kInstalled) + '\0'), kHkcu);
+        if (c.installedIdentity) d.desktop.AddFolder(kInstalled, c.installedIdentity);
+        if (c.programIdentity) d.desktop.AddFolder(kZ, c.programIdentity);
+        if (c.programIdentity)
+            d.desktop.AddFolder("C:\\Program Files\\Tremolux", c.programIdentity);
+        EXPECT_EQ(SettingsRoot(d.desktop), c.root) << c.program << " " << c.installedIdentity;
+    }
+}
+
 TEST(PerUserSettings, AReadTakesTheUsersValueWhenThereIsOne) {
     Desk d;
     d.PutNumber("opmode", 1);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The help window at 150 % and 200 % scaling (LogPixels 144 and 192), each
-# in a Wine session of its own on a screen large enough to hold it: its
-# client area holds the whole label, the label the whole text, both link
-# boxes lie on their lines, and each link's caption fits its box. Leaves
-# build/screenshots/help-144.png and help-192.png.
+# The help window at 150 % and 200 % scaling (LogPixels 144 and 192) in the
+# specification's Chinese, and in English at 100 % and 200 %, each in a
+# Wine session of its own on a screen large enough to hold it: its client
+# area holds the whole label, the label the whole text, both link boxes lie
+# on their lines, and each link's caption fits its box; the English one
+# holds no Chinese character. Leaves build/screenshots/help-144.png,
+# help-192.png, help-en-96.png and help-en-192.png.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 export WINE_WORK=$PWD/build/wine-dpi SCREEN=2048x1536
@@ -11,7 +13,7 @@ bash scripts/install-deps.sh wine
 source tests/wine/lib.sh
 bash scripts/build-windows.sh "$BITS" >/dev/null
 SHOTS=$ROOT/build/screenshots
-HELP_COMMAND=107  # the tray menu's "查看软件介绍"
+HELP_COMMAND=107  # the tray menu's "查看软件介绍", "About Tremolux"
 
 # The bounding box "W H X Y" of whatever is not the box's background inside
 # the box's client area (the rectangle "L T R B" on the screen, inset by its
@@ -24,10 +26,13 @@ caption_box() {
     -format '%w %h %X %Y' info: 2>/dev/null | tr -d '+'
 }
 
-# One DPI: Wine takes it when its server starts, and keeps it until it ends.
-session() {
-  local dpi=$1 out=$WORK/children-$1.txt
-  log "a session at LogPixels $dpi"
+# One DPI, in one language: Wine takes the DPI when its server starts, and
+# keeps it until it ends; the language is the program's process's.
+session() {  # session DPI zh|en
+  local dpi=$1 language=$2 name=$1 locale=zh_CN.UTF-8
+  [ "$language" = en ] && name=en-$1 locale=en_US.UTF-8
+  local out=$WORK/children-$name.txt
+  log "a session at LogPixels $dpi in $locale"
   "$WINESERVER" -k 2>/dev/null
   (
     unset DISPLAY
@@ -36,7 +41,7 @@ session() {
     "$WINESERVER" -w
   ) >/dev/null 2>&1
   start_desktop || { check "the desktop starts at LogPixels $dpi" up down; return; }
-  spawn "$WINE" "$BUILD/tremolux.exe"
+  spawn env LC_ALL="$locale" LANG="$locale" "$WINE" "$BUILD/tremolux.exe"
   await 10 class TremoluxWindow >/dev/null
   probe command "$HELP_COMMAND"
   if ! await 10 children TremoluxWindow >"$out"; then
@@ -44,7 +49,7 @@ session() {
     return
   fi
   sleep 1
-  local shot=$SHOTS/help-$dpi.png
+  local shot=$SHOTS/help-$name.png
   screenshot "$shot"
 
   local width height x y label boxes
@@ -59,19 +64,25 @@ session() {
     "$([ -n "$label" ] && [ "$ll" -ge 0 ] && [ "$lt" -ge 0 ] && [ "$lr" -le "$width" ] &&
        [ "$lb" -le "$height" ] && echo yes || echo no)"
 
-  # the text as SimSun's stand-in lays it out in the label's font at the
-  # label's width, measured apart from the program
-  local font=$(((-12 * dpi - 48) / 96)) line text mail home
-  read -r _ line _ text _ mail _ home < <("$WINE" "$BUILD/fontfit.exe" --layout "$font" \
-    "$((lr - ll - 2))" 2>/dev/null | tr -d '\r')
+  # the text as the label's font lays it out at the label's width, measured
+  # apart from the program: SimSun's stand-in, or the message font
+  local font=$(((-12 * dpi - 48) / 96)) line text mail home layout
+  layout=(--layout "$font")
+  [ "$language" = en ] && layout=(--layout-english)
+  local mail_width home_width
+  read -r _ line _ text _ mail _ home _ mail_width home_width < <("$WINE" "$BUILD/fontfit.exe" \
+    "${layout[@]}" "$((lr - ll - 2))" 2>/dev/null | tr -d '\r')
   check "$dpi: the label holds the whole text ($text of $((lb - lt - 2)) pixels)" yes \
     "$([ -n "$text" ] && [ "$((text + 2))" -le "$((lb - lt))" ] && echo yes || echo no)"
   local which bottom box bl bt br bb
   for which in 1 2; do
     box=$(sed -n "${which}p" <<<"$boxes")
     read -r bl bt br bb <<<"$box"
-    if [ "$which" = 1 ]; then bottom=$mail; else bottom=$home; fi
+    local words=$home_width
+    if [ "$which" = 1 ]; then bottom=$mail words=$mail_width; else bottom=$home; fi
     bottom=$((lt + 1 + bottom))
+    check "$dpi: link box $which leaves its line's words uncovered (they end at $((ll + 1 + words)), it starts at $bl)" \
+      yes "$([ -n "$words" ] && [ "$((ll + 1 + words))" -le "$bl" ] && echo yes || echo no)"
     check "$dpi: link box $which lies on its line (rows $((bottom - line))-$bottom in $bt-$bb)" yes \
       "$([ -n "$box" ] && [ "$bt" -le "$((bottom - line))" ] && [ "$bb" -ge "$bottom" ] &&
          echo yes || echo no)"
@@ -82,6 +93,19 @@ session() {
       "$([ -n "$drawn" ] && [ "$cw" -gt 20 ] && [ "$cx" -ge 2 ] &&
          [ "$((cx + cw + 2))" -le "$((br - bl - 4))" ] && echo yes || echo no)"
   done
+  if [ "$language" = en ]; then
+    local title
+    title=$(probe title TremoluxWindow)
+    check "$dpi: the English help window's title, $title, holds no Chinese character" yes \
+      "$(free_of_chinese "$title")"
+    check "$dpi: its introduction is the English one" TremoluxLabel \
+      "$(probe help-text TremoluxWindow english)"
+    local links
+    links=$(xdotool key Tab; sleep 0.3; probe focus TremoluxWindow; xdotool key Tab; sleep 0.3
+            probe focus TremoluxWindow)
+    check "$dpi: its links, $(paste -sd, <<<"$links"), hold no Chinese character" yes \
+      "$([ -n "$links" ] && free_of_chinese "$links")"
+  fi
   "$WINESERVER" -k 2>/dev/null
 }
 
@@ -91,9 +115,11 @@ main() {
   mkdir -p "$SHOTS"
   [ -z "$ROAD_NOTE" ] || echo "# $ROAD_NOTE"
   start_prefix && start_display || { echo "not ok - Wine did not start"; exit 1; }
-  session 144
-  session 192
-  echo "# screenshots: $SHOTS/help-144.png, $SHOTS/help-192.png"
+  session 144 zh
+  session 192 zh
+  session 96 en
+  session 192 en
+  echo "# screenshots: $SHOTS/help-144.png, help-192.png, help-en-96.png, help-en-192.png"
   echo "$PASSED passed, $FAILED failed"
   [ "$FAILED" -eq 0 ]
 }

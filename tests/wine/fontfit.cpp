@@ -8,8 +8,12 @@
 //
 // fontfit.exe --layout HEIGHT WIDTH: how SimSun (or what stands in for it)
 // lays the text out at that font height (a LOGFONT height) and client
-// width: "line L text T mail M home H", the line height, the text's height
-// and the bottoms of the two lines.
+// width: "line L text T mail M home H widths MW HW", the line height, the
+// text's height, the bottoms of the two lines and the widths of their words
+// before the link boxes.
+//
+// fontfit.exe --layout-english WIDTH: the same for the English text in the
+// system's message font, as the English help window shows it.
 #include <windows.h>
 
 #include <algorithm>
@@ -71,15 +75,36 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring text = Wide(tremolux::kHelpText);
     const std::wstring mailLine = L"   Email";
     const std::wstring homeLine = Wide("官方主页");
-    if (argc == 4 && std::wstring(argv[1]) == L"--layout") {
-        const int width = _wtoi(argv[3]);
-        HFONT font = SongFont(_wtoi(argv[2]), L"SimSun");
+    const bool english = argc == 3 && std::wstring(argv[1]) == L"--layout-english";
+    if (english || (argc == 4 && std::wstring(argv[1]) == L"--layout")) {
+        HFONT font = nullptr;
+        if (english) {
+            // the message font at the session's DPI, as the program, aware
+            // of it, reads it
+            SetProcessDPIAware();
+            NONCLIENTMETRICSW nonClient{};
+            nonClient.cbSize = sizeof nonClient;
+            SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof nonClient, &nonClient, 0);
+            font = CreateFontIndirectW(&nonClient.lfMessageFont);
+        } else {
+            font = SongFont(_wtoi(argv[2]), L"SimSun");
+        }
+        const int width = _wtoi(argv[english ? 2 : 3]);
+        const std::wstring shown = english ? Wide(tremolux::kHelpTextEnglish) : text;
         HGDIOBJ previous = SelectObject(dc, font);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
-        std::printf("line %ld text %d mail %d home %d\n", metrics.tmHeight,
-                    HeightThrough(dc, text, L"", width), HeightThrough(dc, text, mailLine, width),
-                    HeightThrough(dc, text, homeLine, width));
+        // the Chinese lines' words without their full-width colons, whose ink
+        // lies in the left half of their cells
+        const std::wstring mail = english ? L"   E-mail:" : mailLine;
+        const std::wstring home = english ? L"Website:" : homeLine;
+        SIZE mailWidth{};
+        SIZE homeWidth{};
+        GetTextExtentPoint32W(dc, mail.c_str(), static_cast<int>(mail.size()), &mailWidth);
+        GetTextExtentPoint32W(dc, home.c_str(), static_cast<int>(home.size()), &homeWidth);
+        std::printf("line %ld text %d mail %d home %d widths %ld %ld\n", metrics.tmHeight,
+                    HeightThrough(dc, shown, L"", width), HeightThrough(dc, shown, mail, width),
+                    HeightThrough(dc, shown, home, width), mailWidth.cx, homeWidth.cx);
         SelectObject(dc, previous);
         DeleteObject(font);
         DeleteDC(dc);

@@ -123,6 +123,19 @@ main() {
   check "and its start-with-Windows value" yes "$(key_there "HKCU\\$run" Tremolux)"
   check "nothing under HKLM" "no no" \
     "$(key_there 'HKLM\Software\Kestrelia') $(key_there "HKLM\\$run" Tremolux)"
+  # started through another spelling of its folder, Wine's Z: drive, it is
+  # the same copy, installed for the user
+  probe command 109
+  for _ in $(seq 25); do kill -0 "$tremolux" 2>/dev/null || break; sleep 0.2; done
+  spawn "$WINE" "Z:$(tr / '\\' <<<"$programs/Tremolux/tremolux.exe")"
+  tremolux=$LAST_PID
+  await 10 class TremoluxWindow >/dev/null
+  probe command 104
+  sleep 0.5
+  check "started through its Z: path, that copy keeps NoMax under HKCU" "0x1" \
+    "$("$WINE" reg query 'HKCU\Software\Kestrelia\Tremolux' /v NoMax 2>/dev/null |
+       tr -d '\r' | awk '$1 == "NoMax" {print $3}')"
+  check "and none under HKLM" no "$(key_there 'HKLM\Software\Kestrelia')"
   "$WINE" "$programs/Tremolux/uninstall.exe" /S >/dev/null 2>&1
   for _ in $(seq 100); do [ -e "$programs/Tremolux" ] || break; sleep 0.3; done
   code=running

@@ -165,6 +165,12 @@ wine_teardown() {
 
 screenshot() { import -window root -display "$DISPLAY" "$1"; }
 
+# "yes" when the UTF-8 text holds no Chinese character (CJK ideographs and
+# punctuation, full-width forms), "no" when it does.
+free_of_chinese() {
+  python3 -c 'import re, sys; print("no" if re.search("[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]", sys.argv[1]) else "yes")' "$1"
+}
+
 # The delays, in ms, from the pointer reaching the right edge to a window of
 # that title lying on the right half, one a line, for N drags made as people
 # make them: a fresh window of 500 by 400 at (200, 150) pressed on its title

@@ -45,8 +45,14 @@
 //                           on the screen, of the first visible captioned top-level
 //                           window of CLASS; then "CHILDCLASS L T R B" of each of its
 //                           child windows in its client area
-//   probe help-text CLASS   "CHILDCLASS" of the child of that window whose WM_GETTEXT
-//                           is the help window's introduction text, whole
+//   probe help-text CLASS [english]
+//                           "CHILDCLASS" of the child of that window whose WM_GETTEXT
+//                           is the help window's introduction text, whole (the
+//                           English one)
+//   probe title CLASS       the title of the first visible captioned window of CLASS
+//                           (UTF-8)
+//   probe dialog            "CAPTION|TEXT" of the open message box (UTF-8, line
+//                           breaks as spaces)
 //   probe focus CLASS       the text of the window that has the keyboard focus in the
 //                           thread of that window (UTF-8)
 //
@@ -450,13 +456,13 @@ int wmain(int argc, wchar_t** argv) {
         EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
         return 0;
     }
-    if (command == L"help-text" && argc == 3) {
+    if (command == L"help-text" && (argc == 3 || argc == 4)) {
         HWND window = CaptionedWindow(argv[2]);
         if (!window) return 1;
-        TextSearch search{std::wstring(std::strlen(tremolux::kHelpText) + 1, L'\0'), false};
-        search.text.resize(static_cast<std::size_t>(
-            MultiByteToWideChar(CP_UTF8, 0, tremolux::kHelpText, -1, search.text.data(),
-                                static_cast<int>(search.text.size()))));
+        const char* help = argc == 4 ? tremolux::kHelpTextEnglish : tremolux::kHelpText;
+        TextSearch search{std::wstring(std::strlen(help) + 1, L'\0'), false};
+        search.text.resize(static_cast<std::size_t>(MultiByteToWideChar(
+            CP_UTF8, 0, help, -1, search.text.data(), static_cast<int>(search.text.size()))));
         if (!search.text.empty()) search.text.pop_back();  // its terminating zero
         EnumChildWindows(window, FindText, reinterpret_cast<LPARAM>(&search));
         return search.found ? 0 : 1;
@@ -471,6 +477,27 @@ int wmain(int argc, wchar_t** argv) {
         wchar_t text[256] = {};
         GetWindowTextW(thread.hwndFocus, text, 255);
         PrintUtf8(text);
+        return 0;
+    }
+    if (command == L"title" && argc == 3) {
+        HWND window = CaptionedWindow(argv[2]);
+        if (!window) return 1;
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 255);
+        PrintUtf8(text);
+        return 0;
+    }
+    if (command == L"dialog") {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (!box || !IsWindowVisible(box)) return 1;
+        wchar_t caption[256] = {};
+        wchar_t text[1024] = {};
+        GetWindowTextW(box, caption, 255);
+        GetDlgItemTextW(box, 0xFFFF, text, 1023);  // a message box's text
+        std::wstring both = std::wstring(caption) + L"|" + text;
+        for (wchar_t& c : both)
+            if (c == L'\r' || c == L'\n') c = L' ';
+        PrintUtf8(both.c_str());
         return 0;
     }
     if (command == L"taskbar-created") {

@@ -1,0 +1,66 @@
+// The texts the program shows, one table a language: the tray menu's items,
+// the message boxes and the help window. Callers ask for a text by its
+// member of Texts, never test the language; start-up chooses the table once,
+// from the user's UI language. A third language is one more table.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/ProgramState.h"
+
+namespace tremolux {
+
+struct Texts {
+    // the tray menu
+    const char* restoreItem;
+    const char* modeMenu;
+    const char* dragBumpItem;
+    const char* slideItem;
+    const char* effectsMenu;
+    const char* noMaxItem;
+    const char* noMinItem;
+    const char* startWithWindowsItem;
+    const char* helpItem;
+    const char* cleanUpItem;
+    const char* exitItem;
+    // the message boxes: a second instance refused, the clean-up's question
+    // and its outcome
+    const char* alreadyRunning;
+    const char* informationCaption;
+    const char* cleanUpQuestion;
+    const char* cleanUpCaption;
+    const char* cleanUpDone;
+    const char* cleanUpRefused;
+    // the help window: its title, the introduction, the lines the links lie
+    // on and the links' captions
+    const char* helpTitle;
+    const char* helpText;
+    const char* mailLine;
+    const char* homePageLine;
+    const char* mailLink;
+    const char* homePageLink;
+    // The introduction's font: the Song face the specification's layout is
+    // made for, or the system's message font, whose face and size the user
+    // chooses and which holds the language's letters.
+    bool messageFont;
+};
+
+// A text by its member, as a declaration names it.
+using Text = const char* Texts::*;
+
+// The texts of a language: the specification's, in Chinese, and English.
+extern const Texts kChineseTexts;
+extern const Texts kEnglishTexts;
+constexpr const Texts* kLanguages[] = {&kChineseTexts, &kEnglishTexts};
+
+// The language for the user's UI language (GetUserDefaultUILanguage): any
+// Chinese (PRC, Taiwan, Hong Kong, Singapore, Macao) the specification's,
+// every other English; as an index of kLanguages.
+std::int32_t LanguageFor(std::uint16_t uiLanguage);
+
+// The texts of the language the program speaks (the specification's until
+// start-up has chosen), and one of them.
+const Texts& TextsOf(const ProgramState& state);
+inline const char* TextOf(const ProgramState& state, Text text) { return TextsOf(state).*text; }
+
+}  // namespace tremolux
