@@ -65,18 +65,23 @@ free_display() {
   return 1
 }
 
+# Until the X server on $DISPLAY answers, for five seconds at most.
+await_display() {
+  for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "no X server answers on $DISPLAY" >&2
+  return 1
+}
+
 start_display() {
   local n
   n=$(free_display) || { echo "no free X display" >&2; return 1; }
   Xvfb ":$n" -screen 0 "${SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "Xvfb did not start on $DISPLAY" >&2
-  return 1
+  await_display
 }
 
 # A prefix of our own, made once and kept under build/; its desktop is the
@@ -164,6 +169,48 @@ wine_teardown() {
 }
 
 screenshot() { import -window root -display "$DISPLAY" "$1"; }
+
+# Presses the left button on a title bar at (x, y), drags in a few steps to
+# (tx, ty), rests there past a few main ticks, notes the rectangle and state
+# of the window of that title ($TITLE's unless given) in HELD, and lets go.
+# Wine's move loop does not end when the window is disabled, only on a
+# button-up over the client area or a key; on Windows the disable ends it.
+drag() {  # drag x y tx ty [TITLE]
+  local x=$1 y=$2 tx=$3 ty=$4 title=${5:-$TITLE} i
+  xdotool mousemove "$x" "$y"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.3
+  for i in 1 2 3 4; do
+    xdotool mousemove $((x + (tx - x) * i / 4)) $((y + (ty - y) * i / 4))
+    sleep 0.1
+  done
+  sleep 1
+  HELD=$(probe rect "$title" | cut -d' ' -f1-5)
+  xdotool mouseup 1
+  xdotool key Return
+  sleep 0.3
+}
+
+# Shift held, F1 held past a hotkey tick, both released.
+shift_f1() {
+  xdotool keydown shift
+  sleep 0.15
+  xdotool keydown F1
+  sleep 0.3
+  xdotool keyup F1
+  xdotool keyup shift
+  sleep 0.3
+}
+
+# The window of that title in front, with a click on its caption at (x, y),
+# as the user puts it there: a first start in a fresh prefix may leave it
+# behind. A press that follows comes after the double-click time.
+to_front() {  # to_front TITLE x y
+  xdotool mousemove "$2" "$3" click 1
+  for _ in $(seq 15); do [ "$(probe foreground)" = "$1" ] && break; sleep 0.2; done
+  sleep 0.6
+}
 
 # "yes" when the UTF-8 text holds no Chinese character (CJK ideographs and
 # punctuation, full-width forms), "no" when it does.

@@ -13,7 +13,7 @@ bash scripts/install-deps.sh wine
 source tests/wine/lib.sh
 bash scripts/build-windows.sh "$BITS" >/dev/null
 
-NOTEPAD="Untitled - Notepad"
+TITLE="Untitled - Notepad"
 XEPHYR_PID=
 # Wine's coordinates are xdotool's less this (the primary starts at 0, 0).
 SHIFT_X=0
@@ -30,7 +30,7 @@ session() {  # session PRIMARY
   await 10 class TremoluxWindow >/dev/null
   spawn "$WINE" "$BUILD/probe.exe" read-key 1 5
   spawn "$WINE" notepad
-  await 10 rect "$NOTEPAD" >/dev/null
+  await 10 rect "$TITLE" >/dev/null
 }
 
 # The monitors as Xephyr's Xinerama screens, and Wine without its virtual
@@ -47,11 +47,7 @@ start_monitors() {
     >/dev/null 2>&1 &
   XEPHYR_PID=$!
   export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
+  await_display
 }
 
 teardown() {
@@ -60,13 +56,13 @@ teardown() {
   return 0
 }
 
-rect() { probe rect "$NOTEPAD" | cut -d' ' -f1-5; }
+rect() { probe rect "$TITLE" | cut -d' ' -f1-5; }
 
 # Notepad moved to L T R B (Wine's coordinates) and brought to the front.
 place() {
   local want="$1 $2 $3 $4"
   for _ in $(seq 25); do
-    probe move "$NOTEPAD" "$@" >/dev/null
+    probe move "$TITLE" "$@" >/dev/null
     [ "$(rect | cut -d' ' -f1-4)" = "$want" ] && break
     sleep 0.2
   done
@@ -74,37 +70,12 @@ place() {
   sleep 0.3
 }
 
-# Notepad's title bar pressed 100 pixels right of its left edge, dragged in
-# a few steps to (x, y) in Wine's coordinates and held there past a few
-# main ticks; its rectangle then in HELD.
-drag() {
+# Notepad's title bar pressed 100 pixels right of its left edge and
+# dragged to (x, y) in Wine's coordinates; its rectangle then in HELD.
+drag_notepad() {
   local at
   at=$(rect)
-  local x=$((${at%% *} + 100 + SHIFT_X)) y=$(($(cut -d' ' -f2 <<<"$at") + 10)) tx=$(($1 + SHIFT_X))
-  local ty=$2 i
-  xdotool mousemove "$x" "$y"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.3
-  for i in 1 2 3 4; do
-    xdotool mousemove $((x + (tx - x) * i / 4)) $((y + (ty - y) * i / 4))
-    sleep 0.1
-  done
-  sleep 1
-  HELD=$(rect)
-  xdotool mouseup 1
-  xdotool key Return
-  sleep 0.3
-}
-
-shift_f1() {
-  xdotool keydown shift
-  sleep 0.15
-  xdotool keydown F1
-  sleep 0.3
-  xdotool keyup F1
-  xdotool keyup shift
-  sleep 0.3
+  drag $((${at%% *} + 100 + SHIFT_X)) $(($(cut -d' ' -f2 <<<"$at") + 10)) $(($1 + SHIFT_X)) "$2"
 }
 
 main() {
@@ -119,24 +90,24 @@ main() {
 
   local start="1200 100 1700 500"
   place $start
-  drag 2303 300
+  drag_notepad 2303 300
   check "the second monitor's right edge: its right half" "1665 0 2304 1024 normal" "$HELD"
   shift_f1
   check "Shift+F1 puts it back where its drag began" "$start normal" "$(rect)"
-  drag 1600 0
+  drag_notepad 1600 0
   check "its top edge: its whole width" "1024 0 2304 1024 normal" "$HELD"
   shift_f1
   check "and back" "$start normal" "$(rect)"
-  drag 1600 1023
+  drag_notepad 1600 1023
   check "its bottom edge: minimized" "minimized" "$(cut -d' ' -f5 <<<"$HELD")"
   shift_f1
   check "and back where its drag began" "$start normal" "$(rect)"
   place $start
-  drag 1024 300
+  drag_notepad 1024 300
   check "held where the monitors meet it is not placed: it follows the pointer" \
     "924 290 1424 690 normal" "$HELD"
   place 100 100 600 500
-  drag 0 300
+  drag_notepad 0 300
   check "the primary's left edge still gives its left half" "0 0 512 768 normal" "$HELD"
 
   # slide mode: a swipe down the second monitor's right edge
@@ -158,10 +129,10 @@ main() {
     "0 0 1280 1024 work 0 0 1280 1024,-1024 0 0 768 work -1024 0 0 768" \
     "$(probe monitors | paste -sd,)"
   place -900 100 -400 500
-  drag -1024 300
+  drag_notepad -1024 300
   check "the left monitor's left edge: its left half" "-1024 0 -512 768 normal" "$HELD"
   place -900 100 -400 500
-  drag -500 0
+  drag_notepad -500 0
   check "its top edge: its whole width" "-1024 0 0 768 normal" "$HELD"
 
   screenshot "$ROOT/build/screenshots/monitors.png" 2>/dev/null

@@ -33,29 +33,6 @@ colour_in() {
   [ "${count:-0}" -gt 0 ] && echo yes || echo no
 }
 
-# Presses the left button on the title bar at (x, y), drags in a few steps
-# to (tx, ty), rests there past a few main ticks, notes the rectangle of the
-# window (the test window, or the one of the title given) in HELD, and lets
-# go.
-drag() {
-  local x=$1 y=$2 tx=$3 ty=$4 title=${5:-} i
-  xdotool mousemove "$x" "$y"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.2
-  for i in 1 2 3 4; do
-    xdotool mousemove $((x + (tx - x) * i / 4)) $((y + (ty - y) * i / 4))
-    sleep 0.1
-  done
-  sleep 1
-  HELD=$(rect "$title")
-  xdotool mouseup 1
-  # Wine's move loop does not end when the window is disabled, only on a
-  # button-up over the client area or a key; on Windows the disable ends it
-  xdotool key Return
-  sleep 0.3
-}
-
 # The work area once it reads AREA, or as it stands after five seconds.
 screen_is() {
   local area
@@ -65,17 +42,6 @@ screen_is() {
     sleep 0.2
   done
   echo "$area"
-}
-
-# Shift held, F1 held past a hotkey tick, both released.
-shift_f1() {
-  xdotool keydown shift
-  sleep 0.15
-  xdotool keydown F1
-  sleep 0.3
-  xdotool keyup F1
-  xdotool keyup shift
-  sleep 0.3
 }
 
 # The pointer rests in the peek corner for a second while a probe asks the
@@ -260,7 +226,7 @@ main() {
   spawn "$WINE" "$BUILD/probe.exe" read-key 1 5
 
   # drag-bump mode: the four edges. Wine reports no start of its move loop:
-  # the main tick finds the drag, pressed 0.2 s before it moves, and follows
+  # the main tick finds the drag, pressed 0.3 s before it moves, and follows
   # it from there; restore puts the window back where its drag began.
   bump 1023 300
   check "right edge: right half" "513 0 1024 748 normal" "$(rect)"
@@ -295,12 +261,8 @@ main() {
   spawn "$WINE" regedit
   regedit_pid=$LAST_PID
   await 10 rect "$regedit" >/dev/null
-  # in front, with a click on its caption: a first start in a fresh prefix
-  # may leave it behind; the drag's press comes after the double-click time
   at=$(title_point "$regedit")
-  xdotool mousemove ${at% *} ${at#* } click 1
-  for _ in $(seq 15); do [ "$(probe foreground)" = "$regedit" ] && break; sleep 0.2; done
-  sleep 0.6
+  to_front "$regedit" ${at% *} ${at#* }
   before=$(rect "$regedit")
   drag ${at% *} ${at#* } 500 767 "$regedit"
   check "the Registry Editor dragged into the bottom edge: minimized" "minimized" \
@@ -466,11 +428,8 @@ main() {
   spawn "$WINE" notepad
   notepad_pid=$LAST_PID
   await 10 rect "$notepad" >/dev/null
-  # in front as the user puts it there, with a click on its caption: a first
-  # start in a fresh prefix may leave it behind
   at=$(title_point "$notepad")
-  xdotool mousemove ${at% *} ${at#* } click 1
-  for _ in $(seq 15); do [ "$(probe foreground)" = "$notepad" ] && break; sleep 0.2; done
+  to_front "$notepad" ${at% *} ${at#* }
   probe maximize "$notepad"
   sleep 0.3
   xdotool mousemove 0 100
