@@ -122,10 +122,6 @@ void CornerRequest(ProgramState& state, DesktopPort& port) {
     port.SendMessageA(state.TaskbarWindow, win::kWmHotkey, kCornerHotkeyId, 0);
 }
 
-bool DragBumpMode(const ProgramState& state) {
-    return state.OperationMode == 1 || state.OperationMode == 0;
-}
-
 void StopFollowing(ProgramState& state, DesktopPort& port) {
     if (state.FollowHook != 0) port.UnhookWinEvent(state.FollowHook);
     if (state.FollowedWindow != kNoWindow)
@@ -203,6 +199,10 @@ void FollowDrag(ProgramState& state, DesktopPort& port, bool timer) {
 }
 
 }  // namespace
+
+bool DragBumpMode(const ProgramState& state) {
+    return state.OperationMode == 1 || state.OperationMode == 0;
+}
 
 void MoveSizeStarted(ProgramState& state, DesktopPort& port, WindowHandle window) {
     state.MoveSizeReported = 1;

@@ -31,6 +31,10 @@ enum class WindowAction { LeftHalf, RightHalf, Maximized, Minimized };
 bool RunWindowAction(ProgramState& state, DesktopPort& port, WindowAction action,
                      WindowHandle dragged, const Monitor& monitor);
 
+// OperationMode 1 is drag-bump mode, and 0 acts as 1; any other is slide
+// mode.
+bool DragBumpMode(const ProgramState& state);
+
 // A window's move/size loop has started: the user drags it by its title
 // bar or a border. Its rectangle now is where a drag-bump's restore puts it.
 // In drag-bump mode the drag is followed from then on, at its window's

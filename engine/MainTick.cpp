@@ -66,7 +66,7 @@ void MainTick(ProgramState& state, DesktopPort& port) {
     }
     if (Outside(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
 
-    if (state.OperationMode == 1 || state.OperationMode == 0) {
+    if (DragBumpMode(state)) {
         DragBumpDetector(state, port, monitor);
     } else {
         SlideDetector(state, port, monitor);
