@@ -9,6 +9,10 @@
 
 namespace tremolux {
 
+// A rectangle's size, in 64 bits so that no difference overflows.
+constexpr std::int64_t Width(const Rect& r) { return std::int64_t{r.right} - r.left; }
+constexpr std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
+
 // A window's rectangle brought inside the work area: moved in where it
 // sticks out, and made smaller where the work area is smaller, so that no
 // part of it (its caption and close button least of all) is out of reach on

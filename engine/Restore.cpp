@@ -15,12 +15,15 @@ namespace {
 // needs to see of a window to take hold of it.
 constexpr std::int64_t kCaptionRows = 20;
 
+// A record that holds a rectangle: an empty one was never read.
+bool HasArea(const Rect& r) { return r.right > r.left && r.bottom > r.top; }
+
 // The saved rectangle as it was, unless no monitor shows any of its caption
 // strip: a monitor unplugged, a laptop undocked, a smaller resolution or a
 // Remote Desktop session from a smaller screen since. Then it is brought
 // into the work area of the nearest monitor, its size kept where it fits.
 Rect OnAScreen(DesktopPort& port, const Rect& saved) {
-    if (saved.right <= saved.left || saved.bottom <= saved.top) return saved;
+    if (!HasArea(saved)) return saved;
     const Rect caption{saved.left, saved.top, saved.right,
                        Saturate(std::min<std::int64_t>(saved.bottom, saved.top + kCaptionRows))};
     if (port.MonitorFromRect(caption, win::kMonitorDefaultToNull) != 0) return saved;
@@ -97,13 +100,8 @@ void RestoreLastWindow(ProgramState& state, DesktopPort& port) {
         // meanwhile (Wine's move loop, which goes on after the minimize).
         if (state.SavedMaximized) {
             MaximizeAt(port, minimized, state.SavedRect);
-        } else if (state.SavedRect.right > state.SavedRect.left &&
-                   state.SavedRect.bottom > state.SavedRect.top) {
-            const Rect before = OnAScreen(port, state.SavedRect);
-            port.SetWindowPos(minimized, kTopmostWindow, before.left, before.top,
-                              Saturate(std::int64_t{before.right} - before.left),
-                              Saturate(std::int64_t{before.bottom} - before.top),
-                              win::kSwpNoZOrder);
+        } else if (HasArea(state.SavedRect)) {
+            MoveTo(port, minimized, OnAScreen(port, state.SavedRect));
         }
     });
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/Engine.h"
+#include "engine/Geometry.h"
 #include "engine/Numbers.h"
 
 namespace tremolux {
@@ -113,6 +114,11 @@ bool ReadStanding(DesktopPort& port, WindowHandle window, Rect* rect, bool* maxi
     *maximized = port.IsZoomed(window) && port.GetWindowPlacement(window, &placement);
     if (*maximized) *rect = placement.normalPosition;
     return *maximized || port.GetWindowRect(window, rect);
+}
+
+bool MoveTo(DesktopPort& port, WindowHandle window, const Rect& r) {
+    return port.SetWindowPos(window, kTopmostWindow, r.left, r.top, Saturate(Width(r)),
+                             Saturate(Height(r)), win::kSwpNoZOrder);
 }
 
 void RefreshWorkArea(ProgramState& state, DesktopPort& port) {

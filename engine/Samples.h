@@ -75,6 +75,10 @@ bool ShellOrOwnWindow(DesktopPort& port, WindowHandle window);
 // can be read; rect is then left as it was.
 bool ReadStanding(DesktopPort& port, WindowHandle window, Rect* rect, bool* maximized);
 
+// The window moved and sized to r, its place in the z-order kept; false
+// when the window manager refused.
+bool MoveTo(DesktopPort& port, WindowHandle window, const Rect& r);
+
 // SystemParametersInfoA(SPI_GETWORKAREA) into the shared WorkArea; a failed
 // call leaves the previous values.
 void RefreshWorkArea(ProgramState& state, DesktopPort& port);

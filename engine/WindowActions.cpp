@@ -42,14 +42,6 @@ Rect PlacementIn(const Rect& area, const Placement& placement) {
             Saturate(std::int64_t{area.top} + height)};
 }
 
-std::int64_t Width(const Rect& r) { return std::int64_t{r.right} - r.left; }
-std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
-
-bool MoveTo(DesktopPort& port, WindowHandle window, const Rect& r) {
-    return port.SetWindowPos(window, kTopmostWindow, r.left, r.top, Saturate(Width(r)),
-                             Saturate(Height(r)), win::kSwpNoZOrder);
-}
-
 enum class Change { Resize, Minimize };
 
 // Windows' own snapping leaves alone a window the user cannot size (a

@@ -59,8 +59,12 @@ constexpr const Texts* kLanguages[] = {&kChineseTexts, &kEnglishTexts};
 std::int32_t LanguageFor(std::uint16_t uiLanguage);
 
 // The texts of the language the program speaks (the specification's until
-// start-up has chosen), and one of them.
+// start-up has chosen), and one of them; a text a declaration leaves out
+// is the empty text.
 const Texts& TextsOf(const ProgramState& state);
-inline const char* TextOf(const ProgramState& state, Text text) { return TextsOf(state).*text; }
+inline const char* TextOf(const Texts& texts, Text text) { return text ? texts.*text : ""; }
+inline const char* TextOf(const ProgramState& state, Text text) {
+    return TextOf(TextsOf(state), text);
+}
 
 }  // namespace tremolux

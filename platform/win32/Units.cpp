@@ -500,7 +500,7 @@ std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
     TextLayout layout{heightThrough(text.size()), {}};
     for (const UnitDeclaration& unit : units) {
         std::int32_t bottom = 0;
-        const std::wstring line = Widen(unit.onLine ? texts.*unit.onLine : "");
+        const std::wstring line = Widen(TextOf(texts, unit.onLine));
         // each unit's line is one of a kind in the text
         if (const wchar_t* at = line.empty() ? nullptr : std::wcsstr(text.c_str(), line.c_str())) {
             const wchar_t* end = std::wcsstr(at, L"\r\n");
@@ -530,7 +530,7 @@ void RegisterUnitClasses(HINSTANCE instance) {
 }
 
 HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts) {
-    return ::CreateWindowExW(0, kLabelClass, Widen(unit.caption ? texts.*unit.caption : "").c_str(),
+    return ::CreateWindowExW(0, kLabelClass, Widen(TextOf(texts, unit.caption)).c_str(),
                              WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, unit.rect.left,
                              unit.rect.top, unit.rect.right, unit.rect.bottom, parent, nullptr,
                              instance, nullptr);
@@ -539,7 +539,7 @@ HWND CreateLabel(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, c
 HWND CreateLinkBox(HINSTANCE instance, HWND parent, const UnitDeclaration& unit, const Texts& texts,
                    DesktopPort& port) {
     auto link = std::shared_ptr<LinkBox>(new (std::nothrow) LinkBox{
-        &port, Widen(unit.caption ? texts.*unit.caption : ""), unit.target ? unit.target : ""});
+        &port, Widen(TextOf(texts, unit.caption)), unit.target ? unit.target : ""});
     if (!link) return nullptr;
     liveLinks.push_back(link);
     HWND box = ::CreateWindowExW(WS_EX_CLIENTEDGE, kLinkClass, link->caption.c_str(),

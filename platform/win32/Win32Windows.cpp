@@ -228,7 +228,7 @@ void Win32Desktop::LoadWindow(ProgramWindow window, bool modal) {
     const WindowDeclaration& declaration = DeclarationOf(window);
     const Rect placed =
         WithinWorkArea(CentredOnPrimaryScreen(declaration.width, declaration.height), WorkArea());
-    const std::wstring title = Widen(declaration.title ? TextOf(state_, declaration.title) : "");
+    const std::wstring title = Widen(TextOf(state_, declaration.title));
     slot.modal = modal;
     ::CreateWindowExW(ExtendedStyleOf(declaration), kWindowClass, title.c_str(),
                       StyleOf(declaration), placed.left, placed.top, placed.right - placed.left,
