@@ -149,13 +149,20 @@ void Follow(ProgramState& state, DesktopPort& port, WindowHandle window) {
 }
 
 // A failed read leaves the start unknown: the action then records how the
-// window stands then.
+// window stands then. A drag the tick found began where the last tick saw
+// its window, unless that window stands maximized (no platform that leaves
+// the start unreported starts a loop for a maximized window).
 void BeginDrag(ProgramState& state, DesktopPort& port, WindowHandle window) {
     state.BumpedWindow = kNoWindow;
     state.DragStartRect = Rect{};
     bool maximized = false;
     state.DragWindow =
         ReadStanding(port, window, &state.DragStartRect, &maximized) ? window : kNoWindow;
+    if (state.PolledWindow == window && !maximized) {
+        state.DragWindow = window;
+        state.DragStartRect = state.PolledRect;
+    }
+    state.PolledWindow = kNoWindow;
     state.DragStartMaximized = maximized;
     Follow(state, port, window);
 }
@@ -180,8 +187,7 @@ bool CaughtUp(ProgramState& state, DesktopPort& port) {
     return read && (rested || followed);
 }
 
-// The rows as the main tick would run them: the pointer in the peek corner
-// with no peek running is the tick's to handle. A move the platform reports
+// The rows as the main tick would run them, under the peek's gates. A move the platform reports
 // has reached the window, and acts at once; a timer tick acts once the
 // window has caught up with the pointer. The drag is over when its loop has
 // ended, the button is up or the window is gone.
@@ -194,7 +200,7 @@ void FollowDrag(ProgramState& state, DesktopPort& port, bool timer) {
     }
     if (timer && !CaughtUp(state, port)) return;
     const Monitor monitor = MonitorUnderPointer(state, port);
-    if (state.PeekActive == 0 && InPeekCorner(port, monitor, state.WorkArea.bottom)) return;
+    if (PeekHoldsPointer(state, port, monitor, state.WorkArea.bottom)) return;
     BumpRows(state, port, monitor);
 }
 
@@ -220,12 +226,18 @@ void LocationChanged(ProgramState& state, DesktopPort& port, WindowHandle window
 void DragTimerTick(ProgramState& state, DesktopPort& port) { FollowDrag(state, port, true); }
 
 // Where the platform reports no loop's start, the tick looks for one in
-// front, and follows the drag it finds from here. The corner request is the
-// primary screen's, where the taskbar's corner is.
+// front, and follows the drag it finds from here; finding none, it keeps
+// how the window in front stands. The corner request is the primary
+// screen's, where the taskbar's corner is.
 void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor) {
     if (state.MoveSizeReported == 0 && state.FollowedWindow == kNoWindow) {
         const WindowHandle front = port.GetForegroundWindow();
-        if (InMoveLoop(port, front)) BeginDrag(state, port, front);
+        if (InMoveLoop(port, front)) {
+            BeginDrag(state, port, front);
+        } else {
+            state.PolledWindow =
+                port.GetWindowRect(front, &state.PolledRect) ? front : kNoWindow;
+        }
     }
     if (BumpRows(state, port, monitor) || !monitor.primary) return;
     const Rect& screen = monitor.screen;

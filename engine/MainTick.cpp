@@ -11,15 +11,6 @@ namespace {
 
 constexpr std::uint32_t kPeekWait = 500;
 
-// A pointer on another monitor than the primary screen has left the
-// corner. The test samples afresh: x, and y only when the x part holds. b is
-// the work area's bottom as refreshed at the start of the tick.
-bool Outside(DesktopPort& port, const Monitor& monitor, double b) {
-    if (!monitor.primary) return true;
-    const double x = CursorX(port);
-    return Less(x, monitor.screen.right - kStripWidth) && Less(CursorY(port), b);
-}
-
 // A new shell object for every toggle, released at once. When it cannot be
 // made the invocation does nothing.
 void ToggleDesktop(ProgramState& state, DesktopPort& port) {
@@ -59,12 +50,12 @@ void MainTick(ProgramState& state, DesktopPort& port) {
         return;
     }
     if (InPeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 0) return;
-    if (Outside(port, monitor, b) && state.PeekActive == 1 && state.StripLatch == 0) {
+    if (OutsidePeekCorner(port, monitor, b) && state.PeekActive == 1 && state.StripLatch == 0) {
         state.PeekActive = 0;
         if (!UserPickedAWindow(port)) ToggleDesktop(state, port);
         return;
     }
-    if (Outside(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
+    if (OutsidePeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
 
     if (DragBumpMode(state)) {
         DragBumpDetector(state, port, monitor);

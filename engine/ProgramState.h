@@ -39,6 +39,11 @@ struct ProgramState {
     // been reported. Until then each main tick looks for a loop itself (Wine
     // reports none).
     std::int32_t MoveSizeReported = 0;
+    // Until then, how the foreground window stood at the last main tick that
+    // found it in no loop: a drag the next tick finds on it began there, the
+    // press having come after that tick.
+    WindowHandle PolledWindow = kNoWindow;
+    Rect PolledRect;
     // The drag followed as it goes, between the main ticks, while it lasts:
     // its window, the hook on its process's location changes, and where the
     // pointer and the window were at the drag timer's last tick.

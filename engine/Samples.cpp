@@ -79,6 +79,18 @@ bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
     return Greater(y, b) && Less(y, monitor.screen.bottom);
 }
 
+bool OutsidePeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
+    if (!monitor.primary) return true;
+    const double x = CursorX(port);
+    return Less(x, monitor.screen.right - kStripWidth) && Less(CursorY(port), b);
+}
+
+bool PeekHoldsPointer(const ProgramState& state, DesktopPort& port, const Monitor& monitor,
+                      double b) {
+    if (state.PeekActive == 0) return InPeekCorner(port, monitor, b);
+    return state.PeekActive == 1 && OutsidePeekCorner(port, monitor, b);
+}
+
 bool FullScreenProgramInFront(DesktopPort& port) {
     std::int32_t state = 0;
     if (port.SHQueryUserNotificationState(&state) != win::kSOk) return false;

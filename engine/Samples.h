@@ -60,6 +60,19 @@ double AlongEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 constexpr double kStripWidth = 10;
 bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b);
 
+// Above the work area's bottom b and left of the strip: where a running
+// peek ends. A pointer on another monitor than the primary screen has left
+// the corner. Sampled afresh: x, and y only when the x part holds.
+bool OutsidePeekCorner(DesktopPort& port, const Monitor& monitor, double b);
+
+// The desktop peek has the pointer, and the main tick runs no detector: in
+// the corner with no peek running (the tick starts one, or the latch holds
+// the corner still), or outside while a peek runs (the tick ends it, or the
+// latch keeps the desktop shown). A drag followed between the ticks acts
+// under the same gates.
+bool PeekHoldsPointer(const ProgramState& state, DesktopPort& port, const Monitor& monitor,
+                      double b);
+
 // A full-screen program (a game, a video, a presentation) is in front, and
 // the program steps aside: no gesture, peek or hotkey acts on it, and the
 // strip stays off its screen.

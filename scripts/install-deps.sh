@@ -4,12 +4,15 @@
 #   install-deps.sh [bench] [fuzz] [windows32] [windows64] [wine] [release]
 # Debian's mirrors can serve a package list that fails its checksum for
 # days (the i386 lists, often): a list that cannot be read is retried, then
-# done without. wine32:i386 is the one package that may be missing: without
-# it the Wine tests and the run command take the 64-bit road (tests/wine/lib.sh).
+# done without. wine32:i386 with its 32-bit libraries is the one set that may
+# be missing: without it the Wine tests and the run command take the 64-bit
+# road (tests/wine/lib.sh).
 # Any other package that cannot be had fails, by name.
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev)
+wine_x_libraries=(libxinerama1 libxrandr2 libxcursor1 libxi6 libxrender1 libxfixes3
+                  libxcomposite1 libxxf86vm1)
 optional=()
 for extra in "$@"; do
   case "$extra" in
@@ -18,10 +21,15 @@ for extra in "$@"; do
     windows32) packages+=(g++-mingw-w64-i686) ;;
     windows64) packages+=(g++-mingw-w64-x86-64) ;;
     release) packages+=(nsis zip) ;;
+    # Wine draws as Windows does only with what libwine merely recommends:
+    # its own fonts (Tahoma, Marlett) and the X libraries it loads at run
+    # time (Xinerama for a second monitor); the CJK faces stand in for
+    # Windows' own, Song and Ming faces with Latin letters among them.
     wine) packages+=(wine wine64 xvfb xserver-xephyr xdotool x11-utils imagemagick
-                     fonts-wqy-microhei fonts-arphic-gbsn00lp python3 g++-mingw-w64-i686
-                     g++-mingw-w64-x86-64)
-          optional+=(wine32:i386) ;;
+                     fonts-wine fonts-wqy-microhei fonts-arphic-gbsn00lp fonts-arphic-uming
+                     python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64
+                     "${wine_x_libraries[@]}")
+          optional+=(wine32:i386 "${wine_x_libraries[@]/%/:i386}") ;;
     *) echo "install-deps: unknown set $extra" >&2; exit 2 ;;
   esac
 done
@@ -66,14 +74,15 @@ for package in "${missing[@]}" "${missing_optional[@]}"; do
 done
 [ "$needs_refresh" = yes ] && refresh_lists
 
+# The optional packages are 32-bit Wine and its libraries: all or none.
 plan=("${missing[@]}")
-for package in "${missing_optional[@]}"; do
-  if installable "$package"; then
-    plan+=("$package")
+if [ ${#missing_optional[@]} -gt 0 ]; then
+  if installable "${missing_optional[@]}"; then
+    plan+=("${missing_optional[@]}")
   else
-    echo "install-deps: $package cannot be installed from Debian's lists today; the Wine tests take the 64-bit road"
+    echo "install-deps: wine32:i386 cannot be installed from Debian's lists today; the Wine tests take the 64-bit road"
   fi
-done
+fi
 [ ${#plan[@]} -eq 0 ] && exit 0
 
 if ! installable "${plan[@]}"; then

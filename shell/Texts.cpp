@@ -8,22 +8,7 @@ namespace tremolux {
 
 namespace {
 
-// Every text of a table, to see that none is missing.
-constexpr Text kAllTexts[] = {
-    &Texts::restoreItem,        &Texts::modeMenu,
-    &Texts::dragBumpItem,       &Texts::slideItem,
-    &Texts::effectsMenu,        &Texts::noMaxItem,
-    &Texts::noMinItem,          &Texts::startWithWindowsItem,
-    &Texts::helpItem,           &Texts::cleanUpItem,
-    &Texts::exitItem,           &Texts::alreadyRunning,
-    &Texts::informationCaption, &Texts::cleanUpQuestion,
-    &Texts::cleanUpCaption,     &Texts::cleanUpDone,
-    &Texts::cleanUpRefused,     &Texts::helpTitle,
-    &Texts::helpText,           &Texts::mailLine,
-    &Texts::homePageLine,       &Texts::mailLink,
-    &Texts::homePageLink,
-};
-
+// Every text there, to see that none is missing.
 constexpr bool Complete(const Texts& texts) {
     for (Text text : kAllTexts)
         if (!(texts.*text) || !*(texts.*text)) return false;

@@ -48,6 +48,22 @@ struct Texts {
 // A text by its member, as a declaration names it.
 using Text = const char* Texts::*;
 
+// Every text of a table.
+constexpr Text kAllTexts[] = {
+    &Texts::restoreItem,        &Texts::modeMenu,
+    &Texts::dragBumpItem,       &Texts::slideItem,
+    &Texts::effectsMenu,        &Texts::noMaxItem,
+    &Texts::noMinItem,          &Texts::startWithWindowsItem,
+    &Texts::helpItem,           &Texts::cleanUpItem,
+    &Texts::exitItem,           &Texts::alreadyRunning,
+    &Texts::informationCaption, &Texts::cleanUpQuestion,
+    &Texts::cleanUpCaption,     &Texts::cleanUpDone,
+    &Texts::cleanUpRefused,     &Texts::helpTitle,
+    &Texts::helpText,           &Texts::mailLine,
+    &Texts::homePageLine,       &Texts::mailLink,
+    &Texts::homePageLink,
+};
+
 // The texts of a language: the specification's, in Chinese, and English.
 extern const Texts kChineseTexts;
 extern const Texts kEnglishTexts;

@@ -88,7 +88,7 @@ start_display() {
 # virtual desktop "shell", so a plain `wine prog.exe` joins it. Made with no
 # display, so that nothing it starts stays up. The marker names the set-up's
 # version: a prefix made by an older one is made anew.
-PREFIX_MARK=$WINEPREFIX/.tremolux-ready-2
+PREFIX_MARK=$WINEPREFIX/.tremolux-ready-3
 # Song faces that may stand in for SimSun, in order of preference.
 SONG_FACES=("AR PL SungtiL GB" "WenQuanYi Bitmap Song" "AR PL UMing CN")
 start_prefix() {
@@ -99,7 +99,17 @@ start_prefix() {
   (
     unset DISPLAY
     "$WINE" wineboot --init >/dev/null 2>&1
+    # Wine's own faces where Windows keeps its fonts: Debian's Wine looks for
+    # them in no folder that holds them
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
     local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion' font song
+    # For a Chinese code page Wine draws captions, menus and message boxes in
+    # MS Shell Dlg and makes that SimSun, whose stand-in below has no Latin
+    # letters: the font mapper then falls back to any face with them, and
+    # the Chinese comes out as boxes. MS Shell Dlg is a face with both, as
+    # Microsoft YaHei UI is on Windows; the English UI keeps Tahoma.
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "MS Shell Dlg" \
+      /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     # CJK text in menus and message boxes: link Wine's UI fonts to WenQuanYi
     for font in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
       "$WINE" reg add "$key\FontLink\SystemLink" /v "$font" /t REG_MULTI_SZ \

@@ -55,6 +55,13 @@
 //                           breaks as spaces)
 //   probe focus CLASS       the text of the window that has the keyboard focus in the
 //                           thread of that window (UTF-8)
+//   probe glyphs LANGID     each text of the program in that UI language drawn as
+//                           the system draws text, font links included, in the
+//                           session's caption, menu and message fonts and, where the
+//                           help window has one of its own, its Song face: "FONT FACE
+//                           U+XXXX" for each character that comes out as the drawing
+//                           of a character no font has (U+E000), an empty box; last
+//                           "metrics CAPTION MENU", SM_CYCAPTION and SM_CYMENU
 //
 // The probe is DPI-aware, so that it sees the pixels the program sees.
 #include <windows.h>
@@ -65,11 +72,13 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <cwctype>
 #include <iterator>
 #include <string>
 
 #include "platform/win32/Resources.h"
 #include "shell/HelpText.h"
+#include "shell/Texts.h"
 #include "tests/wine/ProgramWindows.h"
 
 namespace {
@@ -215,6 +224,113 @@ BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM primaryPass) {
     std::printf("%ld %ld %ld %ld work %ld %ld %ld %ld\n", m.left, m.top, m.right, m.bottom, w.left,
                 w.top, w.right, w.bottom);
     return TRUE;
+}
+
+// A character's drawing, black on white, as ExtTextOutW makes it: the font
+// mapper's links to other faces included, as the program's own texts get.
+class GlyphCanvas {
+public:
+    GlyphCanvas() : dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kSide;
+        info.bmiHeader.biHeight = -kSide;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (dc_ && bitmap_) SelectObject(dc_, bitmap_);
+    }
+    ~GlyphCanvas() {
+        if (dc_) DeleteDC(dc_);
+        if (bitmap_) DeleteObject(bitmap_);
+    }
+    GlyphCanvas(const GlyphCanvas&) = delete;
+    GlyphCanvas& operator=(const GlyphCanvas&) = delete;
+
+    bool ready() const { return dc_ && bitmap_ && bits_; }
+
+    std::string Draw(HFONT font, const wchar_t* text, int length) {
+        const HGDIOBJ old = SelectObject(dc_, font);
+        RECT all{0, 0, kSide, kSide};
+        SetBkColor(dc_, RGB(255, 255, 255));
+        SetTextColor(dc_, RGB(0, 0, 0));
+        ExtTextOutW(dc_, 4, 4, ETO_OPAQUE, &all, text, length, nullptr);
+        GdiFlush();
+        SelectObject(dc_, old);
+        return std::string(static_cast<const char*>(bits_), kSide * kSide * 4);
+    }
+
+    std::wstring Face(HFONT font) {
+        const HGDIOBJ old = SelectObject(dc_, font);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc_, LF_FACESIZE, face);
+        SelectObject(dc_, old);
+        return face;
+    }
+
+private:
+    static constexpr int kSide = 64;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+std::wstring Wide(const char* utf8) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    std::wstring text(length > 1 ? length - 1 : 0, L'\0');
+    if (length > 1) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
+    return text;
+}
+
+// Prints each character of the language's texts that one of the fonts draws
+// as an empty box; true when every character was drawn.
+bool CheckGlyphs(const tremolux::Texts& texts) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return false;
+    // the help window's introduction where it is not in the message font
+    LOGFONTW song{};
+    song.lfHeight = -12;
+    song.lfWeight = FW_BOLD;
+    song.lfCharSet = GB2312_CHARSET;
+    std::wcscpy(song.lfFaceName, L"SimSun");
+    const struct {
+        const char* name;
+        const LOGFONTW& font;
+        bool used;
+    } fonts[] = {{"caption", metrics.lfCaptionFont, true},
+                 {"menu", metrics.lfMenuFont, true},
+                 {"message", metrics.lfMessageFont, true},
+                 {"song", song, !texts.messageFont}};
+    std::wstring text;
+    for (tremolux::Text member : tremolux::kAllTexts) text += Wide(texts.*member);
+    GlyphCanvas canvas;
+    if (!canvas.ready()) return false;
+    bool drawn = true;
+    for (const auto& entry : fonts) {
+        if (!entry.used) continue;
+        const HFONT font = CreateFontIndirectW(&entry.font);
+        if (!font) return false;
+        const wchar_t none = 0xE000;
+        const std::string box = canvas.Draw(font, &none, 1);
+        for (size_t i = 0; i < text.size(); ++i) {
+            const bool pair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size();
+            const int length = pair ? 2 : 1;
+            if (!iswspace(text[i]) && canvas.Draw(font, &text[i], length) == box) {
+                char face[3 * LF_FACESIZE] = {};
+                WideCharToMultiByte(CP_UTF8, 0, canvas.Face(font).c_str(), -1, face,
+                                    sizeof face - 1, nullptr, nullptr);
+                const unsigned code = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00)
+                                           : text[i];
+                std::printf("%s %s U+%04X\n", entry.name, face, code);
+                drawn = false;
+            }
+            i += length - 1;
+        }
+        DeleteObject(font);
+    }
+    std::printf("metrics %d %d\n", GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU));
+    return drawn;
 }
 
 }  // namespace
@@ -499,6 +615,10 @@ int wmain(int argc, wchar_t** argv) {
             if (c == L'\r' || c == L'\n') c = L' ';
         PrintUtf8(both.c_str());
         return 0;
+    }
+    if (command == L"glyphs" && argc == 3) {
+        const auto language = static_cast<std::uint16_t>(std::wcstoul(argv[2], nullptr, 0));
+        return CheckGlyphs(*tremolux::kLanguages[tremolux::LanguageFor(language)]) ? 0 : 1;
     }
     if (command == L"taskbar-created") {
         const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
