@@ -49,6 +49,8 @@ public:
         return static_cast<std::int16_t>(0x8001);
     }
     void Sleep(std::uint32_t) override {}
+    std::uint32_t GetTickCount() override { return ++ticks_; }
+    std::int32_t GetMouseMovePointsEx(Point, MouseMovePoint*, std::int32_t) override { return -1; }
     MonitorHandle MonitorFromPoint(Point, std::uint32_t) override { return 0; }
     MonitorHandle MonitorFromRect(const Rect&, std::uint32_t) override { return 1; }
     bool GetMonitorInfoW(MonitorHandle, MonitorInfo*) override { return false; }
@@ -165,6 +167,9 @@ public:
     [[noreturn]] void ExitProcess(std::uint32_t code) override {
         std::exit(static_cast<int>(code));
     }
+
+private:
+    std::uint32_t ticks_ = 0;
 };
 
 // Idle ticks where the platform has reported a drag's move/size loop, as

@@ -46,6 +46,15 @@ void DragTimerTick(ProgramState& state, DesktopPort& port);
 // The main window's drag timer, within a frame.
 constexpr std::uint32_t kDragTimer = 4;
 constexpr std::uint32_t kDragTimerInterval = 10;
+// In slide mode the pointer is followed at each of its moves, which the
+// platform reports while the program hooks them, and where it reports none,
+// while it lies on an edge line, at the slide timer's ticks, about once a
+// frame; the timer runs only then. Leaving slide mode ends both.
+void CursorMoved(ProgramState& state, DesktopPort& port);
+void SlideTimerTick(ProgramState& state, DesktopPort& port);
+void StopFollowingPointer(ProgramState& state, DesktopPort& port);
+constexpr std::uint32_t kSlideTimer = 5;
+constexpr std::uint32_t kSlideTimerInterval = 16;
 // The detectors on the monitor under the pointer: the tick's, or read when
 // called on their own.
 void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor);

@@ -58,6 +58,7 @@ void MainTick(ProgramState& state, DesktopPort& port) {
     if (OutsidePeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
 
     if (DragBumpMode(state)) {
+        StopFollowingPointer(state, port);
         DragBumpDetector(state, port, monitor);
     } else {
         SlideDetector(state, port, monitor);

@@ -52,6 +52,29 @@ struct ProgramState {
     Point FollowPointer;
     Rect FollowRect;
 
+    // The swipe followed in slide mode while the pointer lies on an edge
+    // line: the line (the slide table's row, -1 for none) and its monitor,
+    // where the pointer lay on it in the last half second, oldest first, and
+    // whether the swipe has acted; a swipe acts once, until the pointer
+    // leaves the line or turns back. The slide timer runs while it is
+    // followed.
+    static constexpr std::int32_t kSlideSamples = 64;
+    struct SlideSample {
+        std::uint32_t time = 0;  // GetTickCount
+        std::int32_t along = 0;  // from the monitor's top or left
+    };
+    std::int32_t SlideRow = -1;
+    Rect SlideMonitor;
+    SlideSample SlideSamples[kSlideSamples];
+    std::int32_t SlideSampleCount = 0;
+    std::int32_t SlideActed = 0;
+    std::int32_t SlideFollowed = 0;
+    // In slide mode the pointer's moves are hooked (the cursor's location
+    // changes); once the platform has reported one, the slide timer is not
+    // needed (Wine reports none).
+    WinEventHook CursorHook = 0;
+    std::int32_t CursorMoveReported = 0;
+
     // The window in front before the tray menu took the foreground, to have
     // it back when the menu closes with nothing brought forward; whether the
     // keyboard opened the menu, to have the focus back in the notification

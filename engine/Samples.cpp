@@ -70,6 +70,18 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
     return port.MonitorFromPoint(beyond, win::kMonitorDefaultToNull) == 0;
 }
 
+bool LiesOnEdge(const Monitor& monitor, EdgeLine edge, Point point) {
+    const double across = edge.horizontal ? point.y : point.x;
+    const double along = Along(monitor, edge, point);
+    return Equal(across, LineOf(monitor, edge)) && along >= 0 &&
+           Less(along, EndAlong(monitor, edge) - StartAlong(monitor, edge));
+}
+
+std::int32_t Along(const Monitor& monitor, EdgeLine edge, Point point) {
+    return Saturate(edge.horizontal ? std::int64_t{point.x} - monitor.screen.left
+                                    : std::int64_t{point.y} - monitor.screen.top);
+}
+
 bool InPeekCorner(DesktopPort& port, const Monitor& monitor, double b) {
     if (!monitor.primary) return false;
     const double x = CursorX(port);

@@ -53,6 +53,11 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 // counted from the monitor's top or left.
 double AlongEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge);
 
+// The same of a point the pointer passed: whether it lay on the line within
+// the monitor's span, and where along it.
+bool LiesOnEdge(const Monitor& monitor, EdgeLine edge, Point point);
+std::int32_t Along(const Monitor& monitor, EdgeLine edge, Point point);
+
 // The desktop peek's corner: the primary screen's last columns but the
 // strip's leftmost, below the work area's bottom b, where the taskbar's end
 // and the strip are. A pointer on another monitor is never in it. Each

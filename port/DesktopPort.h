@@ -38,6 +38,14 @@ public:
     virtual std::int32_t GetSystemMetrics(std::int32_t index) = 0;
     virtual std::int16_t GetAsyncKeyState(std::int32_t virtualKey) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // Milliseconds since the system started, wrapping after 49.7 days.
+    virtual std::uint32_t GetTickCount() = 0;
+    // The mouse's last points, up to count of them, newest first, the first
+    // being the point given (where the cursor is): the path it took between
+    // two reads. The number of points, or -1 when the point given is not in
+    // the path (the cursor was put there, not moved) or the call fails.
+    virtual std::int32_t GetMouseMovePointsEx(Point current, MouseMovePoint* points,
+                                              std::int32_t count) = 0;
     // The monitor that holds the point; with MONITOR_DEFAULTTONULL, 0 when
     // no monitor does.
     virtual MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) = 0;

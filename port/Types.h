@@ -22,6 +22,13 @@ struct Point {
     std::int32_t y = 0;
 };
 
+// A point of the mouse's path, with the tick (GetTickCount's) it was there.
+struct MouseMovePoint {
+    Point point;
+    std::uint32_t time = 0;
+};
+
+
 // A window handle as the 32-bit program sees it; 0 is no window.
 using WindowHandle = std::uint32_t;
 constexpr WindowHandle kNoWindow = 0;

@@ -95,6 +95,7 @@ constexpr std::uint32_t kEventSystemMoveSizeEnd = 0x000B;
 constexpr std::uint32_t kEventObjectLocationChange = 0x800B;
 constexpr std::int32_t kObjIdWindow = 0;
 constexpr std::int32_t kChildIdSelf = 0;
+constexpr std::int32_t kObjIdCursor = -9;  // OBJID_CURSOR: the pointer moved
 constexpr std::uint32_t kWinEventOutOfContext = 0x0000;
 constexpr std::uint32_t kWinEventSkipOwnProcess = 0x0002;
 // The system's sizing cursors, shown while a window's border is dragged.

@@ -8,7 +8,10 @@
 # - the delay from the pointer reaching the right edge (seen off it first)
 #   to the window being placed, median and worst over 20 drags that press,
 #   move for 0.25 s and then reach the edge, with a helper reading the left
-#   button every 5 ms throughout, as macro tools and overlays do.
+#   button every 5 ms throughout, as macro tools and overlays do;
+# - in slide mode, how many of 20 quick swipes down the right edge are
+#   caught, and the delay from the pointer touching the edge to the window
+#   placed, median and worst.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh wine
@@ -71,7 +74,18 @@ awk -v n="$none" -v i="$idle" -v t="$tremolux" -v hz="$(getconf CLK_TCK)" 'BEGIN
 
 echo "== delay from the pointer reaching the right edge to the window placed (20 drags)"
 spawn "$WINE" "$BUILD/tremolux.exe"
+program=$LAST_PID
 spawn "$WINE" "$BUILD/probe.exe" read-key 1 5
 sleep 3
 read -r placed median worst < <(edge_delays 20 "Tremolux Bench Window" | delay_figures)
 echo "$placed of 20 drags placed; median $median ms, worst $worst ms"
+
+echo "== slide mode: 20 quick swipes down the right edge (200 pixels in about 150 ms)"
+kill "$program"
+wait "$program" 2>/dev/null
+"$WINE" reg add 'HKLM\Software\Kestrelia\Tremolux' /v opmode /t REG_DWORD /d 2 /f >/dev/null 2>&1
+spawn "$WINE" "$BUILD/tremolux.exe"
+sleep 3
+read -r caught median worst < <(slide_delays 20 "Tremolux Bench Window" | delay_figures)
+echo "$caught of 20 swipes caught; from the touch of the edge: median $median ms, worst $worst ms"
+"$WINE" reg delete 'HKLM\Software\Kestrelia\Tremolux' /v opmode /f >/dev/null 2>&1

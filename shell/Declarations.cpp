@@ -24,6 +24,11 @@ constexpr TimerDeclaration kMainTimers[] = {
      .interval = kDragTimerInterval,
      .tick = DragTimerTick,
      .startsWithWindow = false},
+    {.name = "滑动时钟",
+     .id = kSlideTimer,
+     .interval = kSlideTimerInterval,
+     .tick = SlideTimerTick,
+     .startsWithWindow = false},
 };
 
 constexpr TimerDeclaration kStripTimers[] = {
@@ -72,6 +77,7 @@ constexpr WindowDeclaration kWindows[] = {
      .moveSizeStarted = MoveSizeStarted,
      .moveSizeEnded = MoveSizeEnded,
      .locationChanged = LocationChanged,
+     .cursorMoved = CursorMoved,
      .closed = ExitProgram,
      .trayMenuClosed = ReturnForeground},
     {.id = ProgramWindow::Strip,

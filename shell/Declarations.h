@@ -129,6 +129,8 @@ struct WindowDeclaration {
     WindowEventHandler moveSizeStarted = nullptr;
     WindowEventHandler moveSizeEnded = nullptr;
     WindowEventHandler locationChanged = nullptr;
+    // The pointer has moved, while the program hooks the cursor's moves.
+    Handler cursorMoved = nullptr;
     // The window is ended otherwise than by the user's keys: closed by
     // another program or by the program itself, or the session ends.
     Handler closed = nullptr;

@@ -27,6 +27,7 @@ constexpr WindowRoute kWindowRoutes[] = {
 
 constexpr Route kRoutes[] = {
     {EventKind::Created, &WindowDeclaration::created},
+    {EventKind::CursorMoved, &WindowDeclaration::cursorMoved},
     {EventKind::Shown, &WindowDeclaration::shown},
     {EventKind::Deactivated, &WindowDeclaration::deactivated},
     {EventKind::TaskbarCreated, &WindowDeclaration::taskbarCreated},
@@ -107,6 +108,8 @@ std::optional<ProgramEvent> EventOfWinEvent(std::uint32_t event, WindowHandle wi
         {win::kEventSystemMoveSizeEnd, EventKind::MoveSizeEnded},
         {win::kEventObjectLocationChange, EventKind::LocationChanged},
     };
+    if (event == win::kEventObjectLocationChange && object == win::kObjIdCursor)
+        return ProgramEvent{.kind = EventKind::CursorMoved};
     if (window == kNoWindow || object != win::kObjIdWindow || child != win::kChildIdSelf)
         return std::nullopt;
     for (const auto& [id, kind] : kKinds)

@@ -28,6 +28,7 @@ enum class EventKind {
     MoveSizeStarted,  // target: a window of another program the user drags
     MoveSizeEnded,    // target: its move/size loop has ended
     LocationChanged,  // target: a window of a process whose moves are hooked
+    CursorMoved,      // the pointer moved, while the cursor's moves are hooked
     CloseAsked,       // the user's Esc, Alt+F4 or close button
     Closed,           // closed by another program or by the program itself
     SessionEnded,     // the user logs off, or Windows shuts down
@@ -48,7 +49,8 @@ struct ProgramEvent {
 bool RaiseEvent(ProgramState& state, DesktopPort& port, const ProgramEvent& event);
 
 // A WinEvent the program hooks, as its event: a window's move/size loop
-// starting or ending, a window (not one of its parts) changing place.
+// starting or ending, a window (not one of its parts) changing place, the
+// pointer moving.
 std::optional<ProgramEvent> EventOfWinEvent(std::uint32_t event, WindowHandle window,
                                             std::int32_t object, std::int32_t child);
 

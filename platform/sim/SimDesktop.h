@@ -5,6 +5,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -254,6 +255,9 @@ public:
     std::int32_t GetSystemMetrics(std::int32_t index) override;
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
+    std::uint32_t GetTickCount() override;
+    std::int32_t GetMouseMovePointsEx(Point current, MouseMovePoint* points,
+                                      std::int32_t count) override;
     MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
     MonitorHandle MonitorFromRect(const Rect& rect, std::uint32_t flags) override;
     bool GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) override;
@@ -385,6 +389,7 @@ private:
     // A WinEvent about the window: the loop's start and end, and the grabbed
     // window's moves where the program hooks its process's.
     void RaiseWinEvent(std::uint32_t event, WindowHandle window);
+    void RaiseCursorMoved();
     // The user's input reaches the window: its thread has the last input.
     void UserInput(WindowHandle window) { lastInput_ = ThreadOf(window); }
     // The window's changes refused (UIPI), or the operation failing.
@@ -417,6 +422,8 @@ private:
     std::int32_t screenHeight_ = 768;
     Rect workArea_{0, 0, 1024, 738};
     Point cursor_{512, 384};
+    // The mouse's path, newest first, as many points as the system keeps.
+    std::deque<MouseMovePoint> path_;
     std::vector<MonitorInfo> monitors_;  // beside the primary screen
     bool fullScreen_ = false;
     struct KeyState {

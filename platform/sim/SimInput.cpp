@@ -41,6 +41,10 @@ void SimDesktop::MoveCursor(std::int32_t x, std::int32_t y) {
         RaiseWinEvent(win::kEventObjectLocationChange, grabbed_);
     }
     cursor_ = {x, y};
+    if (!moved) return;
+    path_.push_front({cursor_, static_cast<std::uint32_t>(trace_.Now())});
+    if (path_.size() > 64) path_.pop_back();
+    RaiseCursorMoved();
 }
 
 void SimDesktop::EndLoop(WindowHandle window) {
@@ -62,6 +66,19 @@ void SimDesktop::RaiseWinEvent(std::uint32_t event, WindowHandle window) {
     });
     if (!loop && !hooked) return;
     if (const auto raised = EventOfWinEvent(event, window, win::kObjIdWindow, win::kChildIdSelf))
+        thread_->RaiseWinEvent(*raised);
+}
+
+// The cursor's moves reach a hook on every process's location changes.
+void SimDesktop::RaiseCursorMoved() {
+    if (!winEvents_ || !thread_) return;
+    const bool hooked = std::any_of(hooks_.begin(), hooks_.end(), [&](const Hook& hook) {
+        return hook.live && hook.first <= win::kEventObjectLocationChange &&
+               win::kEventObjectLocationChange <= hook.last && hook.process == 0;
+    });
+    if (!hooked) return;
+    if (const auto raised = EventOfWinEvent(win::kEventObjectLocationChange, kNoWindow,
+                                            win::kObjIdCursor, win::kChildIdSelf))
         thread_->RaiseWinEvent(*raised);
 }
 
@@ -143,6 +160,24 @@ std::int16_t SimDesktop::GetAsyncKeyState(std::int32_t virtualKey) {
                            " -> " + Hex(state));
     });
     return static_cast<std::int16_t>(state);
+}
+
+// The virtual clock, which starts with the system.
+std::uint32_t SimDesktop::GetTickCount() {
+    const auto now = static_cast<std::uint32_t>(trace_.Now());
+    trace_.Read([&] { return "GetTickCount -> " + std::to_string(now); });
+    return now;
+}
+
+std::int32_t SimDesktop::GetMouseMovePointsEx(Point current, MouseMovePoint* points,
+                                              std::int32_t count) {
+    const bool found = !path_.empty() && path_.front().point.x == current.x &&
+                       path_.front().point.y == current.y;
+    const std::int32_t n =
+        found ? std::min(count, static_cast<std::int32_t>(path_.size())) : -1;
+    std::copy_n(path_.begin(), std::max(n, 0), points);
+    trace_.Read([&] { return "GetMouseMovePointsEx -> " + std::to_string(n); });
+    return n;
 }
 
 void SimDesktop::Sleep(std::uint32_t milliseconds) {

@@ -48,6 +48,7 @@ public:
     const Seen* Find(std::string_view text) const;
     std::size_t Count(std::string_view text) const;
     std::size_t Lines() const { return lines_; }
+    std::int64_t Now() const { return clock_; }
     // Forgets every line, as for a new run on the same clock.
     void Clear();
 

@@ -188,6 +188,26 @@ std::int16_t Win32Desktop::GetAsyncKeyState(std::int32_t virtualKey) {
 
 void Win32Desktop::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
+std::uint32_t Win32Desktop::GetTickCount() { return ::GetTickCount(); }
+
+// The display's points carry 16 bits a coordinate: a monitor left of or
+// above the primary gives 65536 less than its coordinate.
+std::int32_t Win32Desktop::GetMouseMovePointsEx(Point current, MouseMovePoint* points,
+                                                std::int32_t count) {
+    MOUSEMOVEPOINT from{};
+    from.x = current.x & 0xFFFF;
+    from.y = current.y & 0xFFFF;
+    MOUSEMOVEPOINT path[64];
+    const int wanted = std::min<int>(count, std::size(path));
+    const int found = ::GetMouseMovePointsEx(sizeof from, &from, path, wanted,
+                                             GMMP_USE_DISPLAY_POINTS);
+    if (found < 0 || found > wanted) return -1;
+    const auto signedCoordinate = [](int c) { return c > 0x7FFF ? c - 0x10000 : c; };
+    for (int i = 0; i < found; ++i)
+        points[i] = {{signedCoordinate(path[i].x), signedCoordinate(path[i].y)}, path[i].time};
+    return found;
+}
+
 MonitorHandle Win32Desktop::MonitorFromPoint(Point point, std::uint32_t flags) {
     return reinterpret_cast<MonitorHandle>(::MonitorFromPoint({point.x, point.y}, flags));
 }

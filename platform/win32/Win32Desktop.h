@@ -55,6 +55,9 @@ public:
     std::int32_t GetSystemMetrics(std::int32_t index) override;
     std::int16_t GetAsyncKeyState(std::int32_t virtualKey) override;
     void Sleep(std::uint32_t milliseconds) override;
+    std::uint32_t GetTickCount() override;
+    std::int32_t GetMouseMovePointsEx(Point current, MouseMovePoint* points,
+                                      std::int32_t count) override;
     MonitorHandle MonitorFromPoint(Point point, std::uint32_t flags) override;
     MonitorHandle MonitorFromRect(const Rect& rect, std::uint32_t flags) override;
     bool GetMonitorInfoW(MonitorHandle monitor, MonitorInfo* info) override;
@@ -186,7 +189,7 @@ private:
     // The start and end of every move/size loop, for the main window's
     // handlers; and the hook the program sets and removes itself.
     OwnedWinEventHook moveSizeHook_;
-    OwnedWinEventHook followHook_;
+    OwnedWinEventHook hooks_[2];  // a drag's window's process, and the pointer
 };
 
 }  // namespace tremolux::win32

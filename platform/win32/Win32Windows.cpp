@@ -498,22 +498,29 @@ bool Win32Desktop::KillTimer(WindowHandle window, std::uint32_t timerId) {
 }
 
 // Delivered to the same procedure as the loops' starts and ends, which
-// turns them into the program's events. The program follows one drag at a
-// time: the hook it sets is held here until unhooked, set anew or the
-// program ends.
+// turns them into the program's events. The program follows one drag and
+// the pointer at a time: each hook it sets is held here until unhooked or
+// the program ends; with every slot taken, none is set.
 WinEventHook Win32Desktop::SetWinEventHook(std::uint32_t eventMin, std::uint32_t eventMax,
                                            std::uint32_t processId, std::uint32_t threadId,
                                            std::uint32_t flags) {
     eventTarget_ = this;
-    followHook_.reset(
-        ::SetWinEventHook(eventMin, eventMax, nullptr, WinEventProc, processId, threadId, flags));
-    return reinterpret_cast<WinEventHook>(followHook_.get());
+    for (OwnedWinEventHook& slot : hooks_) {
+        if (slot) continue;
+        slot.reset(::SetWinEventHook(eventMin, eventMax, nullptr, WinEventProc, processId,
+                                     threadId, flags));
+        return reinterpret_cast<WinEventHook>(slot.get());
+    }
+    return 0;
 }
 
 bool Win32Desktop::UnhookWinEvent(WinEventHook hook) {
-    if (hook == 0 || hook != reinterpret_cast<WinEventHook>(followHook_.get())) return false;
-    followHook_.reset();
-    return true;
+    for (OwnedWinEventHook& slot : hooks_) {
+        if (hook == 0 || hook != reinterpret_cast<WinEventHook>(slot.get())) continue;
+        slot.reset();
+        return true;
+    }
+    return false;
 }
 
 // ---- tray icon and menu ----

@@ -260,6 +260,36 @@ edge_delays() {  # edge_delays N TITLE
   done
 }
 
+# The delays, in ms, from the pointer touching the right edge to a window of
+# that title lying on the right half, one a line, for N quick swipes in slide
+# mode as people make them: a fresh window in front, the pointer at rest off
+# the edge, brought to it in a quarter of a second, then down the edge 200
+# pixels in about 150 ms, touched at a moment spread over the 200-ms tick,
+# and left resting there. A swipe not caught within 5 s prints nothing.
+slide_delays() {  # slide_delays N TITLE
+  local n title=$2 window watcher step path
+  for n in $(seq "$1"); do
+    for _ in $(seq 25); do probe rect "$title" >/dev/null || break; sleep 0.2; done
+    spawn "$WINE" "$BUILD/testwin.exe" "$title" 200 150 500 400
+    window=$LAST_PID
+    await 10 rect "$title" >/dev/null
+    xdotool mousemove 900 100
+    "$WINE" "$BUILD/probe.exe" latency "$title" >"$WORK/latency.txt" 2>/dev/null &
+    watcher=$!
+    sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.5 + r % 200 / 1000 }')"
+    # one xdotool for the whole path: a process for each move takes longer
+    # than the swipe itself
+    path=()
+    for step in 1 2 3 4 5; do path+=(mousemove $((900 + 20 * step)) 100 sleep 0.05); done
+    for step in 0 1 2 3 4 5 6 7 8 9 10; do path+=(mousemove 1023 $((100 + 20 * step)) sleep 0.013); done
+    xdotool "${path[@]}"
+    wait "$watcher" && tr -d '\r' <"$WORK/latency.txt"
+    xdotool mousemove 900 300
+    kill "$window" 2>/dev/null
+    sleep 0.3
+  done
+}
+
 # "PLACED MEDIAN WORST" of the delays on standard input.
 delay_figures() {
   sort -n | awk '{ d[NR] = $1 } END {

@@ -228,7 +228,7 @@ main() {
   wine_setup || { echo "not ok - Wine desktop did not start"; echo "0 passed, 1 failed"; exit 1; }
   check "work area under Wine's taskbar" "0 0 1024 748" "$(probe workarea)"
   local locale
-  for locale in zh_CN.UTF-8:0x0804 en_US.UTF-8:0x0409; do
+  for locale in zh_CN.UTF-8:0x0804 zh_TW.UTF-8:0x0404 en_US.UTF-8:0x0409; do
     glyphs_drawn "${locale%:*}" "${locale#*:}"
   done
 
@@ -435,7 +435,17 @@ main() {
     "$("$WINE" reg query 'HKLM\Software\Kestrelia\Tremolux' /v opmode 2>/dev/null |
        tr -d '\r' | awk '$1 == "opmode" {print $3}')"
 
-  # slide mode: quick swipes down the right edge and along the bottom edge
+  # slide mode: ten quick swipes down the right edge, each touched at another
+  # moment of the tick, caught as they go, not only when a tick happens to
+  # find the pointer on the edge and half a second later
+  local slides
+  slides=$(slide_delays 10 "$TITLE" | delay_figures)
+  echo "# slide mode, caught, median and worst ms from the touch: $slides"
+  check "ten quick swipes: nine caught at least, median within 150 ms of the touch" yes \
+    "$(awk '{ print ($1 >= 9 && $2 <= 150) ? "yes" : "no" }' <<<"$slides")"
+  fresh_window
+
+  # quick swipes down the right edge and along the bottom edge
   swipe 1023 100 1023 400
   check "a swipe down the right edge: right half" "513 0 1024 748 normal" "$(rect)"
   # a maximized window ends in the normal state at the half, not maximized
