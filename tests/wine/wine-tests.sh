@@ -163,9 +163,8 @@ choose() {  # choose "L T R B" GROUPS INDEX
 submenu() { probe menus | cut -d' ' -f1-4 | grep -v -x -F "$1" | head -1; }
 
 # A fresh window brought to the front (and maximized with a fifth
-# argument), then a quick swipe from (x, y) to (tx, ty): the pointer rests at
-# the start past a main tick, and is at the end when that tick's 500 ms
-# measurement ends.
+# argument), then a swipe from (x, y) to (tx, ty): the pointer rests at the
+# start past a main tick, and is at the end within half a second.
 swipe() {
   fresh_window
   local at
@@ -486,8 +485,7 @@ main() {
   check "the same swipe with a full-screen program in front leaves it as it was" \
     "0 0 1024 768 normal" "$(probe rect "$FULL_TITLE" | cut -d' ' -f1-5)"
   end_full_screen
-  # off the edge first: on it, slide mode measures again at every tick and
-  # the hotkey waits for each measurement's 500 ms to pass
+  # off the edge first, as a user does
   xdotool mousemove 500 300
   sleep 0.6
   shift_f1
