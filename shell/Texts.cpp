@@ -87,10 +87,54 @@ constexpr Texts kEnglishTexts{
     .messageFont = true,
 };
 
-static_assert(Complete(kChineseTexts) && Complete(kEnglishTexts), "a language lacks a text");
+// Taiwan's words, with the access keys Windows programs there give their
+// menu items; the introduction in the message font, whose face holds the
+// Traditional characters (SimSun holds the Simplified ones only).
+constexpr Texts kTraditionalTexts{
+    .restoreItem = "還原上一個視窗(&R)",
+    .modeMenu = "操作模式(&M)",
+    .dragBumpItem = "拖曳碰撞模式 - 預設(&D)",
+    .slideItem = "滑動模式(&S)",
+    .effectsMenu = "停用特效(&E)",
+    .noMaxItem = "不要由本軟體將視窗最大化(&X)",
+    .noMinItem = "不要由本軟體將視窗最小化(&N)",
+    .startWithWindowsItem = "隨 Windows 啟動(&W)",
+    .helpItem = "軟體說明(&A)",
+    .cleanUpItem = "刪除軟體的登錄資訊 - 解除安裝前使用(&T)",
+    .exitItem = "結束(&X)",
+    .alreadyRunning = "本程式已在執行中，無法再次執行！",
+    .informationCaption = "訊息",
+    .cleanUpQuestion =
+        "此功能可在解除安裝本軟體之前，\r\n清除本軟體在登錄檔中留下的所有資訊。\r\n"
+        "您的所有個人設定都將刪除。\r\n\r\n確定要執行此功能嗎？",
+    .cleanUpCaption = "請確認您的操作",
+    .cleanUpDone =
+        "登錄檔已清除完畢，現在可以放心刪除本軟體。\r\n"
+        "造成不便，敬請見諒；歡迎提供意見，感謝您的使用！",
+    .cleanUpRefused =
+        "無法清除所有的登錄資訊，您可能沒有系統管理員權限。\r\n"
+        "請以系統管理員身分執行本軟體，再執行此功能。",
+    .helpTitle = "Tremolux v" TREMOLUX_VERSION_TEXT " beta 說明",
+    .helpText = kHelpTextTraditional,
+    .mailLine = "   電子郵件：",
+    .homePageLine = "官方網站：",
+    .mailLink = "寫信給我們",
+    .homePageLink = "前往官方網站",
+    .messageFont = true,
+};
 
+static_assert(Complete(kChineseTexts) && Complete(kEnglishTexts) && Complete(kTraditionalTexts),
+              "a language lacks a text");
+
+// Windows never falls back from Traditional to Simplified resources: Taiwan,
+// Hong Kong, Macao and zh-Hant read Traditional characters; the PRC,
+// Singapore and zh-Hans the specification's.
 std::int32_t LanguageFor(std::uint16_t uiLanguage) {
-    return (uiLanguage & 0x3FF) == kLangChinese ? 0 : 1;
+    constexpr std::uint16_t kTraditional[] = {0x0404, 0x0C04, 0x1404, 0x7C04};
+    if ((uiLanguage & 0x3FF) != kLangChinese) return 1;
+    for (std::uint16_t traditional : kTraditional)
+        if (uiLanguage == traditional) return 2;
+    return 0;
 }
 
 const Texts& TextsOf(const ProgramState& state) {

@@ -1,7 +1,7 @@
 // The texts the program shows, one table a language: the tray menu's items,
 // the message boxes and the help window. Callers ask for a text by its
 // member of Texts, never test the language; start-up chooses the table once,
-// from the user's UI language. A third language is one more table.
+// from the user's UI language. Another language is one more table.
 #pragma once
 
 #include <cstdint>
@@ -64,14 +64,17 @@ constexpr Text kAllTexts[] = {
     &Texts::homePageLink,
 };
 
-// The texts of a language: the specification's, in Chinese, and English.
+// The texts of a language: the specification's, in Simplified Chinese,
+// English, and Traditional Chinese.
 extern const Texts kChineseTexts;
 extern const Texts kEnglishTexts;
-constexpr const Texts* kLanguages[] = {&kChineseTexts, &kEnglishTexts};
+extern const Texts kTraditionalTexts;
+constexpr const Texts* kLanguages[] = {&kChineseTexts, &kEnglishTexts, &kTraditionalTexts};
 
-// The language for the user's UI language (GetUserDefaultUILanguage): any
-// Chinese (PRC, Taiwan, Hong Kong, Singapore, Macao) the specification's,
-// every other English; as an index of kLanguages.
+// The language for the user's UI language (GetUserDefaultUILanguage): the
+// Chinese of Taiwan, Hong Kong, Macao and zh-Hant Traditional, any other
+// Chinese (PRC, Singapore, zh-Hans) the specification's, every other
+// English; as an index of kLanguages.
 std::int32_t LanguageFor(std::uint16_t uiLanguage);
 
 // The texts of the language the program speaks (the specification's until

@@ -260,16 +260,22 @@ bool HoldsChinese(std::string_view text) {
     return false;
 }
 
-// Each UI language gets its texts: any Chinese the specification's exactly,
-// every other English, with no Chinese character in any menu item or
-// message box; the settings written are the same in every language.
+// Each UI language gets its texts: the Chinese of the PRC and Singapore the
+// specification's exactly, that of Taiwan, Hong Kong, Macao and zh-Hant
+// Traditional, every other English, with no Chinese character in any menu
+// item or message box; the settings written are the same in every language.
 TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
     struct Case {
         const char* setUp;
         const Texts& texts;
     } cases[] = {{"uilanguage 0x0409\n", kEnglishTexts},
                  {"uilanguage 0x0407\n", kEnglishTexts},
-                 {"uilanguage 0x0404\n", kChineseTexts},
+                 {"uilanguage 0x0404\n", kTraditionalTexts},
+                 {"uilanguage 0x0C04\n", kTraditionalTexts},
+                 {"uilanguage 0x1404\n", kTraditionalTexts},
+                 {"uilanguage 0x7C04\n", kTraditionalTexts},
+                 {"uilanguage 0x1004\n", kChineseTexts},
+                 {"uilanguage 0x0004\n", kChineseTexts},
                  {"", kChineseTexts}};
     std::string written;
     for (const Case& c : cases) {
@@ -280,7 +286,7 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
                     item(&Texts::noMaxItem) + "\nat 400 tray rbuttonup\nat 450 menu " +
                     item(&Texts::cleanUpItem) + "\nat 500 answer no\nat 600 dump registry\n");
         ASSERT_EQ(outcome.code, 0) << c.setUp << outcome.errors;
-        const bool chinese = &c.texts == &kChineseTexts;
+        const bool chinese = &c.texts != &kEnglishTexts;
         EXPECT_EQ(HoldsChinese(outcome.trace), chinese) << c.setUp << outcome.trace;
         EXPECT_NE(outcome.trace.find("CheckMenu " + item(&Texts::slideItem) + " 1"),
                   std::string::npos)
@@ -298,7 +304,7 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
     }
     // the refusal of a second instance, in the specification's words
     const Outcome refused = RunText(
-        "instance running\nuilanguage 0x0404\nat 100 start\n"
+        "instance running\nuilanguage 0x1004\nat 100 start\n"
         "at 200 answer ok\n");
     EXPECT_NE(refused.trace.find("MessageBoxA \"不能重复运行本程序!\" \"信息：\" 0x2000 -> ok"),
               std::string::npos)
@@ -309,6 +315,20 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
     EXPECT_FALSE(HoldsChinese(english.trace)) << english.trace;
     EXPECT_NE(english.trace.find("MessageBoxA \"Tremolux is already running.\""),
               std::string::npos);
+}
+
+// The Traditional texts are written as Taiwan writes them, not the
+// Simplified ones: none of them holds a character of Simplified form.
+TEST(Languages, TraditionalTextsHoldNoSimplifiedCharacter) {
+    const std::string simplified =
+        "软体复择选动认许据际惯两种现时标题栏让针侧则极详轻过当发热键临览刚产钮单独触随启对"
+        "经进办员开参说懒点项组页给网删册载这将设确执请毕见谢权帮档历预暂视图该显复击";
+    for (Text text : kAllTexts) {
+        const std::string traditional = kTraditionalTexts.*text;
+        for (std::size_t i = 0; i + 3 <= simplified.size(); i += 3)
+            EXPECT_EQ(traditional.find(simplified.substr(i, 3)), std::string::npos)
+                << simplified.substr(i, 3) << " in " << traditional;
+    }
 }
 
 }  // namespace

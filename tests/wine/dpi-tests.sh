@@ -29,8 +29,8 @@ caption_box() {
 # One DPI, in one language: Wine takes the DPI when its server starts, and
 # keeps it until it ends; the language is the program's process's.
 session() {  # session DPI zh|en
-  local dpi=$1 language=$2 name=$1 locale=zh_CN.UTF-8
-  [ "$language" = en ] && name=en-$1 locale=en_US.UTF-8
+  local dpi=$1 language=$2 name=$1 locale=zh_CN.UTF-8 langid=0x0804
+  [ "$language" = en ] && name=en-$1 locale=en_US.UTF-8 langid=0x0409
   local out=$WORK/children-$name.txt
   log "a session at LogPixels $dpi in $locale"
   "$WINESERVER" -k 2>/dev/null
@@ -68,10 +68,11 @@ session() {  # session DPI zh|en
   # apart from the program: SimSun's stand-in, or the message font
   local font=$(((-12 * dpi - 48) / 96)) line text mail home layout
   layout=(--layout "$font")
-  [ "$language" = en ] && layout=(--layout-english)
+  [ "$language" = zh ] || layout=(--layout-message "$langid")
   local mail_width home_width
-  read -r _ line _ text _ mail _ home _ mail_width home_width < <("$WINE" "$BUILD/fontfit.exe" \
-    "${layout[@]}" "$((lr - ll - 2))" 2>/dev/null | tr -d '\r')
+  read -r _ line _ text _ mail _ home _ mail_width home_width < <(env LC_ALL="$locale" \
+    LANG="$locale" "$WINE" "$BUILD/fontfit.exe" "${layout[@]}" "$((lr - ll - 2))" 2>/dev/null |
+    tr -d '\r')
   check "$dpi: the label holds the whole text ($text of $((lb - lt - 2)) pixels)" yes \
     "$([ -n "$text" ] && [ "$((text + 2))" -le "$((lb - lt))" ] && echo yes || echo no)"
   local which bottom box bl bt br bb

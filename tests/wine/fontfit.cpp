@@ -12,8 +12,8 @@
 // text's height, the bottoms of the two lines and the widths of their words
 // before the link boxes.
 //
-// fontfit.exe --layout-english WIDTH: the same for the English text in the
-// system's message font, as the English help window shows it.
+// fontfit.exe --layout-message LANGID WIDTH: the same for the text of that UI
+// language in the system's message font, as its help window shows it.
 #include <windows.h>
 
 #include <algorithm>
@@ -21,6 +21,7 @@
 #include <string>
 
 #include "shell/HelpText.h"
+#include "shell/Texts.h"
 
 namespace {
 
@@ -75,7 +76,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring text = Wide(tremolux::kHelpText);
     const std::wstring mailLine = L"   Email";
     const std::wstring homeLine = Wide("官方主页");
-    const bool english = argc == 3 && std::wstring(argv[1]) == L"--layout-english";
+    const bool english = argc == 4 && std::wstring(argv[1]) == L"--layout-message";
+    const tremolux::Texts& texts =
+        *tremolux::kLanguages[tremolux::LanguageFor(english ? _wtoi(argv[2]) : 0x0804)];
     if (english || (argc == 4 && std::wstring(argv[1]) == L"--layout")) {
         HFONT font = nullptr;
         if (english) {
@@ -89,15 +92,20 @@ int wmain(int argc, wchar_t** argv) {
         } else {
             font = SongFont(_wtoi(argv[2]), L"SimSun");
         }
-        const int width = _wtoi(argv[english ? 2 : 3]);
-        const std::wstring shown = english ? Wide(tremolux::kHelpTextEnglish) : text;
+        const int width = _wtoi(argv[3]);
+        const std::wstring shown = english ? Wide(texts.helpText) : text;
         HGDIOBJ previous = SelectObject(dc, font);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         // the Chinese lines' words without their full-width colons, whose ink
         // lies in the left half of their cells
-        const std::wstring mail = english ? L"   E-mail:" : mailLine;
-        const std::wstring home = english ? L"Website:" : homeLine;
+        const auto words = [](const char* line) {
+            std::wstring w = Wide(line);
+            if (!w.empty() && w.back() == L'\xFF1A') w.pop_back();
+            return w;
+        };
+        const std::wstring mail = english ? words(texts.mailLine) : mailLine;
+        const std::wstring home = english ? words(texts.homePageLine) : homeLine;
         SIZE mailWidth{};
         SIZE homeWidth{};
         GetTextExtentPoint32W(dc, mail.c_str(), static_cast<int>(mail.size()), &mailWidth);

@@ -88,7 +88,7 @@ start_display() {
 # virtual desktop "shell", so a plain `wine prog.exe` joins it. Made with no
 # display, so that nothing it starts stays up. The marker names the set-up's
 # version: a prefix made by an older one is made anew.
-PREFIX_MARK=$WINEPREFIX/.tremolux-ready-3
+PREFIX_MARK=$WINEPREFIX/.tremolux-ready-5
 # Song faces that may stand in for SimSun, in order of preference.
 SONG_FACES=("AR PL SungtiL GB" "WenQuanYi Bitmap Song" "AR PL UMing CN")
 start_prefix() {
@@ -108,8 +108,14 @@ start_prefix() {
     # letters: the font mapper then falls back to any face with them, and
     # the Chinese comes out as boxes. MS Shell Dlg is a face with both, as
     # Microsoft YaHei UI is on Windows; the English UI keeps Tahoma.
-    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "MS Shell Dlg" \
-      /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    # Taiwan's UI face, PMingLiU, is a Ming face with Latin letters: AR PL
+    # UMing TW is one.
+    local replacement
+    for replacement in "MS Shell Dlg=WenQuanYi Micro Hei" "PMingLiU=AR PL UMing TW" \
+                       "MingLiU=AR PL UMing TW"; do
+      "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" \
+        /d "${replacement#*=}" /f >/dev/null 2>&1
+    done
     # CJK text in menus and message boxes: link Wine's UI fonts to WenQuanYi
     for font in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
       "$WINE" reg add "$key\FontLink\SystemLink" /v "$font" /t REG_MULTI_SZ \
