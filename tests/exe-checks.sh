@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The 32-bit tremolux.exe as users get it: every function it imports is one
 # that Windows XP exports (tests/xp-exports.txt), so that XP's loader starts
-# it, and it is at most 80 KiB (81,920 bytes): 72 KiB held the program in
-# one language; its English texts (the help's alone 3.3 KB) took 4.5 KB more.
+# it, and it is at most 128 KiB (131,072 bytes), the room its languages
+# have: 72 KiB held the program in one language; its English texts (the
+# help's alone 3.3 KB) took 4.5 KB more, and Traditional Chinese 3 KB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-windows.sh 32 >/dev/null
@@ -24,10 +25,10 @@ else
   echo "ok - all $count imports are exported by Windows XP"
 fi
 size=$(stat -c %s "$exe")
-if [ "$size" -le $((80 * 1024)) ]; then
-  echo "ok - $size bytes, at most 80 KiB"
+if [ "$size" -le $((128 * 1024)) ]; then
+  echo "ok - $size bytes, at most 128 KiB"
 else
-  echo "not ok - $size bytes, more than 80 KiB"
+  echo "not ok - $size bytes, more than 128 KiB"
   failed=1
 fi
 exit "$failed"
