@@ -82,7 +82,7 @@ echo "$placed of 20 drags placed; median $median ms, worst $worst ms"
 
 echo "== slide mode: 20 quick swipes down the right edge (200 pixels in about 150 ms)"
 kill "$program"
-wait "$program" 2>/dev/null
+wait "$program" 2>/dev/null || true
 "$WINE" reg add 'HKLM\Software\Kestrelia\Tremolux' /v opmode /t REG_DWORD /d 2 /f >/dev/null 2>&1
 spawn "$WINE" "$BUILD/tremolux.exe"
 sleep 3

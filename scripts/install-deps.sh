@@ -34,7 +34,15 @@ for extra in "$@"; do
   esac
 done
 
-installed() { [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]; }
+# A name without an architecture is the machine's own (or one for all):
+# with i386 added, dpkg lists a library once for each.
+native=$(dpkg --print-architecture)
+installed() {
+  local want=$native
+  [[ "$1" == *:* ]] && want=${1#*:}
+  dpkg-query -W -f='${Status} ${Architecture}\n' "${1%%:*}" 2>/dev/null |
+    grep -qE "^install ok installed ($want|all)\$"
+}
 installable() { apt-get install -s -qq --no-install-recommends "$@" >/dev/null 2>&1; }
 has_candidate() { [[ "$(apt-cache policy "$1" 2>/dev/null)" == *"Candidate: "[!\(]* ]]; }
 

@@ -234,6 +234,20 @@ free_of_chinese() {
   python3 -c 'import re, sys; print("no" if re.search("[\u3000-\u303f\u4e00-\u9fff\uff00-\uffef]", sys.argv[1]) else "yes")' "$1"
 }
 
+# A fresh window of that title, 500 by 400 at (200, 150), once the last one
+# has gone (so that the title names the new one), the pointer at (x, y), and
+# a watcher of the delay from the pointer reaching the right edge to the
+# window lying on the right half: WATCHED_WINDOW and WATCHER, their ids.
+watch_fresh_window() {  # watch_fresh_window TITLE x y
+  for _ in $(seq 25); do probe rect "$1" >/dev/null || break; sleep 0.2; done
+  spawn "$WINE" "$BUILD/testwin.exe" "$1" 200 150 500 400
+  WATCHED_WINDOW=$LAST_PID
+  await 10 rect "$1" >/dev/null
+  xdotool mousemove "$2" "$3"
+  "$WINE" "$BUILD/probe.exe" latency "$1" >"$WORK/latency.txt" 2>/dev/null &
+  WATCHER=$!
+}
+
 # The delays, in ms, from the pointer reaching the right edge to a window of
 # that title lying on the right half, one a line, for N drags made as people
 # make them: a fresh window of 500 by 400 at (200, 150) pressed on its title
@@ -241,16 +255,9 @@ free_of_chinese() {
 # edge reached 0.05 to 0.25 s later, at a moment spread over the 200-ms
 # tick. A drag not placed within 5 s prints nothing.
 edge_delays() {  # edge_delays N TITLE
-  local n title=$2 window watcher step
+  local n step
   for n in $(seq "$1"); do
-    # the last drag's window gone first, so that its title names the new one
-    for _ in $(seq 25); do probe rect "$title" >/dev/null || break; sleep 0.2; done
-    spawn "$WINE" "$BUILD/testwin.exe" "$title" 200 150 500 400
-    window=$LAST_PID
-    await 10 rect "$title" >/dev/null
-    xdotool mousemove 300 162
-    "$WINE" "$BUILD/probe.exe" latency "$title" >"$WORK/latency.txt" 2>/dev/null &
-    watcher=$!
+    watch_fresh_window "$2" 300 162
     sleep 0.5
     xdotool mousedown 1
     for step in 1 2 3 4 5; do
@@ -259,9 +266,9 @@ edge_delays() {  # edge_delays N TITLE
     done
     sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.05 + r % 200 / 1000 }')"
     xdotool mousemove 1023 300
-    wait "$watcher" && tr -d '\r' <"$WORK/latency.txt"
+    wait "$WATCHER" && tr -d '\r' <"$WORK/latency.txt"
     xdotool mouseup 1 key Return
-    kill "$window" 2>/dev/null
+    kill "$WATCHED_WINDOW" 2>/dev/null
     sleep 0.3
   done
 }
@@ -273,15 +280,9 @@ edge_delays() {  # edge_delays N TITLE
 # pixels in about 150 ms, touched at a moment spread over the 200-ms tick,
 # and left resting there. A swipe not caught within 5 s prints nothing.
 slide_delays() {  # slide_delays N TITLE
-  local n title=$2 window watcher step path
+  local n step path
   for n in $(seq "$1"); do
-    for _ in $(seq 25); do probe rect "$title" >/dev/null || break; sleep 0.2; done
-    spawn "$WINE" "$BUILD/testwin.exe" "$title" 200 150 500 400
-    window=$LAST_PID
-    await 10 rect "$title" >/dev/null
-    xdotool mousemove 900 100
-    "$WINE" "$BUILD/probe.exe" latency "$title" >"$WORK/latency.txt" 2>/dev/null &
-    watcher=$!
+    watch_fresh_window "$2" 900 100
     sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.5 + r % 200 / 1000 }')"
     # one xdotool for the whole path: a process for each move takes longer
     # than the swipe itself
@@ -289,9 +290,9 @@ slide_delays() {  # slide_delays N TITLE
     for step in 1 2 3 4 5; do path+=(mousemove $((900 + 20 * step)) 100 sleep 0.05); done
     for step in 0 1 2 3 4 5 6 7 8 9 10; do path+=(mousemove 1023 $((100 + 20 * step)) sleep 0.013); done
     xdotool "${path[@]}"
-    wait "$watcher" && tr -d '\r' <"$WORK/latency.txt"
+    wait "$WATCHER" && tr -d '\r' <"$WORK/latency.txt"
     xdotool mousemove 900 300
-    kill "$window" 2>/dev/null
+    kill "$WATCHED_WINDOW" 2>/dev/null
     sleep 0.3
   done
 }
