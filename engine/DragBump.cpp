@@ -187,10 +187,10 @@ bool CaughtUp(ProgramState& state, DesktopPort& port) {
     return read && (rested || followed);
 }
 
-// The rows as the main tick would run them, under the peek's gates. A move the platform reports
-// has reached the window, and acts at once; a timer tick acts once the
-// window has caught up with the pointer. The drag is over when its loop has
-// ended, the button is up or the window is gone.
+// The rows as the main tick would run them, under the peek's gates. A move
+// the platform reports has reached the window, and acts at once; a timer
+// tick acts once the window has caught up with the pointer. The drag is
+// over when its loop has ended, the button is up or the window is gone.
 void FollowDrag(ProgramState& state, DesktopPort& port, bool timer) {
     if (state.FollowedWindow == kNoWindow) return;
     if (!DragBumpMode(state) || !InMoveLoop(port, state.FollowedWindow) ||
@@ -235,8 +235,7 @@ void DragBumpDetector(ProgramState& state, DesktopPort& port, const Monitor& mon
         if (InMoveLoop(port, front)) {
             BeginDrag(state, port, front);
         } else {
-            state.PolledWindow =
-                port.GetWindowRect(front, &state.PolledRect) ? front : kNoWindow;
+            state.PolledWindow = port.GetWindowRect(front, &state.PolledRect) ? front : kNoWindow;
         }
     }
     if (BumpRows(state, port, monitor) || !monitor.primary) return;

@@ -55,7 +55,8 @@ void MainTick(ProgramState& state, DesktopPort& port) {
         if (!UserPickedAWindow(port)) ToggleDesktop(state, port);
         return;
     }
-    if (OutsidePeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1) return;
+    if (OutsidePeekCorner(port, monitor, b) && state.StripLatch == 1 && state.PeekActive == 1)
+        return;
 
     if (DragBumpMode(state)) {
         StopFollowingPointer(state, port);

@@ -1,6 +1,5 @@
 #include "engine/Samples.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "engine/Engine.h"
@@ -53,6 +52,12 @@ double EndAlong(const Monitor& m, EdgeLine edge) {
     return edge.horizontal ? m.screen.right : m.screen.bottom;
 }
 
+// A coordinate along the line, counted from the monitor's top or left, that
+// lies within the monitor's span; a failed read (NaN) lies within none.
+bool WithinSpan(const Monitor& m, EdgeLine edge, double along) {
+    return along >= 0 && Less(along, EndAlong(m, edge) - StartAlong(m, edge));
+}
+
 }  // namespace
 
 bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
@@ -61,9 +66,7 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
     const double along = AlongEdge(port, monitor, edge);
     // a failed read lies on no edge, and a pointer beyond the monitor's span
     // has gone over to another one
-    if (std::isnan(along) || along < 0 ||
-        !Less(along, EndAlong(monitor, edge) - StartAlong(monitor, edge)))
-        return false;
+    if (!WithinSpan(monitor, edge, along)) return false;
     const std::int32_t past = Truncate(edge.far ? line + 1 : line - 1);
     const std::int32_t at = Truncate(StartAlong(monitor, edge) + along);
     const Point beyond = edge.horizontal ? Point{at, past} : Point{past, at};
@@ -73,8 +76,7 @@ bool OnEdge(DesktopPort& port, const Monitor& monitor, EdgeLine edge) {
 bool LiesOnEdge(const Monitor& monitor, EdgeLine edge, Point point) {
     const double across = edge.horizontal ? point.y : point.x;
     const double along = Along(monitor, edge, point);
-    return Equal(across, LineOf(monitor, edge)) && along >= 0 &&
-           Less(along, EndAlong(monitor, edge) - StartAlong(monitor, edge));
+    return Equal(across, LineOf(monitor, edge)) && WithinSpan(monitor, edge, along);
 }
 
 std::int32_t Along(const Monitor& monitor, EdgeLine edge, Point point) {

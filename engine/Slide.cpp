@@ -84,13 +84,14 @@ void SamplePath(ProgramState& state, DesktopPort& port, const Monitor& monitor, 
     MouseMovePoint path[ProgramState::kSlideSamples];
     if (!port.GetCursorPos(&pointer)) return;
     const std::int32_t found = port.GetMouseMovePointsEx(pointer, path, std::size(path));
-    const std::uint32_t newest =
-        state.SlideSampleCount > 0 ? state.SlideSamples[state.SlideSampleCount - 1].time : now;
+    // the points after the newest sample, or within the swipe's time, and
+    // not after now, on a clock that wraps
+    const std::uint32_t after = state.SlideSampleCount > 0
+                                    ? state.SlideSamples[state.SlideSampleCount - 1].time
+                                    : now - kSwipeTime - 1;
     for (std::int32_t i = found - 1; i >= 0; --i) {
         const MouseMovePoint& passed = path[i];
-        const bool fresh = state.SlideSampleCount == 0 ? now - passed.time <= kSwipeTime
-                                                       : passed.time - newest - 1 < now - newest;
-        if (fresh && LiesOnEdge(monitor, edge, passed.point))
+        if (passed.time - after - 1 < now - after && LiesOnEdge(monitor, edge, passed.point))
             Sample(state, Along(monitor, edge, passed.point), passed.time);
     }
 }
@@ -137,9 +138,9 @@ void FollowSlide(ProgramState& state, DesktopPort& port, const Monitor& monitor)
 // The pointer's moves are hooked for as long as slide mode lasts.
 void SlideDetector(ProgramState& state, DesktopPort& port, const Monitor& monitor) {
     if (state.CursorHook == 0)
-        state.CursorHook = port.SetWinEventHook(win::kEventObjectLocationChange,
-                                                win::kEventObjectLocationChange, 0, 0,
-                                                win::kWinEventOutOfContext);
+        state.CursorHook =
+            port.SetWinEventHook(win::kEventObjectLocationChange, win::kEventObjectLocationChange,
+                                 0, 0, win::kWinEventOutOfContext);
     FollowSlide(state, port, monitor);
 }
 

@@ -28,7 +28,6 @@ struct MouseMovePoint {
     std::uint32_t time = 0;
 };
 
-
 // A window handle as the 32-bit program sees it; 0 is no window.
 using WindowHandle = std::uint32_t;
 constexpr WindowHandle kNoWindow = 0;

@@ -171,10 +171,9 @@ std::uint32_t SimDesktop::GetTickCount() {
 
 std::int32_t SimDesktop::GetMouseMovePointsEx(Point current, MouseMovePoint* points,
                                               std::int32_t count) {
-    const bool found = !path_.empty() && path_.front().point.x == current.x &&
-                       path_.front().point.y == current.y;
-    const std::int32_t n =
-        found ? std::min(count, static_cast<std::int32_t>(path_.size())) : -1;
+    const bool found =
+        !path_.empty() && path_.front().point.x == current.x && path_.front().point.y == current.y;
+    const std::int32_t n = found ? std::min(count, static_cast<std::int32_t>(path_.size())) : -1;
     std::copy_n(path_.begin(), std::max(n, 0), points);
     trace_.Read([&] { return "GetMouseMovePointsEx -> " + std::to_string(n); });
     return n;

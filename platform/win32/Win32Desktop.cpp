@@ -199,8 +199,8 @@ std::int32_t Win32Desktop::GetMouseMovePointsEx(Point current, MouseMovePoint* p
     from.y = current.y & 0xFFFF;
     MOUSEMOVEPOINT path[64];
     const int wanted = std::min<int>(count, std::size(path));
-    const int found = ::GetMouseMovePointsEx(sizeof from, &from, path, wanted,
-                                             GMMP_USE_DISPLAY_POINTS);
+    const int found =
+        ::GetMouseMovePointsEx(sizeof from, &from, path, wanted, GMMP_USE_DISPLAY_POINTS);
     if (found < 0 || found > wanted) return -1;
     const auto signedCoordinate = [](int c) { return c > 0x7FFF ? c - 0x10000 : c; };
     for (int i = 0; i < found; ++i)

@@ -507,8 +507,8 @@ WinEventHook Win32Desktop::SetWinEventHook(std::uint32_t eventMin, std::uint32_t
     eventTarget_ = this;
     for (OwnedWinEventHook& slot : hooks_) {
         if (slot) continue;
-        slot.reset(::SetWinEventHook(eventMin, eventMax, nullptr, WinEventProc, processId,
-                                     threadId, flags));
+        slot.reset(::SetWinEventHook(eventMin, eventMax, nullptr, WinEventProc, processId, threadId,
+                                     flags));
         return reinterpret_cast<WinEventHook>(slot.get());
     }
     return 0;

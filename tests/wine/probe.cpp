@@ -162,6 +162,18 @@ std::wstring ImageOf(HWND window) {
     return got ? std::wstring(path, size) : std::wstring();
 }
 
+// A 32-bit bitmap of that size, its first row on top.
+BITMAPINFO TopDownBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // FILE's tray icon as the shell would draw it on a taskbar of one colour:
 // the icon resource at the small-icon size, drawn with its mask or alpha
 // over the colour, written as a top-down 32-bit bitmap file.
@@ -172,13 +184,7 @@ bool DrawIconOf(const wchar_t* file, COLORREF background, const wchar_t* out) {
     const int height = GetSystemMetrics(SM_CYSMICON);
     auto* icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                                width, height, LR_DEFAULTCOLOR));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmap(width, height);
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = dc ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
@@ -231,12 +237,7 @@ BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM primaryPass) {
 class GlyphCanvas {
 public:
     GlyphCanvas() : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kSide;
-        info.bmiHeader.biHeight = -kSide;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        const BITMAPINFO info = TopDownBitmap(kSide, kSide);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         if (dc_ && bitmap_) SelectObject(dc_, bitmap_);
     }
@@ -320,8 +321,8 @@ bool CheckGlyphs(const tremolux::Texts& texts) {
                 char face[3 * LF_FACESIZE] = {};
                 WideCharToMultiByte(CP_UTF8, 0, canvas.Face(font).c_str(), -1, face,
                                     sizeof face - 1, nullptr, nullptr);
-                const unsigned code = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00)
-                                           : text[i];
+                const unsigned code =
+                    pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
                 std::printf("%s %s U+%04X\n", entry.name, face, code);
                 drawn = false;
             }
