@@ -187,7 +187,7 @@ constexpr const char* kHelpTextTraditional =
     "\r\n"
     "    作者：Tremolux 專案小組\r\n"
     "\r\n"
-    "   電子郵件：\r\n"
+    "   E-mail：\r\n"
     "\r\n"
     "官方網站：";
 

@@ -1,5 +1,6 @@
 #include "shell/Texts.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "shell/HelpText.h"
@@ -8,14 +9,25 @@ namespace tremolux {
 
 namespace {
 
-// Every text there, to see that none is missing.
-constexpr bool Complete(const Texts& texts) {
-    for (Text text : kAllTexts)
-        if (!(texts.*text) || !*(texts.*text)) return false;
-    return true;
-}
-
 constexpr std::uint16_t kLangChinese = 0x04;  // LANG_CHINESE, the LANGID's low 10 bits
+
+// The languages chosen by their primary language (LANG_JAPANESE...) alone.
+struct PrimaryLanguage {
+    std::uint16_t primary;
+    const Texts* texts;
+};
+constexpr PrimaryLanguage kByPrimaryLanguage[] = {
+    {.primary = 0x11, .texts = &kJapaneseTexts}, {.primary = 0x12, .texts = &kKoreanTexts},
+    {.primary = 0x07, .texts = &kGermanTexts},   {.primary = 0x0C, .texts = &kFrenchTexts},
+    {.primary = 0x0A, .texts = &kSpanishTexts},  {.primary = 0x16, .texts = &kPortugueseTexts},
+    {.primary = 0x19, .texts = &kRussianTexts},  {.primary = 0x10, .texts = &kItalianTexts},
+    {.primary = 0x15, .texts = &kPolishTexts},   {.primary = 0x1F, .texts = &kTurkishTexts},
+};
+
+constexpr std::int32_t IndexOf(const Texts* texts) {
+    return static_cast<std::int32_t>(
+        std::find(std::begin(kLanguages), std::end(kLanguages), texts) - std::begin(kLanguages));
+}
 
 }  // namespace
 
@@ -116,7 +128,7 @@ constexpr Texts kTraditionalTexts{
         "請以系統管理員身分執行本軟體，再執行此功能。",
     .helpTitle = "Tremolux v" TREMOLUX_VERSION_TEXT " beta 說明",
     .helpText = kHelpTextTraditional,
-    .mailLine = "   電子郵件：",
+    .mailLine = "   E-mail：",
     .homePageLine = "官方網站：",
     .mailLink = "寫信給我們",
     .homePageLink = "前往官方網站",
@@ -131,10 +143,13 @@ static_assert(Complete(kChineseTexts) && Complete(kEnglishTexts) && Complete(kTr
 // Singapore and zh-Hans the specification's.
 std::int32_t LanguageFor(std::uint16_t uiLanguage) {
     constexpr std::uint16_t kTraditional[] = {0x0404, 0x0C04, 0x1404, 0x7C04};
-    if ((uiLanguage & 0x3FF) != kLangChinese) return 1;
+    const std::uint16_t primary = uiLanguage & 0x3FF;
+    for (const PrimaryLanguage& language : kByPrimaryLanguage)
+        if (primary == language.primary) return IndexOf(language.texts);
+    if (primary != kLangChinese) return IndexOf(&kEnglishTexts);
     for (std::uint16_t traditional : kTraditional)
-        if (uiLanguage == traditional) return 2;
-    return 0;
+        if (uiLanguage == traditional) return IndexOf(&kTraditionalTexts);
+    return IndexOf(&kChineseTexts);
 }
 
 const Texts& TextsOf(const ProgramState& state) {

@@ -64,17 +64,41 @@ constexpr Text kAllTexts[] = {
     &Texts::homePageLink,
 };
 
+// Every text there, to see that none is missing.
+constexpr bool Complete(const Texts& texts) {
+    for (Text text : kAllTexts)
+        if (!(texts.*text) || !*(texts.*text)) return false;
+    return true;
+}
+
 // The texts of a language: the specification's, in Simplified Chinese,
-// English, and Traditional Chinese.
+// English and Traditional Chinese in shell/Texts.cpp, each other language in
+// a file of its own under shell/languages/.
 extern const Texts kChineseTexts;
 extern const Texts kEnglishTexts;
 extern const Texts kTraditionalTexts;
-constexpr const Texts* kLanguages[] = {&kChineseTexts, &kEnglishTexts, &kTraditionalTexts};
+extern const Texts kJapaneseTexts;
+extern const Texts kKoreanTexts;
+extern const Texts kGermanTexts;
+extern const Texts kFrenchTexts;
+extern const Texts kSpanishTexts;
+extern const Texts kPortugueseTexts;
+extern const Texts kRussianTexts;
+extern const Texts kItalianTexts;
+extern const Texts kPolishTexts;
+extern const Texts kTurkishTexts;
+constexpr const Texts* kLanguages[] = {
+    &kChineseTexts, &kEnglishTexts, &kTraditionalTexts, &kJapaneseTexts,   &kKoreanTexts,
+    &kGermanTexts,  &kFrenchTexts,  &kSpanishTexts,     &kPortugueseTexts, &kRussianTexts,
+    &kItalianTexts, &kPolishTexts,  &kTurkishTexts,
+};
 
-// The language for the user's UI language (GetUserDefaultUILanguage): the
-// Chinese of Taiwan, Hong Kong, Macao and zh-Hant Traditional, any other
-// Chinese (PRC, Singapore, zh-Hans) the specification's, every other
-// English; as an index of kLanguages.
+// The language for the user's UI language (GetUserDefaultUILanguage), as an
+// index of kLanguages: the Chinese of Taiwan, Hong Kong, Macao and zh-Hant
+// Traditional, any other Chinese (PRC, Singapore, zh-Hans) the
+// specification's; Japanese, Korean, German, French, Spanish, Portuguese
+// (Brazil's, for every Portuguese), Russian, Italian, Polish and Turkish by
+// the primary language, whatever the country; every other English.
 std::int32_t LanguageFor(std::uint16_t uiLanguage);
 
 // The texts of the language the program speaks (the specification's until

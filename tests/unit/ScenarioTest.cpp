@@ -6,6 +6,7 @@
 
 #include "platform/sim/Replay.h"
 #include "platform/sim/Scenario.h"
+#include "shell/Declarations.h"
 #include "shell/Texts.h"
 
 namespace tremolux::sim {
@@ -242,42 +243,69 @@ TEST(DragFollowing, AnIdleSecondWakesTheThreeTimersAlone) {
     }
 }
 
-// Whether the text holds a Chinese character: a CJK ideograph or
-// punctuation, or a full-width form, in UTF-8.
-bool HoldsChinese(std::string_view text) {
-    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+// The scripts of a text's letters beyond ASCII, decoded from UTF-8.
+enum Script : unsigned { kAccented = 1, kCyrillic = 2, kKana = 4, kHangul = 8, kHan = 16 };
+std::vector<char32_t> CodePoints(std::string_view text) {
+    std::vector<char32_t> codes;
+    for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead != 0xE3 && lead != 0xE4 && lead != 0xE5 && lead != 0xE6 && lead != 0xE7 &&
-            lead != 0xE8 && lead != 0xE9 && lead != 0xEF)
-            continue;
-        const unsigned code = (lead & 0x0Fu) << 12 |
-                              (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
-                              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-        if ((code >= 0x3000 && code <= 0x303F) || (code >= 0x4E00 && code <= 0x9FFF) ||
-            (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        codes.push_back(code);
+        i += length;
     }
-    return false;
+    return codes;
+}
+unsigned ScriptsOf(std::string_view text) {
+    unsigned scripts = 0;
+    for (char32_t code : CodePoints(text)) {
+        if (code >= 0xC0 && code <= 0x24F && code != 0xD7 && code != 0xF7) scripts |= kAccented;
+        if (code >= 0x400 && code <= 0x4FF) scripts |= kCyrillic;
+        if (code >= 0x3040 && code <= 0x30FF) scripts |= kKana;
+        if (code >= 0xAC00 && code <= 0xD7AF) scripts |= kHangul;
+        if (code >= 0x4E00 && code <= 0x9FFF) scripts |= kHan;
+    }
+    return scripts;
 }
 
-// Each UI language gets its texts: the Chinese of the PRC and Singapore the
-// specification's exactly, that of Taiwan, Hong Kong, Macao and zh-Hant
-// Traditional, every other English, with no Chinese character in any menu
-// item or message box; the settings written are the same in every language.
+// Each UI language gets its texts, in its script: the Chinese of the PRC
+// and Singapore the specification's exactly, that of Taiwan, Hong Kong,
+// Macao and zh-Hant Traditional, the ten other languages by their primary
+// language whatever the country, every other English; the settings written
+// are the same in every language.
 TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
+    const unsigned kLatin = kAccented;
     struct Case {
         const char* setUp;
         const Texts& texts;
-    } cases[] = {{"uilanguage 0x0409\n", kEnglishTexts},
-                 {"uilanguage 0x0407\n", kEnglishTexts},
-                 {"uilanguage 0x0404\n", kTraditionalTexts},
-                 {"uilanguage 0x0C04\n", kTraditionalTexts},
-                 {"uilanguage 0x1404\n", kTraditionalTexts},
-                 {"uilanguage 0x7C04\n", kTraditionalTexts},
-                 {"uilanguage 0x1004\n", kChineseTexts},
-                 {"uilanguage 0x0004\n", kChineseTexts},
-                 {"", kChineseTexts}};
+        unsigned scripts;
+    } cases[] = {{"uilanguage 0x0409\n", kEnglishTexts, 0},
+                 {"uilanguage 0x0413\n", kEnglishTexts, 0},
+                 {"uilanguage 0x0404\n", kTraditionalTexts, kHan},
+                 {"uilanguage 0x0C04\n", kTraditionalTexts, kHan},
+                 {"uilanguage 0x1404\n", kTraditionalTexts, kHan},
+                 {"uilanguage 0x7C04\n", kTraditionalTexts, kHan},
+                 {"uilanguage 0x1004\n", kChineseTexts, kHan},
+                 {"uilanguage 0x0004\n", kChineseTexts, kHan},
+                 {"", kChineseTexts, kHan},
+                 {"uilanguage 0x0411\n", kJapaneseTexts, kHan | kKana},
+                 {"uilanguage 0x0412\n", kKoreanTexts, kHangul},
+                 {"uilanguage 0x0407\n", kGermanTexts, kLatin},
+                 {"uilanguage 0x0C07\n", kGermanTexts, kLatin},
+                 {"uilanguage 0x040C\n", kFrenchTexts, kLatin},
+                 {"uilanguage 0x0C0C\n", kFrenchTexts, kLatin},
+                 {"uilanguage 0x0C0A\n", kSpanishTexts, kLatin},
+                 {"uilanguage 0x080A\n", kSpanishTexts, kLatin},
+                 {"uilanguage 0x0416\n", kPortugueseTexts, kLatin},
+                 {"uilanguage 0x0816\n", kPortugueseTexts, kLatin},
+                 {"uilanguage 0x0419\n", kRussianTexts, kCyrillic},
+                 {"uilanguage 0x0410\n", kItalianTexts, kLatin},
+                 {"uilanguage 0x0415\n", kPolishTexts, kLatin},
+                 {"uilanguage 0x041F\n", kTurkishTexts, kLatin}};
     std::string written;
+    std::set<const Texts*> chosen;
     for (const Case& c : cases) {
         const auto item = [&](Text text) { return Quoted(c.texts.*text); };
         const Outcome outcome =
@@ -286,8 +314,8 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
                     item(&Texts::noMaxItem) + "\nat 400 tray rbuttonup\nat 450 menu " +
                     item(&Texts::cleanUpItem) + "\nat 500 answer no\nat 600 dump registry\n");
         ASSERT_EQ(outcome.code, 0) << c.setUp << outcome.errors;
-        const bool chinese = &c.texts != &kEnglishTexts;
-        EXPECT_EQ(HoldsChinese(outcome.trace), chinese) << c.setUp << outcome.trace;
+        chosen.insert(&c.texts);
+        EXPECT_EQ(ScriptsOf(outcome.trace), c.scripts) << c.setUp << outcome.trace;
         EXPECT_NE(outcome.trace.find("CheckMenu " + item(&Texts::slideItem) + " 1"),
                   std::string::npos)
             << c.setUp;
@@ -302,6 +330,7 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
         if (written.empty()) written = registry;
         EXPECT_EQ(registry, written) << c.setUp;
     }
+    EXPECT_EQ(chosen.size(), std::size(kLanguages));
     // the refusal of a second instance, in the specification's words
     const Outcome refused = RunText(
         "instance running\nuilanguage 0x1004\nat 100 start\n"
@@ -312,9 +341,34 @@ TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
     const Outcome english = RunText(
         "instance running\nuilanguage 0x0409\nat 100 start\n"
         "at 200 answer ok\n");
-    EXPECT_FALSE(HoldsChinese(english.trace)) << english.trace;
+    EXPECT_EQ(ScriptsOf(english.trace), 0u) << english.trace;
     EXPECT_NE(english.trace.find("MessageBoxA \"Tremolux is already running.\""),
               std::string::npos);
+}
+
+// Each menu a keyboard user opens has one access key an item, none shared
+// by two items of it (case folded as Windows folds it), in every language
+// but the specification's, which has none.
+TEST(Languages, EachMenuHasDistinctAccessKeys) {
+    const auto fold = [](char32_t key) -> char32_t {
+        const bool upper = (key >= U'A' && key <= U'Z') || (key >= 0xC0 && key <= 0xDE) ||
+                           (key >= 0x410 && key <= 0x42F);
+        return upper ? key + 0x20 : key;
+    };
+    for (const Texts* texts : kLanguages) {
+        if (texts == &kChineseTexts) continue;
+        std::set<char32_t> top, submenu;
+        for (const MenuItemDeclaration& item : TrayMenu()) {
+            if (!item.caption) continue;
+            const std::string caption = texts->*item.caption;
+            const std::vector<char32_t> codes = CodePoints(caption);
+            const auto amp = std::find(codes.begin(), codes.end(), U'&');
+            ASSERT_TRUE(amp != codes.end() && amp + 1 != codes.end()) << caption;
+            EXPECT_EQ(std::count(codes.begin(), codes.end(), U'&'), 1) << caption;
+            if (item.opensSubmenu) submenu.clear();
+            EXPECT_TRUE((item.depth == 0 ? top : submenu).insert(fold(amp[1])).second) << caption;
+        }
+    }
 }
 
 // The Traditional texts are written as Taiwan writes them, not the

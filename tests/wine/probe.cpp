@@ -45,10 +45,14 @@
 //                           on the screen, of the first visible captioned top-level
 //                           window of CLASS; then "CHILDCLASS L T R B" of each of its
 //                           child windows in its client area
-//   probe help-text CLASS [english]
+//   probe help-text CLASS [LANGID]
 //                           "CHILDCLASS" of the child of that window whose WM_GETTEXT
-//                           is the help window's introduction text, whole (the
-//                           English one)
+//                           is the help window's introduction text, whole, in the UI
+//                           language LANGID (0x0804 unless given)
+//   probe texts LANGID      the texts the program shows in that UI language, as the
+//                           other commands print them (UTF-8): "CAPTION|TEXT" of
+//                           the second instance's message box, the help window's
+//                           title, and its links' captions, "MAIL,HOME PAGE"
 //   probe title CLASS       the title of the first visible captioned window of CLASS
 //                           (UTF-8)
 //   probe dialog            "CAPTION|TEXT" of the open message box (UTF-8, line
@@ -74,6 +78,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "platform/win32/Resources.h"
@@ -283,6 +288,12 @@ std::wstring Wide(const char* utf8) {
     return text;
 }
 
+// The texts of a UI language given as a number (0x for hex).
+const tremolux::Texts& LanguageOf(const wchar_t* language) {
+    const auto id = static_cast<std::uint16_t>(std::wcstoul(language, nullptr, 0));
+    return *tremolux::kLanguages[tremolux::LanguageFor(id)];
+}
+
 // Prints each character of the language's texts that one of the fonts draws
 // as an empty box; true when every character was drawn.
 bool CheckGlyphs(const tremolux::Texts& texts) {
@@ -312,12 +323,16 @@ bool CheckGlyphs(const tremolux::Texts& texts) {
         if (!entry.used) continue;
         const HFONT font = CreateFontIndirectW(&entry.font);
         if (!font) return false;
-        const wchar_t none = 0xE000;
-        const std::string box = canvas.Draw(font, &none, 1);
+        // what the font and its links draw for characters none of them has
+        // (nothing, or a box): a private-use one and unassigned ones
+        std::set<std::string> missing;
+        for (const wchar_t none : {L'\xE000', L'\x0378', L'\x2FE0', L'\xFDD0'})
+            missing.insert(canvas.Draw(font, &none, 1));
         for (size_t i = 0; i < text.size(); ++i) {
             const bool pair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size();
             const int length = pair ? 2 : 1;
-            if (!iswspace(text[i]) && canvas.Draw(font, &text[i], length) == box) {
+            const bool space = iswspace(text[i]) || text[i] == L'\xA0' || text[i] == L'\x3000';
+            if (!space && missing.count(canvas.Draw(font, &text[i], length))) {
                 char face[3 * LF_FACESIZE] = {};
                 WideCharToMultiByte(CP_UTF8, 0, canvas.Face(font).c_str(), -1, face,
                                     sizeof face - 1, nullptr, nullptr);
@@ -576,13 +591,19 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"help-text" && (argc == 3 || argc == 4)) {
         HWND window = CaptionedWindow(argv[2]);
         if (!window) return 1;
-        const char* help = argc == 4 ? tremolux::kHelpTextEnglish : tremolux::kHelpText;
-        TextSearch search{std::wstring(std::strlen(help) + 1, L'\0'), false};
-        search.text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-            CP_UTF8, 0, help, -1, search.text.data(), static_cast<int>(search.text.size()))));
-        if (!search.text.empty()) search.text.pop_back();  // its terminating zero
+        TextSearch search{Wide(LanguageOf(argc == 4 ? argv[3] : L"0x0804").helpText), false};
         EnumChildWindows(window, FindText, reinterpret_cast<LPARAM>(&search));
         return search.found ? 0 : 1;
+    }
+    if (command == L"texts" && argc == 3) {
+        const tremolux::Texts& texts = LanguageOf(argv[2]);
+        std::wstring box = Wide(texts.informationCaption) + L"|" + Wide(texts.alreadyRunning);
+        for (wchar_t& c : box)
+            if (c == L'\r' || c == L'\n') c = L' ';
+        PrintUtf8(box.c_str());
+        PrintUtf8(Wide(texts.helpTitle).c_str());
+        PrintUtf8((Wide(texts.mailLink) + L"," + Wide(texts.homePageLink)).c_str());
+        return 0;
     }
     if (command == L"focus" && argc == 3) {
         HWND window = CaptionedWindow(argv[2]);
@@ -618,8 +639,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"glyphs" && argc == 3) {
-        const auto language = static_cast<std::uint16_t>(std::wcstoul(argv[2], nullptr, 0));
-        return CheckGlyphs(*tremolux::kLanguages[tremolux::LanguageFor(language)]) ? 0 : 1;
+        return CheckGlyphs(LanguageOf(argv[2])) ? 0 : 1;
     }
     if (command == L"taskbar-created") {
         const UINT message = RegisterWindowMessageW(L"TaskbarCreated");

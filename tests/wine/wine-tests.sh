@@ -227,8 +227,10 @@ main() {
   wine_setup || { echo "not ok - Wine desktop did not start"; echo "0 passed, 1 failed"; exit 1; }
   check "work area under Wine's taskbar" "0 0 1024 748" "$(probe workarea)"
   local locale
-  for locale in zh_CN.UTF-8:0x0804 zh_TW.UTF-8:0x0404 en_US.UTF-8:0x0409; do
-    glyphs_drawn "${locale%:*}" "${locale#*:}"
+  for locale in zh_CN:0x0804 zh_TW:0x0404 en_US:0x0409 ja_JP:0x0411 ko_KR:0x0412 \
+                de_DE:0x0407 fr_FR:0x040C es_ES:0x0C0A pt_BR:0x0416 ru_RU:0x0419 \
+                it_IT:0x0410 pl_PL:0x0415 tr_TR:0x041F; do
+    glyphs_drawn "${locale%:*}.UTF-8" "${locale#*:}"
   done
 
   # every run starts from a first run: no settings kept from an earlier one
