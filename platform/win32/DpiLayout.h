@@ -54,6 +54,10 @@ struct FrameSize {
 struct TextLayout {
     std::int32_t height = 0;
     std::vector<std::int32_t> lineBottoms;
+    // the label's client width it was laid out at (0 for the declared
+    // one), and the height of a line of its font
+    std::int32_t width = 0;
+    std::int32_t lineHeight = 0;
 };
 
 // A window laid out for a DPI: its outer size, each unit's rectangle (left,
@@ -78,5 +82,15 @@ constexpr std::int32_t kLinkBelowLine = 1;
 // layout.
 WindowLayout LayOutWindow(const WindowDeclaration& window, int dpi, FrameSize frame,
                           const TextLayout* text);
+
+// The label's client width at which the text, laid out at `text.width`
+// into `layout`, would let the window fit a work area of the room's size:
+// a longer text, a larger font or a small screen widen the label rather
+// than push the text's end off the screen. The text's height is taken as
+// inversely proportional to the width, less a line for the last one's
+// breaks; the window grows no wider than the room. `text.width` when it
+// fits or cannot grow.
+std::int32_t LabelWidthToFit(const WindowLayout& layout, const TextLayout& text,
+                             std::int64_t roomWidth, std::int64_t roomHeight);
 
 }  // namespace tremolux::win32

@@ -497,7 +497,9 @@ std::optional<TextLayout> MeasureLabelText(HFONT font, int width,
         ::DrawTextW(dc, text.c_str(), static_cast<int>(end), &r, kLabelTextFormat | DT_CALCRECT);
         return static_cast<std::int32_t>(r.bottom);
     };
-    TextLayout layout{heightThrough(text.size()), {}};
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    TextLayout layout{heightThrough(text.size()), {}, width, metrics.tmHeight};
     for (const UnitDeclaration& unit : units) {
         std::int32_t bottom = 0;
         const std::wstring line = Widen(TextOf(texts, unit.onLine));

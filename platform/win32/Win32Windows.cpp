@@ -296,15 +296,33 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
     }
     const FrameSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
     WindowLayout layout = LayOutWindow(declaration, dpi, frameSize, nullptr);
+    // the work area it goes to: the suggested rectangle's monitor's, or the
+    // primary's, where a new window is centred
+    const Rect around =
+        suggested ? Rect{suggested->left, suggested->top, suggested->right, suggested->bottom}
+                  : CentredOnPrimaryScreen(layout.width, layout.height);
+    MonitorInfo monitor;
+    const Rect room =
+        GetMonitorInfoW(MonitorFromRect(around, win::kMonitorDefaultToPrimary), &monitor)
+            ? monitor.work
+            : WorkArea();
     // the fonts the units show now go once the units show the new ones
     const Texts& texts = TextsOf(state_);
     OwnedFont labelFont(texts.messageFont ? MessageFont(dpi) : LabelFont(layout.labelFont));
     OwnedFont linkFont(LinkFont(dpi));
     for (std::size_t i = 0; i < layout.units.size(); ++i) {
         if (declaration.units[i].kind != UnitKind::Label) continue;
-        const int width = layout.units[i].right - 2 * kLabelBorder;
-        if (auto text = MeasureLabelText(labelFont.get(), width, declaration.units, texts))
+        // measured again, wider, where the text would not fit the work
+        // area's height: a few times at most, each nearer
+        std::int32_t width = layout.units[i].right - 2 * kLabelBorder;
+        for (int measure = 0; measure < 6; ++measure) {
+            const auto text = MeasureLabelText(labelFont.get(), width, declaration.units, texts);
+            if (!text) break;
             layout = LayOutWindow(declaration, dpi, frameSize, &*text);
+            const std::int32_t wider = LabelWidthToFit(layout, *text, Width(room), Height(room));
+            if (wider <= width) break;
+            width = wider;
+        }
         break;
     }
     for (std::size_t i = 0; i < layout.units.size() && i < slot.units.size(); ++i) {
@@ -328,11 +346,7 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
                                             std::max<std::int64_t>(
                                                 layout.height, suggested->bottom - suggested->top))}
                             : CentredOnPrimaryScreen(layout.width, layout.height);
-    // within the work area of the monitor that holds most of it
-    MonitorInfo monitor;
-    const bool found =
-        GetMonitorInfoW(MonitorFromRect(placed, win::kMonitorDefaultToPrimary), &monitor);
-    const Rect kept = WithinWorkArea(placed, found ? monitor.work : WorkArea());
+    const Rect kept = WithinWorkArea(placed, room);
     ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
                    kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -219,6 +219,30 @@ TEST(LayOutWindow, TheHelpWindowAtEachDpi) {
     EXPECT_EQ(LayOutWindow(help, 96, {6, 29}, &lost).units[0].top, 583);
 }
 
+// A text too tall for the work area (a longer language, a larger font, a
+// small screen) widens the label, and the window with it, as far as the
+// screen allows; a text that fits keeps the declared width.
+TEST(LayOutWindow, ATextTooTallForTheWorkAreaWidensTheLabel) {
+    const WindowDeclaration& help = DeclarationOf(ProgramWindow::Help);
+    const TextLayout tall{760, {730, 706, 0}, 540, 13};
+    const WindowLayout declared = LayOutWindow(help, 96, {6, 29}, &tall);
+    ASSERT_EQ(declared.height, 793);
+    EXPECT_EQ(LabelWidthToFit(declared, tall, 1366, 793), 540);
+    // 65 pixels over a 1366 by 728 work area: the text laid out 65 and a
+    // line shorter, at 540 * 760 / 682 pixels
+    const std::int32_t wider = LabelWidthToFit(declared, tall, 1366, 728);
+    EXPECT_EQ(wider, 602);
+    const TextLayout shorter{600, {570, 546, 0}, wider, 13};
+    const WindowLayout widened = LayOutWindow(help, 96, {6, 29}, &shorter);
+    EXPECT_TRUE(Same(widened.units[2], {2, 1, 604, 631}));
+    EXPECT_EQ(widened.width, 2 + 604 + 2 + 6);
+    EXPECT_EQ(widened.units[0].left, 68);
+    // no wider than the screen, and not at all where it has no room
+    EXPECT_EQ(LabelWidthToFit(declared, tall, 560, 728), 548);
+    EXPECT_EQ(LabelWidthToFit(declared, tall, 552, 728), 540);
+    EXPECT_EQ(LabelWidthToFit(declared, tall, 1366, 100), 540 + 1366 - 552);
+}
+
 TEST(HelpColoursFor, HighContrastTakesTheUsersColoursAndDropsTheGradient) {
     const HelpColours own = HelpColoursFor(false);
     EXPECT_TRUE(own.gradient);
