@@ -5,15 +5,6 @@
 // label and the "   Email：" and "官方主页：" lines lie under their link
 // boxes, as with SimSun on Windows. Prints a line of figures per face and,
 // last, the first face that fits; exit 1 when none does.
-//
-// fontfit.exe --layout HEIGHT WIDTH: how SimSun (or what stands in for it)
-// lays the text out at that font height (a LOGFONT height) and client
-// width: "line L text T mail M home H widths MW HW", the line height, the
-// text's height, the bottoms of the two lines and the widths of their words
-// before the link boxes.
-//
-// fontfit.exe --layout-message LANGID WIDTH: the same for the text of that UI
-// language in the system's message font, as its help window shows it.
 #include <windows.h>
 
 #include <algorithm>
@@ -21,7 +12,6 @@
 #include <string>
 
 #include "shell/HelpText.h"
-#include "shell/Texts.h"
 
 namespace {
 
@@ -76,48 +66,6 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring text = Wide(tremolux::kHelpText);
     const std::wstring mailLine = L"   Email";
     const std::wstring homeLine = Wide("官方主页");
-    const bool english = argc == 4 && std::wstring(argv[1]) == L"--layout-message";
-    const tremolux::Texts& texts =
-        *tremolux::kLanguages[tremolux::LanguageFor(english ? _wtoi(argv[2]) : 0x0804)];
-    if (english || (argc == 4 && std::wstring(argv[1]) == L"--layout")) {
-        HFONT font = nullptr;
-        if (english) {
-            // the message font at the session's DPI, as the program, aware
-            // of it, reads it
-            SetProcessDPIAware();
-            NONCLIENTMETRICSW nonClient{};
-            nonClient.cbSize = sizeof nonClient;
-            SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof nonClient, &nonClient, 0);
-            font = CreateFontIndirectW(&nonClient.lfMessageFont);
-        } else {
-            font = SongFont(_wtoi(argv[2]), L"SimSun");
-        }
-        const int width = _wtoi(argv[3]);
-        const std::wstring shown = english ? Wide(texts.helpText) : text;
-        HGDIOBJ previous = SelectObject(dc, font);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        // the Chinese lines' words without their full-width colons, whose ink
-        // lies in the left half of their cells
-        const auto words = [](const char* line) {
-            std::wstring w = Wide(line);
-            if (!w.empty() && w.back() == L'\xFF1A') w.pop_back();
-            return w;
-        };
-        const std::wstring mail = english ? words(texts.mailLine) : mailLine;
-        const std::wstring home = english ? words(texts.homePageLine) : homeLine;
-        SIZE mailWidth{};
-        SIZE homeWidth{};
-        GetTextExtentPoint32W(dc, mail.c_str(), static_cast<int>(mail.size()), &mailWidth);
-        GetTextExtentPoint32W(dc, home.c_str(), static_cast<int>(home.size()), &homeWidth);
-        std::printf("line %ld text %d mail %d home %d widths %ld %ld\n", metrics.tmHeight,
-                    HeightThrough(dc, shown, L"", width), HeightThrough(dc, shown, mail, width),
-                    HeightThrough(dc, shown, home, width), mailWidth.cx, homeWidth.cx);
-        SelectObject(dc, previous);
-        DeleteObject(font);
-        DeleteDC(dc);
-        return 0;
-    }
     for (int i = 1; i < argc; ++i) {
         HFONT font = SongFont(-12, argv[i]);
         HGDIOBJ previous = SelectObject(dc, font);
