@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program in each of its languages, at a scaling from 100 % to 200 %
 # (LogPixels 96 to 192), each in a Wine session of its own on a screen
-# large enough to hold the help window: the second instance's message in
-# the language; the help window's client area holds the whole label, both
+# large enough to hold the help window: every text drawn in that session's
+# fonts; the second instance's message in the language; the help window's client area holds the whole label, both
 # link boxes lie on their lines in the label as drawn (the second on the
 # text's last) and each link's caption fits its box; its title,
 # introduction and links are the language's. Leaves build/screenshots/help-NAME.png and
@@ -17,24 +17,14 @@ bash scripts/build-windows.sh "$BITS" >/dev/null
 SHOTS=$ROOT/build/screenshots
 HELP_COMMAND=107  # the tray menu's "查看软件介绍", "About Tremolux"
 
-# The bounding box "W H X Y" of the help text's ink (navy) inside the
-# rectangle "L T R B" on the screen, in a screenshot.
+# The bounding box "W H X Y" of the ink of a colour ("rgb(R,G,B)") inside
+# the rectangle "L T R B" on the screen, in a screenshot: the help text is
+# navy, a link's caption blue.
 ink_box() {
   local shot=$1 l t r b
   read -r l t r b <<<"$2"
   convert "$shot" -crop "$((r - l))x$((b - t))+$l+$t" +repage \
-    -fuzz 25% -fill black -opaque 'rgb(0,0,128)' -fill white +opaque black -trim \
-    -format '%w %h %X %Y' info: 2>/dev/null | tr -d '+'
-}
-
-# The bounding box "W H X Y" of whatever is not the box's background inside
-# the box's client area (the rectangle "L T R B" on the screen, inset by its
-# two-pixel sunken edge), in a screenshot: the caption as drawn.
-caption_box() {
-  local shot=$1 l t r b
-  read -r l t r b <<<"$2"
-  convert "$shot" -crop "$((r - l - 4))x$((b - t - 4))+$((l + 2))+$((t + 2))" +repage \
-    -fuzz 15% -fill black -opaque 'rgb(216,216,0)' -fill white +opaque black -trim \
+    -fuzz 25% -fill black -opaque "$3" -fill white +opaque black -trim \
     -format '%w %h %X %Y' info: 2>/dev/null | tr -d '+'
 }
 
@@ -61,6 +51,7 @@ session() {  # session DPI LOCALE LANGID
     "$WINESERVER" -w
   ) >/dev/null 2>&1
   start_desktop || { check "the desktop starts at LogPixels $dpi" up down; return; }
+  glyphs_drawn "$locale" "$langid" "$dpi"
   spawn "${run[@]}" "$WINE" "$BUILD/tremolux.exe"
   await 10 class TremoluxWindow >/dev/null
   # the second instance's message, in the language
@@ -103,7 +94,7 @@ session() {  # session DPI LOCALE LANGID
     read -r bl bt br bb <<<"$box"
     local margin=$(((bb - bt) / 4)) wide=$((bl - ll - 2))
     ink=$(ink_box "$shot" \
-      "$((x + ll + 1)) $((y + bt - margin)) $((x + bl - 1)) $((y + bb + margin))")
+      "$((x + ll + 1)) $((y + bt - margin)) $((x + bl - 1)) $((y + bb + margin))" 'rgb(0,0,128)')
     read -r iw ih ix iy <<<"$ink"
     local top=$((bt - margin + ${iy:-0}))
     check "$name: link box $which lies on its line (words drawn at rows $top-$((top + ${ih:-0})) in $bt-$bb)" \
@@ -112,7 +103,9 @@ session() {  # session DPI LOCALE LANGID
     check "$name: link box $which leaves its line's words uncovered (they end $((wide - ${ix:-0} - ${iw:-0})) pixels before it)" \
       yes "$([ -n "$ink" ] && [ "$((ix + iw))" -lt "$((wide - 1))" ] && echo yes || echo no)"
     local drawn cw ch cx cy
-    drawn=$(caption_box "$shot" "$((x + bl)) $((y + bt)) $((x + br)) $((y + bb))")
+    # inside the box's client area, within its two-pixel sunken edge
+    drawn=$(ink_box "$shot" "$((x + bl + 2)) $((y + bt + 2)) $((x + br - 2)) $((y + bb - 2))" \
+      'rgb(0,0,255)')
     read -r cw ch cx cy <<<"$drawn"
     check "$name: link box $which's caption fits it (drawn $cw wide in $((br - bl - 4)))" yes \
       "$([ -n "$drawn" ] && [ "$cw" -gt 20 ] && [ "$cx" -ge 2 ] &&

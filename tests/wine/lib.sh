@@ -88,7 +88,7 @@ start_display() {
 # virtual desktop "shell", so a plain `wine prog.exe` joins it. Made with no
 # display, so that nothing it starts stays up. The marker names the set-up's
 # version: a prefix made by an older one is made anew.
-PREFIX_MARK=$WINEPREFIX/.tremolux-ready-5
+PREFIX_MARK=$WINEPREFIX/.tremolux-ready-6
 # Song faces that may stand in for SimSun, in order of preference.
 SONG_FACES=("AR PL SungtiL GB" "WenQuanYi Bitmap Song" "AR PL UMing CN")
 start_prefix() {
@@ -109,9 +109,13 @@ start_prefix() {
     # the Chinese comes out as boxes. MS Shell Dlg is a face with both, as
     # Microsoft YaHei UI is on Windows; the English UI keeps Tahoma.
     # Taiwan's UI face, PMingLiU, is a Ming face with Latin letters: AR PL
-    # UMing TW is one.
+    # UMing TW is one. Wine rewrites MS Shell Dlg's substitute when a
+    # process of another code page starts (MS UI Gothic for Japanese,
+    # Gulim for Korean), and a process starting meanwhile may read the
+    # last one's: each is a face with Latin, kana, Hangul and Chinese.
     local replacement
-    for replacement in "MS Shell Dlg=WenQuanYi Micro Hei" "PMingLiU=AR PL UMing TW" \
+    for replacement in "MS Shell Dlg=WenQuanYi Micro Hei" "MS UI Gothic=WenQuanYi Micro Hei" \
+                       "Gulim=WenQuanYi Micro Hei" "PMingLiU=AR PL UMing TW" \
                        "MingLiU=AR PL UMing TW"; do
       "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" \
         /d "${replacement#*=}" /f >/dev/null 2>&1
@@ -132,6 +136,24 @@ start_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
     timeout 120 "$WINESERVER" -w
   ) && touch "$PREFIX_MARK"
+}
+
+# Each text of the program in the UI language LANGID, in a session under
+# LOCALE (which sets Wine's fonts, as a Windows of that language has them),
+# drawn with real glyphs in the caption, menu and message fonts, a message
+# box's and the help window's own; and the caption and the menu bar of
+# about Windows' height (Windows 10: 23 and 20 pixels at 96 DPI), not of a
+# face that stands in badly, at the session's DPI.
+glyphs_drawn() {  # glyphs_drawn LOCALE LANGID [DPI]
+  local out boxes caption menu dpi=${3:-96}
+  out=$(env LC_ALL="$1" LANG="$1" "$WINE" "$BUILD/probe.exe" glyphs "$2" 2>/dev/null | tr -d '\r')
+  boxes=$(grep -v '^metrics' <<<"$out" | cut -d' ' -f1,3 | tr '\n' ' ')
+  check "$1: every text of $2 drawn, none an empty box" "" "$boxes"
+  read -r _ caption menu < <(grep '^metrics' <<<"$out")
+  local low=$((18 * dpi / 96)) high=$((26 * dpi / 96))
+  check "$1: caption and menu bar $low to $high pixels high (found ${caption:-?} ${menu:-?})" yes \
+    "$([ "${caption:-0}" -ge "$low" ] && [ "${caption:-0}" -le "$high" ] &&
+       [ "${menu:-0}" -ge "$low" ] && [ "${menu:-0}" -le "$high" ] && echo yes)"
 }
 
 # Runs a program in the background and remembers its process id.

@@ -294,6 +294,29 @@ const tremolux::Texts& LanguageOf(const wchar_t* language) {
     return *tremolux::kLanguages[tremolux::LanguageFor(id)];
 }
 
+// The font a message box of this process draws its text in, as the
+// second instance's message is drawn: a box opened on a thread of its own
+// and read while it is shown, then closed. False when none opened.
+constexpr wchar_t kGlyphsCaption[] = L"probe glyphs";
+DWORD WINAPI ShowGlyphsBox(void*) { return MessageBoxW(nullptr, L"-", kGlyphsCaption, MB_OK); }
+bool MessageBoxFont(LOGFONTW& font) {
+    HANDLE thread = CreateThread(nullptr, 0, ShowGlyphsBox, nullptr, 0, nullptr);
+    if (!thread) return false;
+    bool found = false;
+    for (int wait = 0; wait < 100 && !found; ++wait) {
+        Sleep(20);
+        if (HWND box = FindWindowW(L"#32770", kGlyphsCaption)) {
+            const auto shown =
+                reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETFONT, 0, 0));
+            found = shown && GetObjectW(shown, sizeof font, &font) == sizeof font;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    WaitForSingleObject(thread, 2000);
+    CloseHandle(thread);
+    return found;
+}
+
 // Prints each character of the language's texts that one of the fonts draws
 // as an empty box; true when every character was drawn.
 bool CheckGlyphs(const tremolux::Texts& texts) {
@@ -306,6 +329,8 @@ bool CheckGlyphs(const tremolux::Texts& texts) {
     song.lfWeight = FW_BOLD;
     song.lfCharSet = GB2312_CHARSET;
     std::wcscpy(song.lfFaceName, L"SimSun");
+    LOGFONTW box{};
+    if (!MessageBoxFont(box)) return false;
     const struct {
         const char* name;
         const LOGFONTW& font;
@@ -313,6 +338,7 @@ bool CheckGlyphs(const tremolux::Texts& texts) {
     } fonts[] = {{"caption", metrics.lfCaptionFont, true},
                  {"menu", metrics.lfMenuFont, true},
                  {"message", metrics.lfMessageFont, true},
+                 {"box", box, true},
                  {"song", song, !texts.messageFont}};
     std::wstring text;
     for (tremolux::Text member : tremolux::kAllTexts) text += Wide(texts.*member);
@@ -639,6 +665,12 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"glyphs" && argc == 3) {
+        // aware of each monitor's DPI, as the program is: its fonts at the
+        // session's DPI
+        using SetContext = BOOL(WINAPI*)(HANDLE);
+        const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+        if (setContext) setContext(reinterpret_cast<HANDLE>(-4));
         return CheckGlyphs(LanguageOf(argv[2])) ? 0 : 1;
     }
     if (command == L"taskbar-created") {

@@ -203,22 +203,6 @@ strip_shown() {
 
 TOP_GROUPS=1,1,1,1,1,2
 
-# Each text of the program in the UI language LANGID, in a session under
-# LOCALE (which sets Wine's fonts, as a Windows of that language has them),
-# drawn with real glyphs in the caption, menu and message fonts and the help
-# window's own; and the caption and the menu bar of about Windows' height at
-# 96 DPI (Windows 10: 23 and 20 pixels), not of a face that stands in badly.
-glyphs_drawn() {  # glyphs_drawn LOCALE LANGID
-  local out boxes caption menu
-  out=$(env LC_ALL="$1" LANG="$1" "$WINE" "$BUILD/probe.exe" glyphs "$2" 2>/dev/null | tr -d '\r')
-  boxes=$(grep -v '^metrics' <<<"$out" | cut -d' ' -f1,3 | tr '\n' ' ')
-  check "$1: every text of $2 drawn, none an empty box" "" "$boxes"
-  read -r _ caption menu < <(grep '^metrics' <<<"$out")
-  check "$1: caption and menu bar 18 to 26 pixels high (found ${caption:-?} ${menu:-?})" yes \
-    "$([ "${caption:-0}" -ge 18 ] && [ "${caption:-0}" -le 26 ] && [ "${menu:-0}" -ge 18 ] &&
-       [ "${menu:-0}" -le 26 ] && echo yes)"
-}
-
 main() {
   trap wine_teardown EXIT
   trap "exit 130" INT TERM
