@@ -337,15 +337,12 @@ void Win32Desktop::LayOut(Slot& slot, int dpi, const RECT* suggested) {
     }
     slot.labelFont = std::move(labelFont);
     slot.linkFont = std::move(linkFont);
-    const Rect placed = suggested
-                            ? Rect{suggested->left, suggested->top,
-                                   Saturate(suggested->left +
-                                            std::max<std::int64_t>(
-                                                layout.width, suggested->right - suggested->left)),
-                                   Saturate(suggested->top +
-                                            std::max<std::int64_t>(
-                                                layout.height, suggested->bottom - suggested->top))}
-                            : CentredOnPrimaryScreen(layout.width, layout.height);
+    const Rect placed =
+        suggested
+            ? Rect{around.left, around.top,
+                   Saturate(around.left + std::max<std::int64_t>(layout.width, Width(around))),
+                   Saturate(around.top + std::max<std::int64_t>(layout.height, Height(around)))}
+            : CentredOnPrimaryScreen(layout.width, layout.height);
     const Rect kept = WithinWorkArea(placed, room);
     ::SetWindowPos(slot.hwnd, nullptr, kept.left, kept.top, kept.right - kept.left,
                    kept.bottom - kept.top, SWP_NOZORDER | SWP_NOACTIVATE);

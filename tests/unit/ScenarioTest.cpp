@@ -243,8 +243,9 @@ TEST(DragFollowing, AnIdleSecondWakesTheThreeTimersAlone) {
     }
 }
 
-// The scripts of a text's letters beyond ASCII, decoded from UTF-8.
-enum Script : unsigned { kAccented = 1, kCyrillic = 2, kKana = 4, kHangul = 8, kHan = 16 };
+// The scripts of a text's letters beyond ASCII, decoded from UTF-8: kLatin
+// the accented Latin letters.
+enum Script : unsigned { kLatin = 1, kCyrillic = 2, kKana = 4, kHangul = 8, kHan = 16 };
 std::vector<char32_t> CodePoints(std::string_view text) {
     std::vector<char32_t> codes;
     for (std::size_t i = 0; i < text.size();) {
@@ -261,7 +262,7 @@ std::vector<char32_t> CodePoints(std::string_view text) {
 unsigned ScriptsOf(std::string_view text) {
     unsigned scripts = 0;
     for (char32_t code : CodePoints(text)) {
-        if (code >= 0xC0 && code <= 0x24F && code != 0xD7 && code != 0xF7) scripts |= kAccented;
+        if (code >= 0xC0 && code <= 0x24F && code != 0xD7 && code != 0xF7) scripts |= kLatin;
         if (code >= 0x400 && code <= 0x4FF) scripts |= kCyrillic;
         if (code >= 0x3040 && code <= 0x30FF) scripts |= kKana;
         if (code >= 0xAC00 && code <= 0xD7AF) scripts |= kHangul;
@@ -276,7 +277,6 @@ unsigned ScriptsOf(std::string_view text) {
 // language whatever the country, every other English; the settings written
 // are the same in every language.
 TEST(Languages, TheUserInterfaceLanguageChoosesTheTexts) {
-    const unsigned kLatin = kAccented;
     struct Case {
         const char* setUp;
         const Texts& texts;

@@ -2,10 +2,11 @@
 # The program in each of its languages, at a scaling from 100 % to 200 %
 # (LogPixels 96 to 192), each in a Wine session of its own on a screen
 # large enough to hold the help window: every text drawn in that session's
-# fonts; the second instance's message in the language; the help window's client area holds the whole label, both
-# link boxes lie on their lines in the label as drawn (the second on the
-# text's last) and each link's caption fits its box; its title,
-# introduction and links are the language's. Leaves build/screenshots/help-NAME.png and
+# fonts; the second instance's message in the language; the help window's
+# client area holds the whole label, both link boxes lie on their lines in
+# the label as drawn (the second on the text's last) and each link's
+# caption fits its box; its title, introduction and links are the
+# language's. Leaves build/screenshots/help-NAME.png and
 # second-instance-NAME.png for each session, NAME its DPI (the
 # specification's Chinese) or its language and DPI (de-192).
 set -uo pipefail

@@ -105,6 +105,14 @@ void PrintUtf8(const wchar_t* text) {
     std::printf("%s\n", utf8.c_str());
 }
 
+// A message box as one line: "CAPTION|TEXT", its line breaks as spaces.
+void PrintBoxLine(const std::wstring& caption, const std::wstring& text) {
+    std::wstring both = caption + L"|" + text;
+    for (wchar_t& c : both)
+        if (c == L'\r' || c == L'\n') c = L' ';
+    PrintUtf8(both.c_str());
+}
+
 // The child whose own text is the introduction text, as a screen reader
 // reads it.
 struct TextSearch {
@@ -623,10 +631,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"texts" && argc == 3) {
         const tremolux::Texts& texts = LanguageOf(argv[2]);
-        std::wstring box = Wide(texts.informationCaption) + L"|" + Wide(texts.alreadyRunning);
-        for (wchar_t& c : box)
-            if (c == L'\r' || c == L'\n') c = L' ';
-        PrintUtf8(box.c_str());
+        PrintBoxLine(Wide(texts.informationCaption), Wide(texts.alreadyRunning));
         PrintUtf8(Wide(texts.helpTitle).c_str());
         PrintUtf8((Wide(texts.mailLink) + L"," + Wide(texts.homePageLink)).c_str());
         return 0;
@@ -658,10 +663,7 @@ int wmain(int argc, wchar_t** argv) {
         wchar_t text[1024] = {};
         GetWindowTextW(box, caption, 255);
         GetDlgItemTextW(box, 0xFFFF, text, 1023);  // a message box's text
-        std::wstring both = std::wstring(caption) + L"|" + text;
-        for (wchar_t& c : both)
-            if (c == L'\r' || c == L'\n') c = L' ';
-        PrintUtf8(both.c_str());
+        PrintBoxLine(caption, text);
         return 0;
     }
     if (command == L"glyphs" && argc == 3) {
